@@ -191,19 +191,23 @@ void PaintQuillMark(QPainter& painter, const QRectF& box, QRgb feather, QRgb sha
         return QPointF(box.left() + x * box.width(), box.top() + y * box.height());
     };
     QPainterPath vane;
-    vane.moveTo(at(0.20, 0.80));
-    vane.cubicTo(at(0.20, 0.48), at(0.46, 0.16), at(0.92, 0.04));
-    vane.cubicTo(at(0.84, 0.40), at(0.58, 0.70), at(0.20, 0.80));
+    vane.moveTo(at(0.30, 0.72));
+    vane.cubicTo(at(0.20, 0.44), at(0.48, 0.14), at(0.94, 0.04));
+    vane.cubicTo(at(0.86, 0.36), at(0.62, 0.64), at(0.30, 0.72));
+    const double stroke = std::max(1.0, box.width() / 18.0);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(feather));
     painter.drawPath(vane);
-    const double stroke = std::max(1.0, box.width() / 18.0);
-    painter.setPen(QPen(QColor(shaft), stroke, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(at(0.10, 0.92), at(0.74, 0.24));
-    painter.setPen(QPen(QColor(kAccentLight), stroke * 1.6, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(at(0.44, 0.92), at(0.92, 0.92));
+    // The shaft shows as a groove through the vane and runs on below it as
+    // the nib, which has just drawn the teal stroke.
+    painter.setPen(QPen(QColor(shaft), stroke * 0.8, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(at(0.36, 0.64), at(0.80, 0.20));
+    painter.setPen(QPen(QColor(feather), stroke, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(at(0.14, 0.90), at(0.34, 0.68));
+    painter.setPen(QPen(QColor(palette::kAccentLight), stroke * 1.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(at(0.26, 0.92), at(0.90, 0.92));
     painter.restore();
 }
 
