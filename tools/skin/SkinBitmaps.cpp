@@ -34,7 +34,8 @@ constexpr int kLabelTextSize = 14;
 
 void PaintToolbarBand(QPainter& painter, int nWidth)
 {
-    FillRows(painter, QRect(0, kToolbarTop, nWidth, kToolbarBottom - kToolbarTop + 1), kBodyTop, kBody);
+    FillRows(painter, QRect(0, kToolbarTop, nWidth, kToolbarBottom - kToolbarTop + 1), kBodyTop,
+             kBody);
 }
 
 // The left, right and bottom outline of a borderless window; the title band
@@ -54,7 +55,8 @@ void PaintOutline(QPainter& painter, QSize size)
 void PaintTitleText(QPainter& painter, int nLeft, int nRight, const QString& strTitle, int nSize)
 {
     const QRect rect(QPoint(nLeft, 0), QPoint(nRight, metrics::kTitleBandHeight - 1));
-    DrawLabel(painter, rect, Qt::AlignLeft | Qt::AlignVCenter, strTitle, SkinFont(nSize, QFont::Bold), kNavyText);
+    DrawLabel(painter, rect, Qt::AlignLeft | Qt::AlignVCenter, strTitle,
+              SkinFont(nSize, QFont::Bold), kNavyText);
 }
 
 void PaintBandMark(QPainter& painter, const QRectF& box)
@@ -77,10 +79,11 @@ void PaintStrokeTable(QPainter& painter, QSize size)
     const int nRight = size.width() - kListRightGap;
     const int nBottom = size.height() - kListBottomGap;
     const QRect frame(QPoint(kListLeft - 1, kTableTop), QPoint(nRight, nBottom));
-    FillRows(painter, QRect(QPoint(frame.left(), kTableTop + 1), QPoint(nRight, kHeadingRule - 1)), kHeadingTop,
-             kHeadingBottom);
+    FillRows(painter, QRect(QPoint(frame.left(), kTableTop + 1), QPoint(nRight, kHeadingRule - 1)),
+             kHeadingTop, kHeadingBottom);
     HLine(painter, frame.left(), nRight, kHeadingRule, kNavyEdge);
-    painter.fillRect(QRect(QPoint(kListLeft, kListTop), QPoint(nRight - 1, nBottom - 1)), QColor(kWhite));
+    painter.fillRect(QRect(QPoint(kListLeft, kListTop), QPoint(nRight - 1, nBottom - 1)),
+                     QColor(kWhite));
     FrameRect(painter, frame, kFrameDark);
     HLine(painter, frame.left() + 1, nRight - 1, kTableTop + 1, Mix(kHeadingTop, kWhite, 0.2));
 }
@@ -146,7 +149,8 @@ void PaintDialogFooter(QPainter& painter, QSize size, int nTop)
 {
     HLine(painter, 0, size.width() - 1, nTop, kBodyRule);
     HLine(painter, 0, size.width() - 1, nTop + 1, kBodyLight);
-    painter.fillRect(QRect(QPoint(0, nTop + 2), QPoint(size.width() - 1, size.height() - 1)), QColor(kBodyShade));
+    painter.fillRect(QRect(QPoint(0, nTop + 2), QPoint(size.width() - 1, size.height() - 1)),
+                     QColor(kBodyShade));
 }
 
 void PaintTick(QPainter& painter, const QRect& box, QRgb colour)
@@ -186,7 +190,7 @@ void PaintClockMark(QPainter& painter, const QRectF& box)
     painter.restore();
 }
 
-}  // namespace
+} // namespace
 
 QImage DrawMainBackground(QSize size)
 {
@@ -260,7 +264,8 @@ QImage DrawDialogBackground(QSize size, const DialogLayout& layout)
     PaintBandMark(painter, QRectF(11, 9, 19, 19));
     PaintTitleText(painter, 37, size.width() - 40, layout.strTitle, kTitleTextSize);
     for (const DialogLabel& label : layout.labels)
-        DrawLabel(painter, label.rect, label.nAlign, label.strText, SkinFont(kLabelTextSize, QFont::Normal), kInk);
+        DrawLabel(painter, label.rect, label.nAlign, label.strText,
+                  SkinFont(kLabelTextSize, QFont::Normal), kInk);
     for (const QRect& field : layout.fields)
         PaintWell(painter, field);
     PaintDialogFooter(painter, size, layout.nFooterTop);
@@ -335,4 +340,4 @@ QImage DrawProgramIcon(QSize size)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-}  // namespace skin
+} // namespace skin

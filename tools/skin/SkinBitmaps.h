@@ -16,7 +16,8 @@ namespace skin {
 enum class TitleGlyph { Minimize, Maximize, Close };
 
 // A fixed text of a dialog background; '&' underlines the next letter.
-struct DialogLabel {
+struct DialogLabel
+{
     QRect rect;
     int nAlign;
     QString strText;
@@ -25,7 +26,8 @@ struct DialogLabel {
 // What a small dialog's background carries: its title, the labels beside
 // its fields, sunken frames around the fields that child windows fill at run
 // time, and the top of the footer band behind its push buttons.
-struct DialogLayout {
+struct DialogLayout
+{
     QString strTitle;
     std::vector<DialogLabel> labels;
     std::vector<QRect> fields;
@@ -45,4 +47,4 @@ QImage DrawStrokeMonitorFrame(QSize size, const QRect& view);
 QImage DrawTimeMonitorFrame(QSize size, const QRect& view);
 QImage DrawProgramIcon(QSize size);
 
-}  // namespace skin
+} // namespace skin

@@ -27,7 +27,8 @@ constexpr QRect kCheckBoxShape(3, 10, 23, 23);
 // separator entry; its background carries the rule there instead.
 constexpr int kEditMenuRuleRow = 129;
 
-struct ButtonNumbers {
+struct ButtonNumbers
+{
     int nNormal;
     int nDown;
     int nOver;
@@ -36,9 +37,12 @@ struct ButtonNumbers {
 using StateDrawer = std::function<QImage(QSize, ButtonState)>;
 
 void AddButtonStates(std::vector<SkinBitmap>& table, const ButtonNumbers& numbers, QSize size,
-                     const char* pszNormal, const char* pszDown, const char* pszOver, const StateDrawer& draw)
+                     const char* pszNormal, const char* pszDown, const char* pszOver,
+                     const StateDrawer& draw)
 {
-    const auto in = [draw](ButtonState state) { return [draw, state](QSize s) { return draw(s, state); }; };
+    const auto in = [draw](ButtonState state) {
+        return [draw, state](QSize s) { return draw(s, state); };
+    };
     table.push_back({numbers.nNormal, size, pszNormal, in(ButtonState::Normal)});
     table.push_back({numbers.nDown, size, pszDown, in(ButtonState::Down)});
     table.push_back({numbers.nOver, size, pszOver, in(ButtonState::Over)});
@@ -49,12 +53,13 @@ void AddTitleButtons(std::vector<SkinBitmap>& table)
     const auto glyph = [](TitleGlyph g) {
         return [g](QSize s, ButtonState state) { return DrawTitleButton(s, g, state); };
     };
-    AddButtonStates(table, {133, 131, 132}, kTitleButtonSize, "close button, normal", "close button, down",
-                    "close button, over", glyph(TitleGlyph::Close));
+    AddButtonStates(table, {133, 131, 132}, kTitleButtonSize, "close button, normal",
+                    "close button, down", "close button, over", glyph(TitleGlyph::Close));
     AddButtonStates(table, {136, 134, 135}, kTitleButtonSize, "maximize/restore button, normal",
-                    "maximize/restore button, down", "maximize/restore button, over", glyph(TitleGlyph::Maximize));
-    AddButtonStates(table, {139, 137, 138}, kTitleButtonSize, "minimize button, normal", "minimize button, down",
-                    "minimize button, over", glyph(TitleGlyph::Minimize));
+                    "maximize/restore button, down", "maximize/restore button, over",
+                    glyph(TitleGlyph::Maximize));
+    AddButtonStates(table, {139, 137, 138}, kTitleButtonSize, "minimize button, normal",
+                    "minimize button, down", "minimize button, over", glyph(TitleGlyph::Minimize));
     table.push_back({142, kTitleButtonSize, "mask of the title-bar and close buttons", [](QSize s) {
                          return RoundedMask(s, QRect(QPoint(0, 0), s), metrics::kButtonRadius);
                      }});
@@ -67,17 +72,17 @@ void AddMenuButtons(std::vector<SkinBitmap>& table)
             return DrawMenuButton(s, QString::fromLatin1(pszCaption), state);
         };
     };
-    AddButtonStates(table, {156, 154, 155}, kMenuButtonSize, "File button, normal", "File button, down",
-                    "File button, over", caption("&File"));
-    AddButtonStates(table, {153, 151, 152}, kMenuButtonSize, "Edit button, normal", "Edit button, down",
-                    "Edit button, over", caption("&Edit"));
-    AddButtonStates(table, {150, 148, 149}, kMenuButtonSize, "Options button, normal", "Options button, down",
-                    "Options button, over", caption("&Options"));
-    AddButtonStates(table, {147, 157, 158}, kMenuButtonSize, "Help button, normal", "Help button, down",
-                    "Help button, over", caption("&Help"));
-    table.push_back({145, kMenuButtonSize, "mask of the File, Edit, Options and Help buttons", [](QSize s) {
-                         return RoundedMask(s, QRect(QPoint(0, 0), s), metrics::kButtonRadius);
-                     }});
+    AddButtonStates(table, {156, 154, 155}, kMenuButtonSize, "File button, normal",
+                    "File button, down", "File button, over", caption("&File"));
+    AddButtonStates(table, {153, 151, 152}, kMenuButtonSize, "Edit button, normal",
+                    "Edit button, down", "Edit button, over", caption("&Edit"));
+    AddButtonStates(table, {150, 148, 149}, kMenuButtonSize, "Options button, normal",
+                    "Options button, down", "Options button, over", caption("&Options"));
+    AddButtonStates(table, {147, 157, 158}, kMenuButtonSize, "Help button, normal",
+                    "Help button, down", "Help button, over", caption("&Help"));
+    table.push_back(
+        {145, kMenuButtonSize, "mask of the File, Edit, Options and Help buttons",
+         [](QSize s) { return RoundedMask(s, QRect(QPoint(0, 0), s), metrics::kButtonRadius); }});
 }
 
 void AddMenus(std::vector<SkinBitmap>& table)
@@ -111,8 +116,10 @@ DialogLayout GotoTimeLayout()
 DialogLayout ReplaceLayout()
 {
     return {QStringLiteral("Replace"),
-            {{QRect(10, 47, 110, 24), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Find stroke:")},
-             {QRect(10, 86, 110, 24), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Replace with:")}},
+            {{QRect(10, 47, 110, 24), Qt::AlignRight | Qt::AlignVCenter,
+              QStringLiteral("Find stroke:")},
+             {QRect(10, 86, 110, 24), Qt::AlignRight | Qt::AlignVCenter,
+              QStringLiteral("Replace with:")}},
             {QRect(128, 47, 267, 24), QRect(128, 86, 267, 24)},
             131};
 }
@@ -122,31 +129,35 @@ DialogLayout ReplaceLayout()
 DialogLayout ConfigurationLayout()
 {
     return {QStringLiteral("Configuration"),
-            {{QRect(46, 42 + kCheckBoxShape.top(), 300, kCheckBoxShape.height()), Qt::AlignLeft | Qt::AlignVCenter,
-              QStringLiteral("Show Stroke &Monitor")}},
+            {{QRect(46, 42 + kCheckBoxShape.top(), 300, kCheckBoxShape.height()),
+              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Show Stroke &Monitor")}},
             {},
             155};
 }
 
 SkinBitmap DialogEntry(int nNumber, QSize size, const char* pszRole, DialogLayout (*layout)())
 {
-    return {nNumber, size, pszRole, [layout](QSize s) { return DrawDialogBackground(s, layout()); }};
+    return {nNumber, size, pszRole,
+            [layout](QSize s) { return DrawDialogBackground(s, layout()); }};
 }
 
 void AddDialogs(std::vector<SkinBitmap>& table)
 {
-    table.push_back(DialogEntry(165, QSize(451, 202), "Configuration dialog background", ConfigurationLayout));
+    table.push_back(
+        DialogEntry(165, QSize(451, 202), "Configuration dialog background", ConfigurationLayout));
     table.push_back(DialogEntry(171, QSize(401, 150), "Find dialog background", FindLayout));
-    table.push_back(DialogEntry(172, QSize(301, 150), "Goto Time dialog background", GotoTimeLayout));
+    table.push_back(
+        DialogEntry(172, QSize(301, 150), "Goto Time dialog background", GotoTimeLayout));
     table.push_back(DialogEntry(173, QSize(401, 180), "Replace dialog background", ReplaceLayout));
-    AddButtonStates(table, {181, 182, 184}, kPushButtonSize, "dialog push button, normal", "dialog push button, down",
-                    "dialog push button, over", DrawPushButton);
+    AddButtonStates(table, {181, 182, 184}, kPushButtonSize, "dialog push button, normal",
+                    "dialog push button, down", "dialog push button, over", DrawPushButton);
     table.push_back({183, kPushButtonSize, "mask of the dialog push buttons", [](QSize s) {
                          return RoundedMask(s, QRect(QPoint(0, 0), s), metrics::kPushButtonRadius);
                      }});
-    AddButtonStates(table, {169, 166, 168}, kCheckBoxSize, "configuration check box, normal",
-                    "configuration check box, down and checked", "configuration check box, over",
-                    [](QSize s, ButtonState state) { return DrawCheckBox(s, kCheckBoxShape, state); });
+    AddButtonStates(
+        table, {169, 166, 168}, kCheckBoxSize, "configuration check box, normal",
+        "configuration check box, down and checked", "configuration check box, over",
+        [](QSize s, ButtonState state) { return DrawCheckBox(s, kCheckBoxShape, state); });
     table.push_back({167, kCheckBoxSize, "mask of the configuration check box", [](QSize s) {
                          return RoundedMask(s, kCheckBoxShape, metrics::kPushButtonRadius);
                      }});
@@ -161,7 +172,8 @@ void AddMonitors(std::vector<SkinBitmap>& table)
                          return DrawStrokeMonitorFrame(s, QRect(QPoint(5, 5), QPoint(524, 94)));
                      }});
     table.push_back({187, QSize(122, 537), "stroke time monitor frame", [](QSize s) {
-                         return DrawTimeMonitorFrame(s, QRect(QPoint(3, 35), QPoint(s.width() - 7, s.height() - 6)));
+                         return DrawTimeMonitorFrame(
+                             s, QRect(QPoint(3, 35), QPoint(s.width() - 7, s.height() - 6)));
                      }});
 }
 
@@ -180,7 +192,7 @@ std::vector<SkinBitmap> BuildCatalog()
     return table;
 }
 
-}  // namespace
+} // namespace
 
 const std::vector<SkinBitmap>& SkinCatalog()
 {
@@ -188,4 +200,4 @@ const std::vector<SkinBitmap>& SkinCatalog()
     return table;
 }
 
-}  // namespace skin
+} // namespace skin

@@ -9,7 +9,8 @@
 
 namespace skin {
 
-struct SkinBitmap {
+struct SkinBitmap
+{
     int nNumber = 0;
     QSize size;
     const char* pszRole = "";
@@ -19,4 +20,4 @@ struct SkinBitmap {
 // All bitmaps and the program icon, in ascending order of number.
 const std::vector<SkinBitmap>& SkinCatalog();
 
-}  // namespace skin
+} // namespace skin

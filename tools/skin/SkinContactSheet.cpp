@@ -103,12 +103,14 @@ void PlaceButton(QPainter& p, const RenderedSkin& skin, int nFace, int nMask, QP
     p.restore();
 }
 
-void DrawOutlined(QPainter& p, QPoint at, const QString& strText, const QFont& font, QRgb inner, QRgb outline)
+void DrawOutlined(QPainter& p, QPoint at, const QString& strText, const QFont& font, QRgb inner,
+                  QRgb outline)
 {
     p.save();
     p.setFont(font);
     const QPoint baseline = at + QPoint(0, QFontMetrics(font).ascent());
-    constexpr int kOffsets[8][2] = {{-1, -1}, {-1, 1}, {1, -1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    constexpr int kOffsets[8][2] = {{-1, -1}, {-1, 1}, {1, -1}, {1, 1},
+                                    {-1, 0},  {1, 0},  {0, -1}, {0, 1}};
     p.setPen(QColor(outline));
     for (const auto& offset : kOffsets)
         p.drawText(baseline + QPoint(offset[0], offset[1]), strText);
@@ -119,13 +121,14 @@ void DrawOutlined(QPainter& p, QPoint at, const QString& strText, const QFont& f
 
 void DrawFileMenu(QPainter& p, const RenderedSkin& skin, QPoint at)
 {
-    struct Entry {
+    struct Entry
+    {
         const char* pszText;
         int nTop;
         bool bSeparator;
         bool bDisabled;
     };
-    constexpr Entry kEntries[] = {{"Open", 11, false, false},       {"Save", 34, false, false},
+    constexpr Entry kEntries[] = {{"Open", 11, false, false},        {"Save", 34, false, false},
                                   {"Save As ...", 57, false, false}, {"", 80, true, false},
                                   {"Recent File", 87, false, true},  {"", 111, true, false},
                                   {"Exit", 118, false, false}};
@@ -157,14 +160,20 @@ QImage MainWindowPreview(const RenderedSkin& skin, QSize client)
     PlaceButton(p, skin, 150, 145, QPoint(165, 43));
     PlaceButton(p, skin, 147, 145, QPoint(245, 43));
     const QFont heading = SkinFont(17, QFont::Normal);
-    DrawOutlined(p, QPoint(60, 99), QStringLiteral("Time"), heading, palette::kWhite, palette::kBlack);
-    DrawOutlined(p, QPoint(300, 99), QStringLiteral("Stroke"), heading, palette::kWhite, palette::kBlack);
-    DrawOutlined(p, QPoint(560, 99), QStringLiteral("Raw Stroke"), heading, palette::kWhite, palette::kBlack);
-    DrawOutlined(p, QPoint(180, 13), QStringLiteral("C:\\Users\\reporter\\Documents\\Corvane\\backup\\RTFCRE\\day1.rtf"),
-                 SkinFont(13, QFont::Normal), palette::kWhite, palette::kBlack);
+    DrawOutlined(p, QPoint(60, 99), QStringLiteral("Time"), heading, palette::kWhite,
+                 palette::kBlack);
+    DrawOutlined(p, QPoint(300, 99), QStringLiteral("Stroke"), heading, palette::kWhite,
+                 palette::kBlack);
+    DrawOutlined(p, QPoint(560, 99), QStringLiteral("Raw Stroke"), heading, palette::kWhite,
+                 palette::kBlack);
+    DrawOutlined(
+        p, QPoint(180, 13),
+        QStringLiteral("C:\\Users\\reporter\\Documents\\Corvane\\backup\\RTFCRE\\day1.rtf"),
+        SkinFont(13, QFont::Normal), palette::kWhite, palette::kBlack);
     p.setFont(SkinFont(17, QFont::Bold));
     p.setPen(Qt::black);
-    p.drawText(QRect(5, client.height() - 25, 300, 20), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Stroke 12 of 340"));
+    p.drawText(QRect(5, client.height() - 25, 300, 20), Qt::AlignLeft | Qt::AlignTop,
+               QStringLiteral("Stroke 12 of 340"));
     DrawFileMenu(p, skin, QPoint(5, 76));
     return out;
 }
@@ -187,7 +196,8 @@ QImage TimeMonitorPreview(const RenderedSkin& skin, QSize client)
     return out;
 }
 
-QImage DialogPreview(const RenderedSkin& skin, int nBackground, std::initializer_list<QPoint> buttons)
+QImage DialogPreview(const RenderedSkin& skin, int nBackground,
+                     std::initializer_list<QPoint> buttons)
 {
     QImage out = skin.at(nBackground);
     QPainter p(&out);
@@ -206,7 +216,8 @@ QImage DialogPreview(const RenderedSkin& skin, int nBackground, std::initializer
     return out;
 }
 
-struct SheetItem {
+struct SheetItem
+{
     QImage image;
     QString strCaption;
 };
@@ -214,19 +225,26 @@ struct SheetItem {
 std::vector<SheetItem> SheetItems(const std::vector<SkinBitmap>& catalog, const RenderedSkin& skin)
 {
     std::vector<SheetItem> items;
-    items.push_back({MainWindowPreview(skin, QSize(1180, 640)), QStringLiteral("main window stretched to 1180 x 640")});
-    items.push_back({StrokeMonitorPreview(skin, QSize(820, 150)), QStringLiteral("stroke monitor stretched to 820 x 150")});
-    items.push_back({TimeMonitorPreview(skin, QSize(200, 640)), QStringLiteral("time monitor 200 x 640")});
-    items.push_back({DialogPreview(skin, 165, {QPoint(292, 164), QPoint(370, 164)}), QStringLiteral("configuration")});
-    items.push_back({DialogPreview(skin, 171, {QPoint(241, 112), QPoint(320, 112)}), QStringLiteral("find")});
-    items.push_back({DialogPreview(skin, 173, {QPoint(241, 140), QPoint(320, 140)}), QStringLiteral("replace")});
-    items.push_back({DialogPreview(skin, 172, {QPoint(136, 113), QPoint(215, 113)}), QStringLiteral("goto time")});
+    items.push_back({MainWindowPreview(skin, QSize(1180, 640)),
+                     QStringLiteral("main window stretched to 1180 x 640")});
+    items.push_back({StrokeMonitorPreview(skin, QSize(820, 150)),
+                     QStringLiteral("stroke monitor stretched to 820 x 150")});
+    items.push_back(
+        {TimeMonitorPreview(skin, QSize(200, 640)), QStringLiteral("time monitor 200 x 640")});
+    items.push_back({DialogPreview(skin, 165, {QPoint(292, 164), QPoint(370, 164)}),
+                     QStringLiteral("configuration")});
+    items.push_back(
+        {DialogPreview(skin, 171, {QPoint(241, 112), QPoint(320, 112)}), QStringLiteral("find")});
+    items.push_back({DialogPreview(skin, 173, {QPoint(241, 140), QPoint(320, 140)}),
+                     QStringLiteral("replace")});
+    items.push_back({DialogPreview(skin, 172, {QPoint(136, 113), QPoint(215, 113)}),
+                     QStringLiteral("goto time")});
     for (const SkinBitmap& bitmap : catalog)
         items.push_back({skin.at(bitmap.nNumber), QStringLiteral("%1").arg(bitmap.nNumber)});
     return items;
 }
 
-}  // namespace
+} // namespace
 
 QImage MakeContactSheet(const std::vector<SkinBitmap>& catalog, const RenderedSkin& images)
 {
@@ -257,4 +275,4 @@ QImage MakeContactSheet(const std::vector<SkinBitmap>& catalog, const RenderedSk
     return sheet;
 }
 
-}  // namespace skin
+} // namespace skin

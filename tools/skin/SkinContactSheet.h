@@ -15,4 +15,4 @@ using RenderedSkin = std::map<int, QImage>;
 
 QImage MakeContactSheet(const std::vector<SkinBitmap>& catalog, const RenderedSkin& images);
 
-}  // namespace skin
+} // namespace skin

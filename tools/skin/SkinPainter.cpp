@@ -50,7 +50,7 @@ void PaintInnerTopLine(QPainter& painter, const QRect& rect, int nRadius, QRgb c
     HLine(painter, rect.left() + nRadius - 1, rect.right() - nRadius + 1, rect.top() + 1, colour);
 }
 
-}  // namespace
+} // namespace
 
 QRgb Mix(QRgb a, QRgb b, double t)
 {
@@ -70,7 +70,8 @@ void FillRows(QPainter& painter, const QRect& rect, QRgb top, QRgb bottom)
     const int nRows = rect.height();
     for (int i = 0; i < nRows; ++i) {
         const double t = nRows > 1 ? static_cast<double>(i) / (nRows - 1) : 0.0;
-        painter.fillRect(QRect(rect.left(), rect.top() + i, rect.width(), 1), QColor(Mix(top, bottom, t)));
+        painter.fillRect(QRect(rect.left(), rect.top() + i, rect.width(), 1),
+                         QColor(Mix(top, bottom, t)));
     }
 }
 
@@ -137,7 +138,8 @@ void PaintLightFace(QPainter& painter, const QRect& rect, ButtonState state, int
         PaintInnerTopLine(painter, rect, nRadius, kWhite);
         return;
     case ButtonState::Down:
-        PaintRoundedFace(painter, rect, nRadius, Mix(kAccentWash, kAccent, 0.3), kAccentWash, kAccentDark);
+        PaintRoundedFace(painter, rect, nRadius, Mix(kAccentWash, kAccent, 0.3), kAccentWash,
+                         kAccentDark);
         PaintInnerTopLine(painter, rect, nRadius, Mix(kAccentWash, kAccentDark, 0.5));
         return;
     }
@@ -150,8 +152,8 @@ void PaintNavyFace(QPainter& painter, const QRect& rect, ButtonState state, int 
     const QRgb dark = bWarn ? kCloseDark : kAccentDeep;
     switch (state) {
     case ButtonState::Normal:
-        PaintRoundedFace(painter, rect, nRadius, Mix(kNavyTop, kWhite, 0.10), Mix(kNavyBottom, kWhite, 0.05),
-                         kNavyEdge);
+        PaintRoundedFace(painter, rect, nRadius, Mix(kNavyTop, kWhite, 0.10),
+                         Mix(kNavyBottom, kWhite, 0.05), kNavyEdge);
         PaintInnerTopLine(painter, rect, nRadius, kNavyHighlight);
         return;
     case ButtonState::Over:
@@ -180,8 +182,10 @@ void PaintSeparator(QPainter& painter, const QRect& rect)
     const int nWidth = rect.width();
     for (int x = 0; x < nWidth; ++x) {
         const double t = std::min({1.0, (x + 1) / kFade, (nWidth - x) / kFade});
-        painter.fillRect(QRect(rect.left() + x, rect.top(), 1, 1), QColor(Mix(kMenuBody, kNavyEdge, t)));
-        painter.fillRect(QRect(rect.left() + x, rect.top() + 1, 1, 1), QColor(Mix(kMenuBody, kMenuBevel, t)));
+        painter.fillRect(QRect(rect.left() + x, rect.top(), 1, 1),
+                         QColor(Mix(kMenuBody, kNavyEdge, t)));
+        painter.fillRect(QRect(rect.left() + x, rect.top() + 1, 1, 1),
+                         QColor(Mix(kMenuBody, kMenuBevel, t)));
     }
 }
 
@@ -235,4 +239,4 @@ QImage RoundedMask(QSize size, const QRect& shape, int nRadius)
     return mask;
 }
 
-}  // namespace skin
+} // namespace skin

@@ -42,7 +42,8 @@ void DrawLabel(QPainter& painter, const QRect& rect, int nAlign, const QString& 
 void PaintLightFace(QPainter& painter, const QRect& rect, ButtonState state, int nRadius);
 // The face of whatever sits on navy: the title-bar buttons and the menus'
 // hover bar. `bWarn` paints the close button's red instead of the accent.
-void PaintNavyFace(QPainter& painter, const QRect& rect, ButtonState state, int nRadius, bool bWarn);
+void PaintNavyFace(QPainter& painter, const QRect& rect, ButtonState state, int nRadius,
+                   bool bWarn);
 
 // A 1-pixel sunken frame around a field that a child window fills at run time.
 void PaintWell(QPainter& painter, const QRect& field);
@@ -55,4 +56,4 @@ void PaintQuillMark(QPainter& painter, const QRectF& box, QRgb feather, QRgb sha
 // A binary mask: black inside the rounded rectangle `shape`, pure white elsewhere.
 QImage RoundedMask(QSize size, const QRect& shape, int nRadius);
 
-}  // namespace skin
+} // namespace skin

@@ -55,7 +55,7 @@ constexpr QRgb kMenuShadow = qRgb(0x21, 0x2C, 0x39);
 constexpr QRgb kMaskOutside = qRgb(0xFF, 0xFF, 0xFF);
 constexpr QRgb kMaskInside = qRgb(0x00, 0x00, 0x00);
 
-}  // namespace skin::palette
+} // namespace skin::palette
 
 namespace skin::metrics {
 
@@ -69,4 +69,4 @@ constexpr int kTitleRuleRow = 37;
 constexpr int kButtonRadius = 6;
 constexpr int kPushButtonRadius = 5;
 
-}  // namespace skin::metrics
+} // namespace skin::metrics

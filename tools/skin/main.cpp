@@ -16,7 +16,8 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
-struct Options {
+struct Options
+{
     QString strFolder;
     QString strSheet;
 };
@@ -46,7 +47,8 @@ bool Save(const QImage& image, const QString& strPath)
 bool WriteSkin(const Options& options)
 {
     if (!QDir().mkpath(options.strFolder)) {
-        std::fprintf(stderr, "quillmark-skin-generator: cannot create folder '%s'\n", qPrintable(options.strFolder));
+        std::fprintf(stderr, "quillmark-skin-generator: cannot create folder '%s'\n",
+                     qPrintable(options.strFolder));
         return false;
     }
     const QDir folder(options.strFolder);
@@ -54,18 +56,21 @@ bool WriteSkin(const Options& options)
     for (const skin::SkinBitmap& bitmap : skin::SkinCatalog()) {
         const QImage image = bitmap.draw(bitmap.size);
         if (image.size() != bitmap.size) {
-            std::fprintf(stderr, "quillmark-skin-generator: bitmap %d drawn at the wrong size\n", bitmap.nNumber);
+            std::fprintf(stderr, "quillmark-skin-generator: bitmap %d drawn at the wrong size\n",
+                         bitmap.nNumber);
             return false;
         }
         if (!Save(image, folder.filePath(QStringLiteral("%1.png").arg(bitmap.nNumber))))
             return false;
-        std::printf("%d\t%dx%d\t%s\n", bitmap.nNumber, bitmap.size.width(), bitmap.size.height(), bitmap.pszRole);
+        std::printf("%d\t%dx%d\t%s\n", bitmap.nNumber, bitmap.size.width(), bitmap.size.height(),
+                    bitmap.pszRole);
         rendered.emplace(bitmap.nNumber, image);
     }
-    return options.strSheet.isEmpty() || Save(skin::MakeContactSheet(skin::SkinCatalog(), rendered), options.strSheet);
+    return options.strSheet.isEmpty() ||
+           Save(skin::MakeContactSheet(skin::SkinCatalog(), rendered), options.strSheet);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -75,7 +80,8 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     Options options;
     if (!ParseOptions(QCoreApplication::arguments(), options)) {
-        std::fprintf(stderr, "usage: quillmark-skin-generator OUTPUT_FOLDER [--contact-sheet FILE.png]\n");
+        std::fprintf(stderr,
+                     "usage: quillmark-skin-generator OUTPUT_FOLDER [--contact-sheet FILE.png]\n");
         return kExitUsage;
     }
     return WriteSkin(options) ? kExitOk : kExitFailure;
