@@ -3,6 +3,9 @@
 #include "SkinPainter.h"
 #include "SkinPalette.h"
 
+#include "framework/MaskRegion.h"
+#include "mainwindow/BackgroundPlan.h"
+
 #include <QBitmap>
 #include <QPainter>
 #include <QRegion>
@@ -21,31 +24,15 @@ void Copy(QPainter& painter, const QImage& source, const QRect& from, QPoint to)
     painter.drawImage(to, source, from);
 }
 
-// The main window's background: left/top part, 50-pixel repeated column
-// and row, 50-pixel right edge, bottom edge and corner.
+// The main window's background, stretched exactly as the main window does it.
 QImage StretchMainBackground(const QImage& bitmap, QSize client)
 {
-    const int W = bitmap.width();
-    const int H = bitmap.height();
-    const int w = client.width();
-    const int h = client.height();
     QImage out(client, QImage::Format_RGB32);
     QPainter p(&out);
-    Copy(p, bitmap, QRect(0, 0, W - 50, H - 50), QPoint(0, 0));
-    for (int x = W - 50; x < w - 50; x += 50)
-        Copy(p, bitmap, QRect(W - 70, 0, 50, H - 50), QPoint(x, 0));
-    for (int y = H - 50; y < h - 50; y += 50) {
-        Copy(p, bitmap, QRect(0, H - 100, W - 50, 50), QPoint(0, y));
-        for (int x = W - 50; x < w - 50; x += 50)
-            Copy(p, bitmap, QRect(W - 100, H - 100, 50, 50), QPoint(x, y));
-    }
-    Copy(p, bitmap, QRect(W - 50, 0, 50, H - 50), QPoint(w - 50, 0));
-    for (int y = H - 50; y < h - 50; y += 50)
-        Copy(p, bitmap, QRect(W - 50, H - 100, 50, 50), QPoint(w - 50, y));
-    Copy(p, bitmap, QRect(0, H - 50, W - 50, 50), QPoint(0, h - 50));
-    for (int x = W - 50; x < w - 50; x += 50)
-        Copy(p, bitmap, QRect(W - 100, H - 50, 50, 50), QPoint(x, h - 50));
-    Copy(p, bitmap, QRect(W - 50, H - 50, 50, 50), QPoint(w - 50, h - 50));
+    const auto plan = mainwindow::PlanBackground({client.width(), client.height()},
+                                                 {bitmap.width(), bitmap.height()});
+    for (const mainwindow::BitmapCopy& c : plan)
+        Copy(p, bitmap, QRect(c.sx, c.sy, c.cx, c.cy), QPoint(c.dx, c.dy));
     return out;
 }
 
@@ -78,20 +65,16 @@ QImage StretchMonitorFrame(const QImage& bitmap, QSize client, int r, int s, int
 
 QRegion RegionFromMask(const QImage& mask)
 {
+    const QImage pixels = mask.convertToFormat(QImage::Format_RGB32);
+    const framework::PixelBuffer buffer{
+        {reinterpret_cast<const std::uint32_t*>(pixels.constBits()),
+         static_cast<std::size_t>(pixels.bytesPerLine() / 4 * pixels.height())},
+        pixels.width(),
+        pixels.height(),
+        static_cast<int>(pixels.bytesPerLine() / 4)};
     QRegion region;
-    for (int y = 0; y < mask.height(); ++y) {
-        int x = 0;
-        while (x < mask.width()) {
-            if (mask.pixel(x, y) == palette::kMaskOutside) {
-                ++x;
-                continue;
-            }
-            const int nStart = x;
-            while (x < mask.width() && mask.pixel(x, y) != palette::kMaskOutside)
-                ++x;
-            region += QRect(nStart, y, x - nStart, 1);
-        }
-    }
+    for (const platform::Rect& r : framework::RegionFromMask(buffer))
+        region += QRect(r.left, r.top, r.Width(), r.Height());
     return region;
 }
 
