@@ -1,0 +1,5 @@
+#include "framework/EditMenuWnd.h"
+
+#include "framework/MenuTables.h"
+
+CEditMenuWnd::CEditMenuWnd() : CBaseMenuWnd(framework::EditMenuItems(), framework::kEditMenuBackground) {}
