@@ -120,6 +120,8 @@ void DrawText(QPainter& painter, const Rect& rc, const std::wstring& strText, Te
     int nQtFlags = static_cast<int>(AlignmentOf(nFlags)) | Qt::TextShowMnemonic;
     if (nFlags & kDtSingleLine)
         nQtFlags |= Qt::TextSingleLine;
+    if (nFlags & kDtNoClip)
+        nQtFlags |= Qt::TextDontClip;
     const QString strOut = MnemonicText(text.strText, text.nUnderline);
 
     painter.save();

@@ -31,13 +31,14 @@ void PostPrivateMessage(QObject* pTarget, MessageId nMessage, std::uintptr_t wPa
     QCoreApplication::postEvent(pTarget, new CMessageEvent(nMessage, wParam, lParam));
 }
 
-bool SendPrivateMessage(QObject* pTarget, MessageId nMessage, std::uintptr_t wParam,
-                        std::intptr_t lParam)
+std::intptr_t SendPrivateMessage(QObject* pTarget, MessageId nMessage, std::uintptr_t wParam,
+                                 std::intptr_t lParam)
 {
     if (pTarget == nullptr)
-        return false;
+        return 0;
     CMessageEvent event(nMessage, wParam, lParam);
-    return QCoreApplication::sendEvent(pTarget, &event);
+    QCoreApplication::sendEvent(pTarget, &event);
+    return event.Result();
 }
 
 void PostCommand(QObject* pTarget, int nID)
@@ -45,9 +46,9 @@ void PostCommand(QObject* pTarget, int nID)
     PostPrivateMessage(pTarget, kWmCommand, static_cast<std::uintptr_t>(nID));
 }
 
-bool SendCommand(QObject* pTarget, int nID)
+void SendCommand(QObject* pTarget, int nID)
 {
-    return SendPrivateMessage(pTarget, kWmCommand, static_cast<std::uintptr_t>(nID));
+    SendPrivateMessage(pTarget, kWmCommand, static_cast<std::uintptr_t>(nID));
 }
 
 } // namespace platform

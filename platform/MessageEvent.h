@@ -26,10 +26,15 @@ public:
     std::uintptr_t WParam() const { return m_wParam; }
     std::intptr_t LParam() const { return m_lParam; }
 
+    /// What a receiver answers to a sent message; 0 unless it sets one.
+    void SetResult(std::intptr_t nResult) const { m_nResult = nResult; }
+    std::intptr_t Result() const { return m_nResult; }
+
 private:
     platform::MessageId m_nMessage;
     std::uintptr_t m_wParam;
     std::intptr_t m_lParam;
+    mutable std::intptr_t m_nResult = 0;
 };
 
 namespace platform {
@@ -37,12 +42,12 @@ namespace platform {
 /// Queues the message for the target; does nothing for a null target.
 void PostPrivateMessage(QObject* pTarget, MessageId nMessage, std::uintptr_t wParam = 0,
                         std::intptr_t lParam = 0);
-/// Delivers the message now; returns whether the target handled it.
-bool SendPrivateMessage(QObject* pTarget, MessageId nMessage, std::uintptr_t wParam = 0,
+/// Delivers the message now; returns the receiver's answer (0 when it gives none).
+std::intptr_t SendPrivateMessage(QObject* pTarget, MessageId nMessage, std::uintptr_t wParam = 0,
                         std::intptr_t lParam = 0);
 /// Queues a command, as a menu entry does.
 void PostCommand(QObject* pTarget, int nID);
 /// Delivers a command now, as a button click does.
-bool SendCommand(QObject* pTarget, int nID);
+void SendCommand(QObject* pTarget, int nID);
 
 } // namespace platform

@@ -84,6 +84,7 @@ protected:
     {
         if (const CMessageEvent* pMessage = CMessageEvent::From(pEvent)) {
             m_received.push_back({pMessage->Message(), pMessage->WParam(), pMessage->LParam()});
+            pMessage->SetResult(static_cast<std::intptr_t>(m_received.size()));
             return true;
         }
         return QWidget::event(pEvent);
