@@ -34,7 +34,14 @@ constexpr ColorRef kLetterDisabled = Rgb(210, 210, 210);
 
 // Eight copies around the letter make its outline.
 constexpr std::array<Point, 8> kOutlineOffsets = {{
-    {-1, -1}, {-1, 1}, {1, -1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1}, {0, 1},
+    {-1, -1},
+    {-1, 1},
+    {1, -1},
+    {1, 1},
+    {-1, 0},
+    {1, 0},
+    {0, -1},
+    {0, 1},
 }};
 
 QFont LabelFont(bool bUnderline)
@@ -46,9 +53,8 @@ QFont LabelFont(bool bUnderline)
 
 CBaseMenuWnd::CBaseMenuWnd(std::vector<MenuItem> items, int nBackground)
     : m_bmpHover(CBitmapRegistry::Load(framework::kMenuHoverBar)),
-      m_bmpSeparator(CBitmapRegistry::Load(framework::kMenuSeparator)),
-      m_font(LabelFont(false)), m_fontUnderline(LabelFont(true)),
-      m_navigation(std::move(items))
+      m_bmpSeparator(CBitmapRegistry::Load(framework::kMenuSeparator)), m_font(LabelFont(false)),
+      m_fontUnderline(LabelFont(true)), m_navigation(std::move(items))
 {
     m_bmpBackground = CBitmapRegistry::Load(nBackground);
     setFocusPolicy(Qt::StrongFocus);

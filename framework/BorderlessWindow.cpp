@@ -27,25 +27,21 @@ bool CBorderlessWindow::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     if (pWatched != m_pWindow)
         return false;
-    const auto* pMouse = static_cast<QMouseEvent*>(pEvent);
-    switch (pEvent->type()) {
-    case QEvent::MouseButtonPress:
-        if (pMouse->button() != Qt::LeftButton)
-            return false;
-        return StartMove(pMouse->globalPosition().toPoint());
-    case QEvent::MouseMove:
-        if (!m_bDragging)
-            return false;
-        MoveTo(pMouse->globalPosition().toPoint());
-        return true;
-    case QEvent::MouseButtonRelease:
-        if (!m_bDragging || pMouse->button() != Qt::LeftButton)
-            return false;
-        m_bDragging = false;
-        return true;
-    default:
+    const QEvent::Type type = pEvent->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
         return false;
-    }
+    const auto& mouse = static_cast<const QMouseEvent&>(*pEvent);
+    const QPoint ptGlobal = mouse.globalPosition().toPoint();
+    if (type == QEvent::MouseButtonPress)
+        return mouse.button() == Qt::LeftButton && StartMove(ptGlobal);
+    if (!m_bDragging)
+        return false;
+    if (type == QEvent::MouseMove)
+        MoveTo(ptGlobal);
+    else if (mouse.button() == Qt::LeftButton)
+        m_bDragging = false;
+    return true;
 }
 
 bool CBorderlessWindow::StartMove(const QPoint& ptGlobal)

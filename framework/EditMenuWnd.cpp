@@ -2,4 +2,7 @@
 
 #include "framework/MenuTables.h"
 
-CEditMenuWnd::CEditMenuWnd() : CBaseMenuWnd(framework::EditMenuItems(), framework::kEditMenuBackground) {}
+CEditMenuWnd::CEditMenuWnd()
+    : CBaseMenuWnd(framework::EditMenuItems(), framework::kEditMenuBackground)
+{
+}

@@ -2,4 +2,7 @@
 
 #include "framework/MenuTables.h"
 
-CFileMenuWnd::CFileMenuWnd() : CBaseMenuWnd(framework::FileMenuItems(), framework::kFileMenuBackground) {}
+CFileMenuWnd::CFileMenuWnd()
+    : CBaseMenuWnd(framework::FileMenuItems(), framework::kFileMenuBackground)
+{
+}

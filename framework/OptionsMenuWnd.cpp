@@ -2,4 +2,7 @@
 
 #include "framework/MenuTables.h"
 
-COptionsMenuWnd::COptionsMenuWnd() : CBaseMenuWnd(framework::OptionsMenuItems(), framework::kOptionsMenuBackground) {}
+COptionsMenuWnd::COptionsMenuWnd()
+    : CBaseMenuWnd(framework::OptionsMenuItems(), framework::kOptionsMenuBackground)
+{
+}

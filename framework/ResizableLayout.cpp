@@ -21,8 +21,8 @@ void CResizableLayout::AddAnchor(QWidget* pControl, framework::AnchorPoint ptTop
     const framework::Anchor anchor =
         framework::MakeAnchor(ClientSize(pWindow), platform::FromQRect(pControl->geometry()),
                               ptTopLeft, ptBottomRight.value_or(ptTopLeft));
-    m_anchors.push_back({pControl, QString::fromLatin1(pControl->metaObject()->className()),
-                         anchor});
+    m_anchors.push_back(
+        {pControl, QString::fromLatin1(pControl->metaObject()->className()), anchor});
 }
 
 void CResizableLayout::AddAnchor(int nID, framework::AnchorPoint ptTopLeft,

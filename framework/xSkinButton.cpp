@@ -26,10 +26,11 @@ QRegion RegionOf(const QPixmap& mask)
     const QImage image = mask.toImage().convertToFormat(QImage::Format_RGB32);
     const int nStride = static_cast<int>(image.bytesPerLine() / 4);
     const auto* pPixels = reinterpret_cast<const std::uint32_t*>(image.constBits());
-    const std::size_t nCount = static_cast<std::size_t>(nStride) * static_cast<std::size_t>(image.height());
+    const std::size_t nCount =
+        static_cast<std::size_t>(nStride) * static_cast<std::size_t>(image.height());
     QRegion region;
-    for (const Rect& rc : framework::RegionFromMask(
-             {{pPixels, nCount}, image.width(), image.height(), nStride}))
+    for (const Rect& rc :
+         framework::RegionFromMask({{pPixels, nCount}, image.width(), image.height(), nStride}))
         region += ToQRect(rc);
     return region;
 }
@@ -127,8 +128,7 @@ void CxSkinButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     SetBkMode(painter, BkMode::Transparent);
     const Rect rcButton = FromQRect(rect());
-    const SkinFace face =
-        framework::ChooseFace({isEnabled(), isDown(), m_bChecked, m_bHover});
+    const SkinFace face = framework::ChooseFace({isEnabled(), isDown(), m_bChecked, m_bHover});
     const Rect rcText = framework::SkinTextRect(rcButton, m_nTextMargin, face);
     if (face == SkinFace::Disabled) {
         DrawDisabled(painter, rcText);

@@ -44,7 +44,7 @@ void PostPrivateMessage(QObject* pTarget, MessageId nMessage, std::uintptr_t wPa
                         std::intptr_t lParam = 0);
 /// Delivers the message now; returns the receiver's answer (0 when it gives none).
 std::intptr_t SendPrivateMessage(QObject* pTarget, MessageId nMessage, std::uintptr_t wParam = 0,
-                        std::intptr_t lParam = 0);
+                                 std::intptr_t lParam = 0);
 /// Queues a command, as a menu entry does.
 void PostCommand(QObject* pTarget, int nID);
 /// Delivers a command now, as a button click does.

@@ -7,8 +7,7 @@ using platform::Answer;
 namespace {
 
 QMessageBox::StandardButton Ask(QWidget* pOwner, QMessageBox::Icon icon,
-                                const std::wstring& strText,
-                                QMessageBox::StandardButtons buttons,
+                                const std::wstring& strText, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, QString::fromWCharArray(QtPrompter::Title()),

@@ -10,7 +10,8 @@ namespace {
 class BorderlessWindowTest : public ::testing::Test
 {
 protected:
-    BorderlessWindowTest() : m_pBorderless(new CBorderlessWindow(&m_window, [this] { ++m_nCancels; }))
+    BorderlessWindowTest()
+        : m_pBorderless(new CBorderlessWindow(&m_window, [this] { ++m_nCancels; }))
     {
         CBorderlessWindow::MakeBorderless(&m_window);
         m_window.setGeometry(100, 100, 200, 120);

@@ -85,8 +85,8 @@ TEST_F(PlatformDrawingTest, OpaqueTextFillsItsCellWithTheBackground)
         TextOut(p, 10, 10, L"00");
     });
     const QFontMetrics metrics(m_font);
-    EXPECT_EQ(Inked(), QRect(10, 10, metrics.horizontalAdvance(QStringLiteral("00")),
-                             metrics.height()));
+    EXPECT_EQ(Inked(),
+              QRect(10, 10, metrics.horizontalAdvance(QStringLiteral("00")), metrics.height()));
 }
 
 TEST_F(PlatformDrawingTest, DrawTextClipsToTheRectangleUnlessNoClip)
