@@ -47,16 +47,16 @@ void SetCellHeight(QFont& font, int nCellHeight)
 
 } // namespace
 
-QFont MakeFont(const FontSpec& spec)
+QFont MakeFont(const FontDesc& desc)
 {
-    QFont font(QString::fromStdWString(spec.strFace));
-    if (spec.nHeight < 0)
-        font.setPixelSize(-spec.nHeight);
-    else if (spec.nHeight > 0)
-        SetCellHeight(font, spec.nHeight);
-    font.setWeight(WeightOf(spec.nWeight));
-    font.setUnderline(spec.bUnderline);
-    if (spec.pitch == Pitch::Fixed) {
+    QFont font(QString::fromStdWString(desc.strFace));
+    if (desc.nHeight < 0)
+        font.setPixelSize(-desc.nHeight);
+    else if (desc.nHeight > 0)
+        SetCellHeight(font, desc.nHeight);
+    font.setWeight(WeightOf(desc.nWeight));
+    font.setUnderline(desc.bUnderline);
+    if (desc.pitch == Pitch::Fixed) {
         font.setFixedPitch(true);
         font.setStyleHint(QFont::TypeWriter);
     }
