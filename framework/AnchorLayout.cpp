@@ -21,7 +21,9 @@ Anchor MakeAnchor(platform::Size client, platform::Rect rcControl, AnchorPoint p
 {
     const platform::Point tl = PointIn(client, ptTopLeft);
     const platform::Point br = PointIn(client, ptBottomRight);
-    return {ptTopLeft, ptBottomRight, {rcControl.left - tl.x, rcControl.top - tl.y},
+    return {ptTopLeft,
+            ptBottomRight,
+            {rcControl.left - tl.x, rcControl.top - tl.y},
             {rcControl.right - br.x, rcControl.bottom - br.y}};
 }
 

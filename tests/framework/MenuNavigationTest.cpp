@@ -1,5 +1,5 @@
-#include "framework/CommandIds.h"
 #include "framework/MenuNavigation.h"
+#include "framework/CommandIds.h"
 #include "framework/MenuTables.h"
 #include "platform/VirtualKeys.h"
 

@@ -1,5 +1,5 @@
-#include "platform/ColorRef.h"
 #include "platform/TextFormat.h"
+#include "platform/ColorRef.h"
 
 #include <gtest/gtest.h>
 

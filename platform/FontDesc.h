@@ -10,7 +10,7 @@ enum class Pitch { Default, Fixed, Variable };
 inline constexpr int kWeightNormal = 400;
 inline constexpr int kWeightBold = 700;
 
-struct FontSpec
+struct FontDesc
 {
     std::wstring strFace;
     /// Negative: the character height in pixels (-15 is 15 pixels from the top of
@@ -21,7 +21,7 @@ struct FontSpec
     bool bUnderline = false;
     Pitch pitch = Pitch::Default;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontDesc&) const = default;
 };
 
 } // namespace platform
