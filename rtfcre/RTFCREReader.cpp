@@ -38,20 +38,60 @@ std::string_view After(std::string_view text, char ch)
     return After(text, std::string_view(&ch, 1));
 }
 
-/// Calls visit(n, token) for the first nMost tokens of text split at runs of separator.
-template <typename Visit>
-void ForEachToken(std::string_view text, char separator, int nMost, Visit visit)
+/// Skips a run of separator characters.
+const char* Skip(const char* p, const char* end, char separator)
 {
-    std::size_t i = 0;
-    for (int n = 0; n < nMost; ++n) {
-        while (i < text.size() && text[i] == separator)
-            ++i;
-        if (i == text.size())
+    while (p != end && *p == separator)
+        ++p;
+    return p;
+}
+
+/// Moves to the next stop or separator character.
+const char* SkipTo(const char* p, const char* end, char stop, char separator)
+{
+    while (p != end && *p != stop && *p != separator)
+        ++p;
+    return p;
+}
+
+/// Up to 24 values of blank-separated tokens, one pass over the text.
+void ParseValues(std::string_view text, KeyValues& keyValues)
+{
+    const char* p = text.data();
+    const char* end = p + text.size();
+    for (std::uint16_t& nValue : keyValues) {
+        p = Skip(p, end, ' ');
+        if (p == end)
             return;
-        const std::size_t nStart = i;
-        while (i < text.size() && text[i] != separator)
-            ++i;
-        visit(n, text.substr(nStart, i - nStart));
+        nValue = static_cast<std::uint16_t>(ParseStrToInt(p, end));
+        p = SkipTo(p, end, ' ', ' ');
+    }
+}
+
+/// The parts of one pair token, split at runs of commas; the token ends at a
+/// blank. Parts after the second are skipped.
+const char* ParsePair(const char* p, const char* end, KeyTime& keyTime)
+{
+    for (int nPart = 0;; ++nPart) {
+        p = Skip(p, end, ',');
+        if (p == end || *p == ' ')
+            return p;
+        if (nPart < 2)
+            (nPart == 0 ? keyTime.nLow : keyTime.nHigh) = ParseStrToInt(p, end);
+        p = SkipTo(p, end, ' ', ',');
+    }
+}
+
+/// Up to 24 pairs of blank-separated tokens, one pass over the text.
+void ParsePairs(std::string_view text, KeyTimes& keyTimes)
+{
+    const char* p = text.data();
+    const char* end = p + text.size();
+    for (KeyTime& keyTime : keyTimes) {
+        p = Skip(p, end, ' ');
+        if (p == end)
+            return;
+        p = ParsePair(p, end, keyTime);
     }
 }
 
@@ -165,17 +205,10 @@ std::int64_t CRTFCREReader::ReadTimeGroup()
 
 void CRTFCREReader::ReadKeyValues(KeyValues& keyValues) const
 {
-    ForEachToken(UpTo(m_text, '}'), ' ', steno::kKeyCount, [&](int n, std::string_view token) {
-        keyValues[static_cast<std::size_t>(n)] = static_cast<std::uint16_t>(ParseStrToInt(token));
-    });
+    ParseValues(UpTo(m_text, '}'), keyValues);
 }
 
 void CRTFCREReader::ReadKeyTimes(KeyTimes& keyTimes) const
 {
-    ForEachToken(UpTo(m_text, '}'), ' ', steno::kKeyCount, [&](int n, std::string_view token) {
-        KeyTime& keyTime = keyTimes[static_cast<std::size_t>(n)];
-        ForEachToken(token, ',', 2, [&](int nPart, std::string_view part) {
-            (nPart == 0 ? keyTime.nLow : keyTime.nHigh) = ParseStrToInt(part);
-        });
-    });
+    ParsePairs(UpTo(m_text, '}'), keyTimes);
 }

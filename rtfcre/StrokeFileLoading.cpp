@@ -6,6 +6,8 @@
 #include "steno/StenoEncoder.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <sys/mman.h>
 
 namespace {
 
@@ -14,6 +16,23 @@ namespace {
 constexpr std::size_t kSampleStrokes = 512;
 constexpr double kReserveMargin = 1.25;
 constexpr std::size_t kLeastGrowthDivisor = 32;
+
+// Filling a fresh array of a million records costs a page fault every 16
+// records; large pages cut that to one every 8192. Only a hint: where the
+// system has no such pages, nothing changes.
+void AdviseLargePages(void* pStart, std::size_t nBytes)
+{
+#ifdef MADV_HUGEPAGE
+    constexpr std::uintptr_t kPageSize = 4096;
+    const auto nFirst = (reinterpret_cast<std::uintptr_t>(pStart) + kPageSize - 1) & ~(kPageSize - 1);
+    const auto nEnd = reinterpret_cast<std::uintptr_t>(pStart) + nBytes;
+    if (nEnd > nFirst)
+        ::madvise(reinterpret_cast<void*>(nFirst), nEnd - nFirst, MADV_HUGEPAGE);
+#else
+    (void)pStart;
+    (void)nBytes;
+#endif
+}
 
 class CStrokeArrayGrowth
 {
@@ -44,6 +63,7 @@ private:
         // An estimate that fell short grows the array by a little, not by half or all of it.
         const std::size_t nLeast = m_strokes.size() / kLeastGrowthDivisor + 1;
         m_strokes.reserve(m_strokes.size() + std::max(nRest, nLeast));
+        AdviseLargePages(m_strokes.data(), m_strokes.capacity() * sizeof(CStenoStroke));
     }
 
     const CRTFCREReader& m_reader;
@@ -86,7 +106,9 @@ void ReadStrokes(CRTFCREReader& reader, std::vector<CStenoStroke>& strokes)
     CStenoStroke stroke;
     while (reader.ReadStroke(strSteno, strRawSteno, stroke.m_time, stroke.m_keyValues, stroke.m_keyTimes)) {
         stroke.m_keys = encoder.StenoToKeys(strSteno);
-        stroke.m_rawKeys = strRawSteno.empty() ? stroke.m_keys : encoder.StenoToKeys(strRawSteno);
+        // The raw text mostly repeats the steno text: the same text gives the same keys.
+        const bool bSameKeys = strRawSteno.empty() || strRawSteno == strSteno;
+        stroke.m_rawKeys = bSameKeys ? stroke.m_keys : encoder.StenoToKeys(strRawSteno);
         growth.BeforeAppend();
         strokes.push_back(stroke);
     }

@@ -41,16 +41,4 @@ int ParseCNumber(std::string_view text)
     return static_cast<int>(nValue);
 }
 
-std::int32_t ParseStrToInt(std::string_view text)
-{
-    std::size_t i = 0;
-    const bool bNegative = !text.empty() && text[0] == '-';
-    if (bNegative)
-        ++i;
-    std::uint32_t nValue = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i)
-        nValue = nValue * 10 + static_cast<std::uint32_t>(text[i] - '0');
-    return static_cast<std::int32_t>(bNegative ? 0u - nValue : nValue);
-}
-
 } // namespace rtfcre
