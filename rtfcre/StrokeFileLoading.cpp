@@ -46,7 +46,7 @@ public:
     void BeforeAppend()
     {
         const std::size_t nRead = m_strokes.size() - m_nFirst;
-        if (nRead == kSampleStrokes || m_strokes.size() == m_strokes.capacity())
+        if (nRead == kSampleStrokes || (nRead > kSampleStrokes && m_strokes.size() == m_strokes.capacity()))
             ReserveForRest(nRead);
     }
 
@@ -80,7 +80,7 @@ std::string AtLine(std::int64_t nLine)
 void CheckReadError(const CRTFCREReader& reader)
 {
     if (reader.ReadError() != 0)
-        throw CFileException::FromErrno("cannot read" + AtLine(reader.LineNumber() + 1), reader.ReadError());
+        throw CFileException::FromErrno("cannot read" + AtLine(reader.LineNumber()), reader.ReadError());
 }
 
 void ReadHeader(CRTFCREReader& reader, StrokeFileHeader& header)
