@@ -32,7 +32,8 @@ bool CLineReader::Open(const std::filesystem::path& path)
     struct stat info {};
     if (::fstat(m_nFd, &info) == 0 && S_ISREG(info.st_mode))
         m_nFileSize = static_cast<std::uint64_t>(info.st_size);
-    m_buffer.resize(kBlockSize);
+    // A small file needs no large block; Fill grows the buffer for long lines.
+    m_buffer.resize(m_nFileSize > 0 && m_nFileSize < kBlockSize ? static_cast<std::size_t>(m_nFileSize) + 1 : kBlockSize);
     Rewind();
     return true;
 }
@@ -107,7 +108,7 @@ void CLineReader::Fill()
         m_nBegin = 0;
         m_nEnd = nKept;
     }
-    if (m_buffer.size() - m_nEnd < kBlockSize / 2)
+    if (m_buffer.size() - m_nEnd < m_buffer.size() / 2)
         m_buffer.resize(m_buffer.size() * 2);
     ssize_t nRead = 0;
     do {

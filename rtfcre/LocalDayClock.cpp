@@ -14,10 +14,10 @@ constexpr std::int64_t kSecondsPerMinute = 60;
 
 // The offset must hold well beyond the day itself: a change shortly before or
 // after it can make a local time of the day ambiguous or skipped. No zone
-// moves its clock by more than a day, nor twice within a quarter of an hour.
+// moves its clock by more than a day, nor twice within an hour.
 constexpr std::int64_t kCheckBefore = 2 * kSecondsPerDay;
 constexpr std::int64_t kCheckAfter = 3 * kSecondsPerDay;
-constexpr std::int64_t kCheckStep = 15 * kSecondsPerMinute;
+constexpr std::int64_t kCheckStep = kSecondsPerHour;
 
 bool LocalFieldsAt(std::int64_t time, std::tm& fields)
 {

@@ -4,6 +4,7 @@
 #include "rtfcre/FileException.h"
 #include "rtfcre/LocalTime.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -15,6 +16,9 @@ using namespace rtfcre;
 
 namespace {
 
+// The buffer starts small, for small documents, and grows to its full size
+// before anything is written in mid-file.
+constexpr std::size_t kFirstBufferSize = 64 * 1024;
 constexpr std::size_t kBufferSize = 1024 * 1024;
 // Everything of a stroke's lines except its two steno texts: fixed text, three
 // time fields, 24 values of up to 5 digits, 24 pairs of up to 11 characters each.
@@ -43,7 +47,7 @@ char* PutNumber(char* pOut, Number value)
 
 } // namespace
 
-CRTFCREWriter::CRTFCREWriter() : m_buffer(kBufferSize) {}
+CRTFCREWriter::CRTFCREWriter() : m_buffer(kFirstBufferSize) {}
 
 CRTFCREWriter::~CRTFCREWriter()
 {
@@ -105,10 +109,14 @@ void CRTFCREWriter::Flush()
 
 char* CRTFCREWriter::Room(std::size_t nBytes)
 {
-    if (m_buffer.size() - m_nUsed < nBytes)
+    if (m_buffer.size() - m_nUsed >= nBytes)
+        return m_buffer.data() + m_nUsed;
+    if (m_buffer.size() < kBufferSize)
+        m_buffer.resize(std::max(m_buffer.size() * 2, m_nUsed + nBytes));
+    else
         Flush();
-    if (m_buffer.size() < nBytes)
-        m_buffer.resize(nBytes);
+    if (m_buffer.size() - m_nUsed < nBytes)
+        m_buffer.resize(m_nUsed + nBytes);
     return m_buffer.data() + m_nUsed;
 }
 
