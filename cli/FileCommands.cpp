@@ -127,9 +127,13 @@ int RunResave(const std::vector<std::string>& arguments)
         CRTFCREWriter writer;
         writer.Open(strTarget);
         writer.WriteHeader(kSystemName, kSystemText, std::time(nullptr));
-        for (const CStenoStroke& stroke : strokes)
-            writer.WriteStroke(encoder.KeysToSteno(stroke.m_keys), encoder.KeysToSteno(stroke.m_rawKeys),
-                               stroke.m_time, stroke.m_keyValues, stroke.m_keyTimes);
+        for (const CStenoStroke& stroke : strokes) {
+            // Raw keys mostly equal the keys: one text serves both.
+            const std::wstring strSteno = encoder.KeysToSteno(stroke.m_keys);
+            const bool bSame = stroke.m_rawKeys == stroke.m_keys;
+            writer.WriteStroke(strSteno, bSame ? strSteno : encoder.KeysToSteno(stroke.m_rawKeys), stroke.m_time,
+                               stroke.m_keyValues, stroke.m_keyTimes);
+        }
         writer.Finish();
     } catch (const CFileException& error) {
         ReportFailure("save", strTarget, error.what());

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -38,11 +37,39 @@ char* PutText(char* pOut, std::wstring_view text)
     return pOut;
 }
 
-template <typename Number>
-char* PutNumber(char* pOut, Number value)
+constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                               "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                               "8081828384858687888990919293949596979899";
+
+int DigitCount(std::uint32_t nValue)
 {
-    // Room() always leaves enough space for the widest number.
-    return std::to_chars(pOut, pOut + 11, value).ptr;
+    int nDigits = 1;
+    for (std::uint64_t nPower = 10; nValue >= nPower; nPower *= 10)
+        ++nDigits;
+    return nDigits;
+}
+
+// As "%d", written from the last digit back, two digits a step: a stroke has
+// 75 numbers. Room() always leaves space for the widest one.
+char* PutNumber(char* pOut, std::int32_t nValue)
+{
+    if (nValue < 0)
+        *pOut++ = '-';
+    auto nMagnitude = nValue < 0 ? 0u - static_cast<std::uint32_t>(nValue) : static_cast<std::uint32_t>(nValue);
+    char* pEnd = pOut + DigitCount(nMagnitude);
+    char* pDigit = pEnd;
+    while (nMagnitude >= 100) {
+        pDigit -= 2;
+        std::memcpy(pDigit, kDigitPairs + 2 * (nMagnitude % 100), 2);
+        nMagnitude /= 100;
+    }
+    if (nMagnitude >= 10) {
+        pDigit -= 2;
+        std::memcpy(pDigit, kDigitPairs + 2 * nMagnitude, 2);
+    } else {
+        *--pDigit = static_cast<char>('0' + nMagnitude);
+    }
+    return pEnd;
 }
 
 } // namespace
