@@ -18,8 +18,8 @@ namespace {
 constexpr int kYear = 2024;
 constexpr int kMonth = 5;
 constexpr int kDay = 3;
-constexpr std::int64_t kDaySpan = 15 * 3600;  // 08:00 to 23:00
-constexpr std::int64_t kFileTimeEpoch = 11644473600;  // 1601 to 1970, seconds
+constexpr std::int64_t kDaySpan = 15 * 3600;         // 08:00 to 23:00
+constexpr std::int64_t kFileTimeEpoch = 11644473600; // 1601 to 1970, seconds
 constexpr std::int64_t kFileTicksPerSecond = 10000000;
 
 /// Draws one stroke's keys: mostly a few keys, now and then the number bar or many keys.
@@ -51,7 +51,8 @@ public:
             const bool bPressed = (stroke.m_rawKeys & steno::KeyBit(i)) != 0;
             // The lowest bit of a key value marks the key as pressed.
             const auto nDepth = static_cast<std::uint16_t>(m_random() % 900);
-            stroke.m_keyValues[i] = bPressed ? static_cast<std::uint16_t>(nDepth | 1) : static_cast<std::uint16_t>(nDepth & ~1);
+            stroke.m_keyValues[i] = bPressed ? static_cast<std::uint16_t>(nDepth | 1)
+                                             : static_cast<std::uint16_t>(nDepth & ~1);
             if (bPressed)
                 m_lastPress[i] = nTicks + static_cast<std::int64_t>(m_random() % 2000000);
             stroke.m_keyTimes[i] = {static_cast<std::int32_t>(m_lastPress[i] & 0xFFFFFFFF),
@@ -84,8 +85,9 @@ int main(int argc, char** argv)
         writer.WriteHeader(L"Corvane writer", L"Ardentide Inc", nStart);
         for (long long i = 0; i < nCount; ++i) {
             const CStenoStroke stroke = source.Next(nStart + i * kDaySpan / std::max(nCount, 1LL));
-            writer.WriteStroke(encoder.KeysToSteno(stroke.m_keys), encoder.KeysToSteno(stroke.m_rawKeys),
-                               stroke.m_time, stroke.m_keyValues, stroke.m_keyTimes);
+            writer.WriteStroke(encoder.KeysToSteno(stroke.m_keys),
+                               encoder.KeysToSteno(stroke.m_rawKeys), stroke.m_time,
+                               stroke.m_keyValues, stroke.m_keyTimes);
         }
         writer.Finish();
     } catch (const CFileException& error) {

@@ -15,9 +15,9 @@ inline constexpr int kExitUsage = 2;
 struct CliCommand
 {
     std::string_view strName;
-    std::string_view strArguments;  ///< as shown in the usage text
+    std::string_view strArguments; ///< as shown in the usage text
     std::string_view strSummary;
-    std::size_t nArguments;         ///< exactly this many arguments follow the name
+    std::size_t nArguments; ///< exactly this many arguments follow the name
     int (*pRun)(const std::vector<std::string>& arguments);
 };
 

@@ -8,6 +8,7 @@
 #include "rtfcre/StrokeFileLoading.h"
 #include "steno/StenoEncoder.h"
 
+#include <array>
 #include <cstdio>
 #include <ctime>
 #include <new>
@@ -49,7 +50,8 @@ int FinishOutput(COutputBuffer& out, int nExitCode)
     return kExitFailure;
 }
 
-void DumpStroke(COutputBuffer& out, const CStenoEncoder& encoder, std::size_t nIndex, const CStenoStroke& stroke)
+void DumpStroke(COutputBuffer& out, const CStenoEncoder& encoder, std::size_t nIndex,
+                const CStenoStroke& stroke)
 {
     out << static_cast<std::int64_t>(nIndex) << '\t' << stroke.m_time << '\t';
     out << std::wstring_view(encoder.KeysToSteno(stroke.m_keys)) << '\t';
@@ -62,7 +64,8 @@ void DumpStroke(COutputBuffer& out, const CStenoEncoder& encoder, std::size_t nI
     out << '\t';
     separator = "";
     for (const KeyTime& keyTime : stroke.m_keyTimes) {
-        out << separator << static_cast<std::int64_t>(keyTime.nLow) << ',' << static_cast<std::int64_t>(keyTime.nHigh);
+        out << separator << static_cast<std::int64_t>(keyTime.nLow) << ','
+            << static_cast<std::int64_t>(keyTime.nHigh);
         separator = " ";
     }
     out << '\n';
@@ -70,19 +73,21 @@ void DumpStroke(COutputBuffer& out, const CStenoEncoder& encoder, std::size_t nI
 
 std::string DateText(const StrokeFileHeader& header)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", header.nYear, header.nMonth, header.nDay);
-    return text;
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", header.nYear, header.nMonth,
+                  header.nDay);
+    return text.data();
 }
 
-void PrintTime(COutputBuffer& out, std::string_view strName, const std::vector<CStenoStroke>& strokes, bool bLast)
+void PrintTime(COutputBuffer& out, std::string_view strName,
+               const std::vector<CStenoStroke>& strokes, bool bLast)
 {
     out << strName << ": ";
     if (strokes.empty())
         out << "none";
     else
-        out << std::wstring_view(rtfcre::FormatLocalTime(bLast ? strokes.back().m_time : strokes.front().m_time,
-                                                         kTimeFormat));
+        out << std::wstring_view(rtfcre::FormatLocalTime(
+            bLast ? strokes.back().m_time : strokes.front().m_time, kTimeFormat));
     out << '\n';
 }
 
@@ -131,8 +136,8 @@ int RunResave(const std::vector<std::string>& arguments)
             // Raw keys mostly equal the keys: one text serves both.
             const std::wstring strSteno = encoder.KeysToSteno(stroke.m_keys);
             const bool bSame = stroke.m_rawKeys == stroke.m_keys;
-            writer.WriteStroke(strSteno, bSame ? strSteno : encoder.KeysToSteno(stroke.m_rawKeys), stroke.m_time,
-                               stroke.m_keyValues, stroke.m_keyTimes);
+            writer.WriteStroke(strSteno, bSame ? strSteno : encoder.KeysToSteno(stroke.m_rawKeys),
+                               stroke.m_time, stroke.m_keyValues, stroke.m_keyTimes);
         }
         writer.Finish();
     } catch (const CFileException& error) {

@@ -51,7 +51,8 @@ COutputBuffer& COutputBuffer::operator<<(std::int64_t nValue)
 {
     Reserve(kNumberRoom);
     char* pStart = m_buffer.data() + m_nUsed;
-    m_nUsed += static_cast<std::size_t>(std::to_chars(pStart, pStart + kNumberRoom, nValue).ptr - pStart);
+    m_nUsed +=
+        static_cast<std::size_t>(std::to_chars(pStart, pStart + kNumberRoom, nValue).ptr - pStart);
     return *this;
 }
 

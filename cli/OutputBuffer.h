@@ -15,7 +15,7 @@ public:
     COutputBuffer& operator=(const COutputBuffer&) = delete;
 
     COutputBuffer& operator<<(std::string_view text);
-    COutputBuffer& operator<<(std::wstring_view text);  ///< as 8-bit text of the file's code page
+    COutputBuffer& operator<<(std::wstring_view text); ///< as 8-bit text of the file's code page
     COutputBuffer& operator<<(char ch);
     COutputBuffer& operator<<(std::int64_t nValue);
 

@@ -16,11 +16,13 @@ void PrintUsage(std::FILE* pStream)
                "Commands:\n",
                pStream);
     for (const CliCommand& command : CliCommands()) {
-        const std::string strCall = std::string(command.strName) + " " + std::string(command.strArguments);
-        std::fprintf(pStream, "  %-16s %.*s\n", strCall.c_str(), static_cast<int>(command.strSummary.size()),
-                     command.strSummary.data());
+        const std::string strCall =
+            std::string(command.strName) + " " + std::string(command.strArguments);
+        std::fprintf(pStream, "  %-16s %.*s\n", strCall.c_str(),
+                     static_cast<int>(command.strSummary.size()), command.strSummary.data());
     }
-    std::fputs("Exit status: 0 success, 1 failure (reason on standard error), 2 usage error.\n", pStream);
+    std::fputs("Exit status: 0 success, 1 failure (reason on standard error), 2 usage error.\n",
+               pStream);
 }
 
 int UsageError()

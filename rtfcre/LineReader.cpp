@@ -29,11 +29,15 @@ bool CLineReader::Open(const std::filesystem::path& path)
         m_nOpenError = errno;
         return false;
     }
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(m_nFd, &info) == 0 && S_ISREG(info.st_mode))
         m_nFileSize = static_cast<std::uint64_t>(info.st_size);
     // A small file needs no large block; Fill grows the buffer for long lines.
-    m_buffer.resize(m_nFileSize > 0 && m_nFileSize < kBlockSize ? static_cast<std::size_t>(m_nFileSize) + 1 : kBlockSize);
+    m_buffer.resize(m_nFileSize > 0 && m_nFileSize < kBlockSize
+                        ? static_cast<std::size_t>(m_nFileSize) + 1
+                        : kBlockSize);
     Rewind();
     return true;
 }
@@ -68,8 +72,8 @@ bool CLineReader::ReadLine(std::string_view& line)
         return false;
     for (;;) {
         const char* pStart = m_buffer.data() + m_nBegin;
-        const auto* pFeed =
-            static_cast<const char*>(std::memchr(pStart + m_nScanned, '\n', m_nEnd - m_nBegin - m_nScanned));
+        const auto* pFeed = static_cast<const char*>(
+            std::memchr(pStart + m_nScanned, '\n', m_nEnd - m_nBegin - m_nScanned));
         if (pFeed != nullptr) {
             std::size_t nLength = static_cast<std::size_t>(pFeed - pStart);
             if (nLength > 0 && pStart[nLength - 1] == '\r')
@@ -121,8 +125,10 @@ void CLineReader::Fill()
         return;
     }
     const char* pNew = m_buffer.data() + m_nEnd;
-    const auto* pStop = static_cast<const char*>(std::memchr(pNew, kEndOfFileByte, static_cast<std::size_t>(nRead)));
-    m_nEnd += pStop != nullptr ? static_cast<std::size_t>(pStop - pNew) : static_cast<std::size_t>(nRead);
+    const auto* pStop = static_cast<const char*>(
+        std::memchr(pNew, kEndOfFileByte, static_cast<std::size_t>(nRead)));
+    m_nEnd +=
+        pStop != nullptr ? static_cast<std::size_t>(pStop - pNew) : static_cast<std::size_t>(nRead);
     if (pStop != nullptr)
         m_bDataEnded = true;
 }

@@ -50,11 +50,11 @@ private:
     int m_nOpenError = 0;
     int m_nReadError = 0;
     bool m_bGood = false;
-    bool m_bDataEnded = false;       ///< no more bytes will come from the file
+    bool m_bDataEnded = false; ///< no more bytes will come from the file
     std::vector<char> m_buffer;
-    std::size_t m_nBegin = 0;        ///< start of the next line in m_buffer
-    std::size_t m_nEnd = 0;          ///< end of the bytes read into m_buffer
-    std::size_t m_nScanned = 0;      ///< bytes from m_nBegin known to hold no LF
+    std::size_t m_nBegin = 0;          ///< start of the next line in m_buffer
+    std::size_t m_nEnd = 0;            ///< end of the bytes read into m_buffer
+    std::size_t m_nScanned = 0;        ///< bytes from m_nBegin known to hold no LF
     std::uint64_t m_nBufferOffset = 0; ///< file offset of m_buffer[0]
     std::uint64_t m_nFileSize = 0;
     std::int64_t m_nLine = 0;

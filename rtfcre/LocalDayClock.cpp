@@ -28,7 +28,8 @@ bool LocalFieldsAt(std::int64_t time, std::tm& fields)
 bool OffsetHoldsAround(std::int64_t nMidnight)
 {
     std::tm fields{};
-    if (!LocalFieldsAt(nMidnight, fields) || fields.tm_hour != 0 || fields.tm_min != 0 || fields.tm_sec != 0)
+    if (!LocalFieldsAt(nMidnight, fields) || fields.tm_hour != 0 || fields.tm_min != 0 ||
+        fields.tm_sec != 0)
         return false;
     const long nOffset = fields.tm_gmtoff;
     for (std::int64_t t = nMidnight - kCheckBefore; t <= nMidnight + kCheckAfter; t += kCheckStep) {
@@ -61,12 +62,14 @@ void CLocalDayClock::LoadDay(int nYear, int nMonth, int nDay)
     m_nMidnight = midnight;
 }
 
-std::int64_t CLocalDayClock::MakeTime(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond)
+std::int64_t CLocalDayClock::MakeTime(int nYear, int nMonth, int nDay, int nHour, int nMinute,
+                                      int nSecond)
 {
     CheckTimeFields(nYear, nMonth, nDay, nHour, nMinute, nSecond);
     if (!IsDay(nYear, nMonth, nDay))
         LoadDay(nYear, nMonth, nDay);
-    const std::int64_t time = m_nMidnight + nHour * kSecondsPerHour + nMinute * kSecondsPerMinute + nSecond;
+    const std::int64_t time =
+        m_nMidnight + nHour * kSecondsPerHour + nMinute * kSecondsPerMinute + nSecond;
     if (!m_bUniform || !IsConvertibleTime(time))
         return MakeLocalTime(nYear, nMonth, nDay, nHour, nMinute, nSecond);
     return time;

@@ -28,8 +28,8 @@ private:
     int m_nYear = 0;
     int m_nMonth = 0;
     int m_nDay = 0;
-    bool m_bUniform = false;       ///< the offset is the same all around the day
-    std::int64_t m_nMidnight = 0;  ///< valid when m_bUniform
+    bool m_bUniform = false;      ///< the offset is the same all around the day
+    std::int64_t m_nMidnight = 0; ///< valid when m_bUniform
 };
 
 } // namespace rtfcre

@@ -20,14 +20,15 @@ void CheckField(const char* name, int nValue, int nLowest, int nHighest)
 {
     if (nValue >= nLowest && nValue <= nHighest)
         return;
-    throw CStatusException(E_FAIL_CODE, std::string(name) + " " + std::to_string(nValue) + " out of range");
+    throw CStatusException(E_FAIL_CODE,
+                           std::string(name) + " " + std::to_string(nValue) + " out of range");
 }
 
 std::string FieldsText(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond)
 {
     std::array<char, 96> text{};
-    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d %02d:%02d:%02d", nYear, nMonth, nDay, nHour,
-                  nMinute, nSecond);
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d %02d:%02d:%02d", nYear, nMonth, nDay,
+                  nHour, nMinute, nSecond);
     return text.data();
 }
 
@@ -36,7 +37,10 @@ constexpr int kLastYear = 0x7FFFFFFF;
 
 } // namespace
 
-CStatusException::CStatusException(std::uint32_t nCode) : std::runtime_error(CodeText(nCode)), m_nCode(nCode) {}
+CStatusException::CStatusException(std::uint32_t nCode)
+    : std::runtime_error(CodeText(nCode)), m_nCode(nCode)
+{
+}
 
 CStatusException::CStatusException(std::uint32_t nCode, const std::string& strReason)
     : std::runtime_error(strReason), m_nCode(nCode)
@@ -66,9 +70,10 @@ std::int64_t MakeLocalTime(int nYear, int nMonth, int nDay, int nHour, int nMinu
     fields.tm_isdst = -1;
     const std::time_t result = std::mktime(&fields);
     if (result == static_cast<std::time_t>(-1) || !IsConvertibleTime(result))
-        throw CStatusException(E_INVALIDARG_CODE, "local time " +
-                                                      FieldsText(nYear, nMonth, nDay, nHour, nMinute, nSecond) +
-                                                      " out of range");
+        throw CStatusException(E_INVALIDARG_CODE,
+                               "local time " +
+                                   FieldsText(nYear, nMonth, nDay, nHour, nMinute, nSecond) +
+                                   " out of range");
     return result;
 }
 
@@ -82,8 +87,7 @@ bool ToLocalFields(std::int64_t time, std::tm& fields)
 
 namespace {
 
-template <typename Part>
-int LocalPart(std::int64_t time, int nFailure, Part part)
+template <typename Part> int LocalPart(std::int64_t time, int nFailure, Part part)
 {
     std::tm fields{};
     return ToLocalFields(time, fields) ? part(fields) : nFailure;

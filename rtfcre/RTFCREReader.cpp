@@ -135,8 +135,9 @@ void CRTFCREReader::ReadSystemLine(std::wstring& strSystemName, std::wstring& st
     AnsiToWide(UpTo(m_text, '}'), strSystemName);
     // Skips the brace and the blank after it; the last character closes the group.
     const auto nBrace = m_text.find('}');
-    const std::string_view rest =
-        nBrace == std::string_view::npos || nBrace + 2 > m_text.size() ? std::string_view{} : m_text.substr(nBrace + 2);
+    const std::string_view rest = nBrace == std::string_view::npos || nBrace + 2 > m_text.size()
+                                      ? std::string_view{}
+                                      : m_text.substr(nBrace + 2);
     AnsiToWide(rest.substr(0, rest.empty() ? 0 : rest.size() - 1), strSystemText);
     m_bSystemFound = true;
 }
@@ -165,8 +166,8 @@ bool CRTFCREReader::LookFor(std::string_view opening)
     return true;
 }
 
-bool CRTFCREReader::ReadStroke(std::wstring& strSteno, std::wstring& strRawSteno, std::int64_t& time,
-                               KeyValues& keyValues, KeyTimes& keyTimes)
+bool CRTFCREReader::ReadStroke(std::wstring& strSteno, std::wstring& strRawSteno,
+                               std::int64_t& time, KeyValues& keyValues, KeyTimes& keyTimes)
 {
     keyValues.fill(0);
     keyTimes.fill(KeyTime{});

@@ -32,8 +32,8 @@ public:
     /// Reads the next stroke into the caller's buffers; false when no further
     /// stroke is in the file. Throws CRTFCREReaderException for a stroke without
     /// a time group, and lets the time helpers' CStatusException pass.
-    bool ReadStroke(std::wstring& strSteno, std::wstring& strRawSteno, std::int64_t& time, KeyValues& keyValues,
-                    KeyTimes& keyTimes);
+    bool ReadStroke(std::wstring& strSteno, std::wstring& strRawSteno, std::int64_t& time,
+                    KeyValues& keyValues, KeyTimes& keyTimes);
 
     void Close() { m_file.Close(); }
 
@@ -64,7 +64,7 @@ private:
     int m_nYear = 0;
     int m_nMonth = 0;
     int m_nDay = 0;
-    std::string_view m_text;  ///< the current text: what is left of the line being read
+    std::string_view m_text; ///< the current text: what is left of the line being read
     bool m_bSystemFound = false;
     bool m_bDateFound = false;
     std::int64_t m_nStrokeLine = 0;

@@ -37,9 +37,10 @@ char* PutText(char* pOut, std::wstring_view text)
     return pOut;
 }
 
-constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-                               "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-                               "8081828384858687888990919293949596979899";
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
 
 int DigitCount(std::uint32_t nValue)
 {
@@ -55,7 +56,8 @@ char* PutNumber(char* pOut, std::int32_t nValue)
 {
     if (nValue < 0)
         *pOut++ = '-';
-    auto nMagnitude = nValue < 0 ? 0u - static_cast<std::uint32_t>(nValue) : static_cast<std::uint32_t>(nValue);
+    auto nMagnitude =
+        nValue < 0 ? 0u - static_cast<std::uint32_t>(nValue) : static_cast<std::uint32_t>(nValue);
     char* pEnd = pOut + DigitCount(nMagnitude);
     char* pDigit = pEnd;
     while (nMagnitude >= 100) {
@@ -187,8 +189,9 @@ void CRTFCREWriter::WriteHeader(std::wstring_view strSystemName, std::wstring_vi
     ThrowIfFailed();
 }
 
-bool CRTFCREWriter::WriteStroke(std::wstring_view strSteno, std::wstring_view strRawSteno, std::int64_t time,
-                                const KeyValues& keyValues, const KeyTimes& keyTimes)
+bool CRTFCREWriter::WriteStroke(std::wstring_view strSteno, std::wstring_view strRawSteno,
+                                std::int64_t time, const KeyValues& keyValues,
+                                const KeyTimes& keyTimes)
 {
     if (!m_bOpen)
         return false;

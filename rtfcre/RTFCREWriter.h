@@ -32,7 +32,8 @@ public:
     void SetSyncOnFinish(bool bSync) { m_bSyncOnFinish = bSync; }
 
     /// Writes the header once; throws CFileException when writing fails.
-    void WriteHeader(std::wstring_view strSystemName, std::wstring_view strSystemText, std::int64_t time);
+    void WriteHeader(std::wstring_view strSystemName, std::wstring_view strSystemText,
+                     std::int64_t time);
     /// Writes one stroke's five groups; false when writing has failed.
     bool WriteStroke(std::wstring_view strSteno, std::wstring_view strRawSteno, std::int64_t time,
                      const KeyValues& keyValues, const KeyTimes& keyTimes);
@@ -60,7 +61,7 @@ private:
     std::filesystem::path m_strPath;
     bool m_bStrokeWritten = false;
     bool m_bSyncOnFinish = false;
-    std::string m_strFailure;  ///< the first failure; empty while none
+    std::string m_strFailure; ///< the first failure; empty while none
     std::vector<char> m_buffer;
     std::size_t m_nUsed = 0;
     rtfcre::CLocalDayClock m_clock;

@@ -24,7 +24,8 @@ void AdviseLargePages(void* pStart, std::size_t nBytes)
 {
 #ifdef MADV_HUGEPAGE
     constexpr std::uintptr_t kPageSize = 4096;
-    const auto nFirst = (reinterpret_cast<std::uintptr_t>(pStart) + kPageSize - 1) & ~(kPageSize - 1);
+    const auto nFirst =
+        (reinterpret_cast<std::uintptr_t>(pStart) + kPageSize - 1) & ~(kPageSize - 1);
     const auto nEnd = reinterpret_cast<std::uintptr_t>(pStart) + nBytes;
     if (nEnd > nFirst)
         ::madvise(reinterpret_cast<void*>(nFirst), nEnd - nFirst, MADV_HUGEPAGE);
@@ -38,7 +39,8 @@ class CStrokeArrayGrowth
 {
 public:
     CStrokeArrayGrowth(const CRTFCREReader& reader, std::vector<CStenoStroke>& strokes)
-        : m_reader(reader), m_strokes(strokes), m_nFirst(strokes.size()), m_nStartPosition(reader.Position())
+        : m_reader(reader), m_strokes(strokes), m_nFirst(strokes.size()),
+          m_nStartPosition(reader.Position())
     {
     }
 
@@ -46,7 +48,8 @@ public:
     void BeforeAppend()
     {
         const std::size_t nRead = m_strokes.size() - m_nFirst;
-        if (nRead == kSampleStrokes || (nRead > kSampleStrokes && m_strokes.size() == m_strokes.capacity()))
+        if (nRead == kSampleStrokes ||
+            (nRead > kSampleStrokes && m_strokes.size() == m_strokes.capacity()))
             ReserveForRest(nRead);
     }
 
@@ -59,7 +62,8 @@ private:
             return; // nothing to estimate from: the array grows as usual
         const std::uint64_t nLeft = nSize > m_reader.Position() ? nSize - m_reader.Position() : 0;
         const double nPerByte = static_cast<double>(nRead) / static_cast<double>(nUsed);
-        const auto nRest = static_cast<std::size_t>(static_cast<double>(nLeft) * nPerByte * kReserveMargin);
+        const auto nRest =
+            static_cast<std::size_t>(static_cast<double>(nLeft) * nPerByte * kReserveMargin);
         // An estimate that fell short grows the array by a little, not by half or all of it.
         const std::size_t nLeast = m_strokes.size() / kLeastGrowthDivisor + 1;
         m_strokes.reserve(m_strokes.size() + std::max(nRest, nLeast));
@@ -80,7 +84,8 @@ std::string AtLine(std::int64_t nLine)
 void CheckReadError(const CRTFCREReader& reader)
 {
     if (reader.ReadError() != 0)
-        throw CFileException::FromErrno("cannot read" + AtLine(reader.LineNumber()), reader.ReadError());
+        throw CFileException::FromErrno("cannot read" + AtLine(reader.LineNumber()),
+                                        reader.ReadError());
 }
 
 void ReadHeader(CRTFCREReader& reader, StrokeFileHeader& header)
@@ -94,7 +99,8 @@ void ReadHeader(CRTFCREReader& reader, StrokeFileHeader& header)
     CheckReadError(reader);
     if (bComplete)
         return;
-    throw CFileException(reader.HasSystemLine() ? "no creation line in the header" : "no system line in the header");
+    throw CFileException(reader.HasSystemLine() ? "no creation line in the header"
+                                                : "no system line in the header");
 }
 
 void ReadStrokes(CRTFCREReader& reader, std::vector<CStenoStroke>& strokes)
@@ -104,7 +110,8 @@ void ReadStrokes(CRTFCREReader& reader, std::vector<CStenoStroke>& strokes)
     std::wstring strSteno;
     std::wstring strRawSteno;
     CStenoStroke stroke;
-    while (reader.ReadStroke(strSteno, strRawSteno, stroke.m_time, stroke.m_keyValues, stroke.m_keyTimes)) {
+    while (reader.ReadStroke(strSteno, strRawSteno, stroke.m_time, stroke.m_keyValues,
+                             stroke.m_keyTimes)) {
         stroke.m_keys = encoder.StenoToKeys(strSteno);
         // The raw text mostly repeats the steno text: the same text gives the same keys.
         const bool bSameKeys = strRawSteno.empty() || strRawSteno == strSteno;
@@ -117,7 +124,8 @@ void ReadStrokes(CRTFCREReader& reader, std::vector<CStenoStroke>& strokes)
 
 } // namespace
 
-void LoadStrokeFile(const std::filesystem::path& path, StrokeFileHeader& header, std::vector<CStenoStroke>& strokes)
+void LoadStrokeFile(const std::filesystem::path& path, StrokeFileHeader& header,
+                    std::vector<CStenoStroke>& strokes)
 {
     CRTFCREReader reader(path);
     try {

@@ -13,7 +13,7 @@ struct StrokeFileHeader
 {
     std::wstring strSystemName;
     std::wstring strSystemText;
-    int nYear = 0;   ///< the creation date, as written
+    int nYear = 0; ///< the creation date, as written
     int nMonth = 0;
     int nDay = 0;
 };
@@ -22,4 +22,5 @@ struct StrokeFileHeader
 /// strokes. A file that cannot be read, a header without its system or creation
 /// line, a stroke without a time group or with a bad time throws CFileException
 /// with the reason and the line; the strokes read before stay appended.
-void LoadStrokeFile(const std::filesystem::path& path, StrokeFileHeader& header, std::vector<CStenoStroke>& strokes);
+void LoadStrokeFile(const std::filesystem::path& path, StrokeFileHeader& header,
+                    std::vector<CStenoStroke>& strokes);

@@ -35,9 +35,11 @@ int ParseCNumber(std::string_view text)
     }
     long nValue = 0;
     if (bNegative)
-        nValue = nMagnitude == kLimit ? std::numeric_limits<long>::min() : -static_cast<long>(nMagnitude);
+        nValue = nMagnitude == kLimit ? std::numeric_limits<long>::min()
+                                      : -static_cast<long>(nMagnitude);
     else
-        nValue = nMagnitude >= kLimit ? std::numeric_limits<long>::max() : static_cast<long>(nMagnitude);
+        nValue =
+            nMagnitude >= kLimit ? std::numeric_limits<long>::max() : static_cast<long>(nMagnitude);
     return static_cast<int>(nValue);
 }
 

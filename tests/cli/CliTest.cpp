@@ -26,16 +26,18 @@ constexpr const char* kHeader = "{\\rtf1\\pc\n{\\*\\cxrev100}\n{\\*\\cxnotes}\n"
                                 "{\\*\\cxsystem {\\i Corvane writer} Ardentide Inc}\n{\\info\n"
                                 "{\\creatim\\yr2024\\mo5\\da3}\n}\n";
 
-std::string Stroke(const std::string& strSteno, const std::string& strRaw, const std::string& strTime,
-                   const std::string& strValues = "", const std::string& strPairs = "")
+std::string Stroke(const std::string& strSteno, const std::string& strRaw,
+                   const std::string& strTime, const std::string& strValues = "",
+                   const std::string& strPairs = "")
 {
-    return "{\\*\\cxs " + strSteno + "}\n{\\*\\cxsf " + strRaw + "}\n{\\*\\cxt " + strTime + "}\n{\\*\\cxsp " +
-           strValues + "}\n{\\*\\cxspt " + strPairs + "}\n";
+    return "{\\*\\cxs " + strSteno + "}\n{\\*\\cxsf " + strRaw + "}\n{\\*\\cxt " + strTime +
+           "}\n{\\*\\cxsp " + strValues + "}\n{\\*\\cxspt " + strPairs + "}\n";
 }
 
 const std::string kZeroValues = "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
-const std::string kZeroPairs = "0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 "
-                               "0,0 0,0 0,0 0,0";
+const std::string kZeroPairs =
+    "0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 "
+    "0,0 0,0 0,0 0,0";
 
 class CliTest : public ::testing::Test
 {
@@ -48,8 +50,10 @@ protected:
         const auto errPath = m_dir.Path("stderr");
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
         std::vector<std::string> all = {QUILLMARK_CLI_PATH};
         all.insert(all.end(), arguments.begin(), arguments.end());
         std::vector<char*> argv;
@@ -69,7 +73,10 @@ protected:
         return run;
     }
 
-    std::string Write(const std::string& content) { return m_dir.Write("strokes.rtf", content).string(); }
+    std::string Write(const std::string& content)
+    {
+        return m_dir.Write("strokes.rtf", content).string();
+    }
 
     CTempDirectory m_dir;
 };
@@ -90,7 +97,8 @@ TEST_F(CliTest, HelpGoesToStandardOutput)
 TEST_F(CliTest, UsageErrorsExitTwo)
 {
     const std::vector<std::vector<std::string>> calls = {
-        {}, {"frobnicate"}, {"dump"}, {"dump", "a", "b"}, {"resave", "a"}, {"info"}, {"--help", "x"}};
+        {},       {"frobnicate"}, {"dump"}, {"dump", "a", "b"}, {"resave", "a"},
+        {"info"}, {"--help", "x"}};
     for (const auto& call : calls) {
         const CliRun run = Run(call);
         EXPECT_EQ(run.nExitCode, 2) << call.size();
@@ -104,8 +112,9 @@ TEST_F(CliTest, DumpPrintsOneLinePerStroke)
     std::string pairs = "-1,-1 5,0";
     for (int i = 0; i < 22; ++i)
         pairs += " 0,0";
-    const std::string path = Write(std::string(kHeader) + Stroke("KA-T", "KA-T", "9:5:7:0", kZeroValues, kZeroPairs) +
-                                   Stroke("#1-9", "", "10:0:0:0", "65535 3", pairs) + "}\r\n");
+    const std::string path =
+        Write(std::string(kHeader) + Stroke("KA-T", "KA-T", "9:5:7:0", kZeroValues, kZeroPairs) +
+              Stroke("#1-9", "", "10:0:0:0", "65535 3", pairs) + "}\r\n");
     const CliRun run = Run({"dump", path});
     EXPECT_EQ(run.nExitCode, 0);
     EXPECT_EQ(run.strErr, "");
@@ -118,7 +127,8 @@ TEST_F(CliTest, DumpPrintsOneLinePerStroke)
 
 TEST_F(CliTest, DumpOfAnEmptyStrokeLeavesEmptyFields)
 {
-    const std::string path = Write(std::string(kHeader) + Stroke("", "", "0:0:0:0", kZeroValues, kZeroPairs));
+    const std::string path =
+        Write(std::string(kHeader) + Stroke("", "", "0:0:0:0", kZeroValues, kZeroPairs));
     const CliRun run = Run({"dump", path});
     EXPECT_EQ(run.nExitCode, 0);
     EXPECT_EQ(run.strOut, "0\t1714694400\t\t\t" + kZeroValues + "\t" + kZeroPairs + "\n");
@@ -132,7 +142,8 @@ TEST_F(CliTest, DumpPrintsTheStrokesBeforeAFailure)
     EXPECT_EQ(run.nExitCode, 1);
     EXPECT_EQ(std::count(run.strOut.begin(), run.strOut.end(), '\n'), 2);
     EXPECT_EQ(run.strOut.rfind("0\t1714698000\tA\tA\t1 0 ", 0), 0u);
-    EXPECT_EQ(run.strErr, "Failed to load file '" + path + "': no time group for the stroke at line 18\n");
+    EXPECT_EQ(run.strErr,
+              "Failed to load file '" + path + "': no time group for the stroke at line 18\n");
 }
 
 TEST_F(CliTest, LoadFailuresExitOne)
@@ -143,8 +154,10 @@ TEST_F(CliTest, LoadFailuresExitOne)
         const char* reason;
     };
     const Row rows[] = {
-        {"{\\*\\cxsystem {\\i N} T}\n" + Stroke("A", "A", "1:0:0:0"), "no creation line in the header"},
-        {"{\\creatim\\yr2024\\mo5\\da3}\n" + Stroke("A", "A", "1:0:0:0"), "no system line in the header"},
+        {"{\\*\\cxsystem {\\i N} T}\n" + Stroke("A", "A", "1:0:0:0"),
+         "no creation line in the header"},
+        {"{\\creatim\\yr2024\\mo5\\da3}\n" + Stroke("A", "A", "1:0:0:0"),
+         "no system line in the header"},
         {std::string(kHeader) + Stroke("A", "A", "1:60:0:0"), "minute 60 out of range at line 10"},
     };
     for (const Row& row : rows) {
@@ -159,13 +172,14 @@ TEST_F(CliTest, LoadFailuresExitOne)
     const std::string missing = m_dir.Path("missing.rtf").string();
     const CliRun run = Run({"info", missing});
     EXPECT_EQ(run.nExitCode, 1);
-    EXPECT_EQ(run.strErr, "Failed to load file '" + missing + "': cannot open: No such file or directory\n");
+    EXPECT_EQ(run.strErr,
+              "Failed to load file '" + missing + "': cannot open: No such file or directory\n");
 }
 
 TEST_F(CliTest, InfoSummarisesTheFile)
 {
-    const std::string path = Write(std::string(kHeader) + Stroke("A", "A", "9:5:7:0") + Stroke("B", "B", "8:0:0:0") +
-                                   Stroke("C", "C", "17:45:12:0"));
+    const std::string path = Write(std::string(kHeader) + Stroke("A", "A", "9:5:7:0") +
+                                   Stroke("B", "B", "8:0:0:0") + Stroke("C", "C", "17:45:12:0"));
     const CliRun run = Run({"info", path});
     EXPECT_EQ(run.nExitCode, 0);
     EXPECT_EQ(run.strOut, "system: Corvane writer\n"
@@ -179,12 +193,14 @@ TEST_F(CliTest, InfoOfAFileWithoutStrokes)
 {
     const CliRun run = Run({"info", Write(std::string(kHeader) + "}\r\n")});
     EXPECT_EQ(run.nExitCode, 0);
-    EXPECT_EQ(run.strOut, "system: Corvane writer\ncreated: 2024-05-03\nstrokes: 0\nfirst: none\nlast: none\n");
+    EXPECT_EQ(run.strOut,
+              "system: Corvane writer\ncreated: 2024-05-03\nstrokes: 0\nfirst: none\nlast: none\n");
 }
 
 TEST_F(CliTest, ResaveWritesTheSavedForm)
 {
-    const std::string in = Write(std::string(kHeader) + "{\\*\\cxs KA-T}{\\*\\cxsf TK-T}{\\*\\cxt 9:5:7}\n");
+    const std::string in =
+        Write(std::string(kHeader) + "{\\*\\cxs KA-T}{\\*\\cxsf TK-T}{\\*\\cxt 9:5:7}\n");
     const std::string out = m_dir.Path("out.rtf").string();
     const CliRun run = Run({"resave", in, out});
     ASSERT_EQ(run.nExitCode, 0) << run.strErr;
@@ -196,7 +212,8 @@ TEST_F(CliTest, ResaveWritesTheSavedForm)
                               std::to_string(rtfcre::LocalDay(now)) + "}\n";
     EXPECT_EQ(ReadBytes(out), "{\\rtf1\\pc\n{\\*\\cxrev100}\n{\\*\\cxnotes}\n"
                               "{\\*\\cxsystem {\\i Corvane writer} Ardentide Inc}\n{\\info\n" +
-                                  today + "}\n" + Stroke("KA-T", "TK-T", "9:5:7:0", kZeroValues, kZeroPairs) +
+                                  today + "}\n" +
+                                  Stroke("KA-T", "TK-T", "9:5:7:0", kZeroValues, kZeroPairs) +
                                   "}\r\n");
 }
 

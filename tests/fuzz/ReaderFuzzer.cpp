@@ -27,7 +27,8 @@ public:
 
     void Fill(const std::uint8_t* data, std::size_t size) const
     {
-        if (::ftruncate(m_nFile, 0) != 0 || ::pwrite(m_nFile, data, size, 0) != static_cast<ssize_t>(size))
+        if (::ftruncate(m_nFile, 0) != 0 ||
+            ::pwrite(m_nFile, data, size, 0) != static_cast<ssize_t>(size))
             std::abort();
     }
     std::string Path() const { return "/proc/self/fd/" + std::to_string(m_nFile); }
@@ -54,8 +55,8 @@ void Save(const std::string& path, const std::vector<CStenoStroke>& strokes)
     writer.Open(path);
     writer.WriteHeader(L"Corvane writer", L"Ardentide Inc", strokes.front().m_time);
     for (const CStenoStroke& s : strokes)
-        writer.WriteStroke(encoder.KeysToSteno(s.m_keys), encoder.KeysToSteno(s.m_rawKeys), s.m_time,
-                           s.m_keyValues, s.m_keyTimes);
+        writer.WriteStroke(encoder.KeysToSteno(s.m_keys), encoder.KeysToSteno(s.m_rawKeys),
+                           s.m_time, s.m_keyValues, s.m_keyTimes);
     writer.Finish();
 }
 

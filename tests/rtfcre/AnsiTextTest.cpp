@@ -22,9 +22,10 @@ TEST(AnsiText, HighControlsFollowTheCodePage)
         wchar_t ch;
     };
     const Row rows[] = {
-        {0x41, L'A'},     {0x80, L'\u20AC'}, {0x81, L'\u0081'}, {0x8A, L'\u0160'}, {0x8D, L'\u008D'},
-        {0x8F, L'\u008F'}, {0x90, L'\u0090'}, {0x93, L'\u201C'}, {0x99, L'\u2122'}, {0x9D, L'\u009D'},
-        {0x9F, L'\u0178'}, {0xA0, L'\u00A0'}, {0xE9, L'\u00E9'}, {0xFF, L'\u00FF'},
+        {0x41, L'A'},      {0x80, L'\u20AC'}, {0x81, L'\u0081'}, {0x8A, L'\u0160'},
+        {0x8D, L'\u008D'}, {0x8F, L'\u008F'}, {0x90, L'\u0090'}, {0x93, L'\u201C'},
+        {0x99, L'\u2122'}, {0x9D, L'\u009D'}, {0x9F, L'\u0178'}, {0xA0, L'\u00A0'},
+        {0xE9, L'\u00E9'}, {0xFF, L'\u00FF'},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(AnsiCharToWide(static_cast<char>(row.byte)), row.ch) << int(row.byte);

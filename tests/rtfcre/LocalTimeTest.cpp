@@ -1,5 +1,5 @@
-#include "rtfcre/LocalDayClock.h"
 #include "rtfcre/LocalTime.h"
+#include "rtfcre/LocalDayClock.h"
 #include "tests/rtfcre/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,8 @@ struct Fields
 
 Fields PartsOf(std::int64_t time)
 {
-    return {LocalYear(time), LocalMonth(time), LocalDay(time), LocalHour(time), LocalMinute(time), LocalSecond(time)};
+    return {LocalYear(time), LocalMonth(time),  LocalDay(time),
+            LocalHour(time), LocalMinute(time), LocalSecond(time)};
 }
 
 void ExpectParts(std::int64_t time, const Fields& expected)
@@ -64,12 +65,14 @@ TEST_F(LocalTimeUtc, MakesTimesAcrossTheWholeRange)
 TEST_F(LocalTimeUtc, FieldsOutOfRangeFailWithEFail)
 {
     const Fields rows[] = {
-        {1969, 12, 31, 23, 59, 59}, {2024, 0, 1, 0, 0, 0},  {2024, 13, 1, 0, 0, 0}, {2024, 1, 0, 0, 0, 0},
-        {2024, 1, 32, 0, 0, 0},     {2024, 1, 1, -1, 0, 0}, {2024, 1, 1, 24, 0, 0}, {2024, 1, 1, 0, 60, 0},
-        {2024, 1, 1, 0, 0, 60},     {2024, 1, 1, 0, 0, -1},
+        {1969, 12, 31, 23, 59, 59}, {2024, 0, 1, 0, 0, 0},  {2024, 13, 1, 0, 0, 0},
+        {2024, 1, 0, 0, 0, 0},      {2024, 1, 32, 0, 0, 0}, {2024, 1, 1, -1, 0, 0},
+        {2024, 1, 1, 24, 0, 0},     {2024, 1, 1, 0, 60, 0}, {2024, 1, 1, 0, 0, 60},
+        {2024, 1, 1, 0, 0, -1},
     };
     for (const Fields& f : rows)
-        EXPECT_EQ(CodeOf(f.nYear, f.nMonth, f.nDay, f.nHour, f.nMinute, f.nSecond), E_FAIL_CODE) << f.nYear;
+        EXPECT_EQ(CodeOf(f.nYear, f.nMonth, f.nDay, f.nHour, f.nMinute, f.nSecond), E_FAIL_CODE)
+            << f.nYear;
 }
 
 TEST_F(LocalTimeUtc, TimesBeyondTheRangeFailWithEInvalidArg)
@@ -106,8 +109,8 @@ TEST_F(LocalTimeUtc, FormatsLocalTime)
 
 TEST_F(LocalTimeEastern, FollowsDaylightSaving)
 {
-    EXPECT_EQ(MakeLocalTime(2024, 1, 15, 12, 0, 0), 1705338000);  // 17:00 UTC, EST
-    EXPECT_EQ(MakeLocalTime(2024, 7, 1, 12, 0, 0), 1719849600);   // 16:00 UTC, EDT
+    EXPECT_EQ(MakeLocalTime(2024, 1, 15, 12, 0, 0), 1705338000); // 17:00 UTC, EST
+    EXPECT_EQ(MakeLocalTime(2024, 7, 1, 12, 0, 0), 1719849600);  // 16:00 UTC, EDT
     // West of Greenwich the first local midnight lies inside the range.
     EXPECT_EQ(MakeLocalTime(1970, 1, 1, 0, 0, 0), 5 * 3600);
     // 2024-03-10: 01:59:59 EST is followed by 03:00:00 EDT.
@@ -140,8 +143,7 @@ class LocalDayClockMatches : public ::testing::TestWithParam<ClockCase>
 } // namespace
 
 /// A time or the status code of its failure.
-template <typename Make>
-std::int64_t Outcome(Make make)
+template <typename Make> std::int64_t Outcome(Make make)
 {
     try {
         return make();
@@ -161,13 +163,16 @@ TEST_P(LocalDayClockMatches, MakeTimeAndSplitTimeAgreeWithTheLibrary)
         const int nHour = nSecondOfDay / 3600;
         const int nMinute = nSecondOfDay / 60 % 60;
         const int nSecond = nSecondOfDay % 60;
-        const auto expected =
-            Outcome([&] { return MakeLocalTime(day.nYear, day.nMonth, day.nDay, nHour, nMinute, nSecond); });
-        const auto actual =
-            Outcome([&] { return clock.MakeTime(day.nYear, day.nMonth, day.nDay, nHour, nMinute, nSecond); });
+        const auto expected = Outcome([&] {
+            return MakeLocalTime(day.nYear, day.nMonth, day.nDay, nHour, nMinute, nSecond);
+        });
+        const auto actual = Outcome([&] {
+            return clock.MakeTime(day.nYear, day.nMonth, day.nDay, nHour, nMinute, nSecond);
+        });
         ASSERT_EQ(actual, expected) << nHour << ':' << nMinute << ':' << nSecond;
     }
-    const std::int64_t start = Outcome([&] { return MakeLocalTime(day.nYear, day.nMonth, day.nDay, 12, 0, 0); });
+    const std::int64_t start =
+        Outcome([&] { return MakeLocalTime(day.nYear, day.nMonth, day.nDay, 12, 0, 0); });
     CLocalDayClock splitter;
     for (std::int64_t t = start - 14 * 3600; t < start + 14 * 3600; t += 11 * 60 + 7) {
         int nHour = 0, nMinute = 0, nSecond = 0;
@@ -178,12 +183,20 @@ TEST_P(LocalDayClockMatches, MakeTimeAndSplitTimeAgreeWithTheLibrary)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Days, LocalDayClockMatches,
-                         ::testing::Values(ClockCase{kUtcZone, 2024, 5, 3}, ClockCase{kEasternZone, 2024, 5, 3},
-                                           ClockCase{kEasternZone, 2024, 3, 10}, ClockCase{kEasternZone, 2024, 3, 9},
-                                           ClockCase{kEasternZone, 2024, 3, 11}, ClockCase{kEasternZone, 2024, 11, 3},
-                                           ClockCase{kEasternZone, 2024, 11, 2}, ClockCase{kEasternZone, 2024, 4, 31},
-                                           ClockCase{"CET-1", 1970, 1, 1}, ClockCase{kUtcZone, 3000, 12, 31}));
+INSTANTIATE_TEST_SUITE_P(
+    Days, LocalDayClockMatches,
+    ::testing::Values(ClockCase{kUtcZone, 2024, 5, 3}, ClockCase{kEasternZone, 2024, 5, 3},
+                      ClockCase{kEasternZone, 2024, 3, 10}, ClockCase{kEasternZone, 2024, 3, 9},
+                      ClockCase{kEasternZone, 2024, 3, 11}, ClockCase{kEasternZone, 2024, 11, 3},
+                      ClockCase{kEasternZone, 2024, 11, 2}, ClockCase{kEasternZone, 2024, 4, 31},
+                      ClockCase{"CET-1", 1970, 1, 1}, ClockCase{kUtcZone, 3000, 12, 31}),
+    [](const ::testing::TestParamInfo<ClockCase>& info) {
+        const std::string zone = info.param.zone;
+        return (zone == kUtcZone       ? "Utc"
+                : zone == kEasternZone ? "Eastern"
+                                       : "Cet") +
+               std::to_string(info.param.nYear * 10000 + info.param.nMonth * 100 + info.param.nDay);
+    });
 
 TEST_F(LocalTimeUtc, DayClockFailsAsTheLibraryDoes)
 {

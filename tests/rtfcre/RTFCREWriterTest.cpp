@@ -1,7 +1,7 @@
+#include "rtfcre/RTFCREWriter.h"
 #include "rtfcre/FileException.h"
 #include "rtfcre/LocalTime.h"
 #include "rtfcre/RTFCREReader.h"
-#include "rtfcre/RTFCREWriter.h"
 #include "steno/StenoEncoder.h"
 #include "tests/rtfcre/TestFiles.h"
 
@@ -50,7 +50,7 @@ TEST_F(RTFCREWriterTest, WholeFileByteForByte)
         CRTFCREWriter writer;
         writer.Open(path);
         WriteHeader(writer);
-        WriteHeader(writer);  // a second header is not written
+        WriteHeader(writer); // a second header is not written
         EXPECT_TRUE(writer.WriteStroke(L"KA-T", L"KA-T", At(9, 5, 7), KeyValues{}, KeyTimes{}));
         KeyValues values{};
         values[0] = 1;
@@ -63,18 +63,27 @@ TEST_F(RTFCREWriterTest, WholeFileByteForByte)
         EXPECT_FALSE(writer.Failed());
     }
     const std::string zeros = " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
-    const std::string pairs = " 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0";
+    const std::string pairs =
+        " 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0";
     const std::string expected = kHeaderBytes +
                                  "{\\*\\cxs KA-T}\n"
                                  "{\\*\\cxsf KA-T}\n"
                                  "{\\*\\cxt 9:5:7:0}\n"
-                                 "{\\*\\cxsp 0 0" + zeros + "}\n"
-                                 "{\\*\\cxspt 0,0 0,0" + pairs + "}\n"
+                                 "{\\*\\cxsp 0 0" +
+                                 zeros +
+                                 "}\n"
+                                 "{\\*\\cxspt 0,0 0,0" +
+                                 pairs +
+                                 "}\n"
                                  "{\\*\\cxs STPH}\n"
                                  "{\\*\\cxsf STPH-R}\n"
                                  "{\\*\\cxt 23:59:59:0}\n"
-                                 "{\\*\\cxsp 1" + zeros + " 65535}\n"
-                                 "{\\*\\cxspt -1,-1" + pairs + " 2147483647,-2147483648}\n"
+                                 "{\\*\\cxsp 1" +
+                                 zeros +
+                                 " 65535}\n"
+                                 "{\\*\\cxspt -1,-1" +
+                                 pairs +
+                                 " 2147483647,-2147483648}\n"
                                  "}\r\n";
     EXPECT_EQ(ReadBytes(path), expected);
 }
@@ -113,7 +122,8 @@ TEST_F(RTFCREWriterTest, StrokeBeforeHeaderWritesAnUnknownHeader)
         writer.Finish();
     }
     const std::string bytes = ReadBytes(path);
-    EXPECT_NE(bytes.find("{\\*\\cxsystem {\\i unknown} unknown}\n{\\info\n{\\creatim\\yr"), std::string::npos);
+    EXPECT_NE(bytes.find("{\\*\\cxsystem {\\i unknown} unknown}\n{\\info\n{\\creatim\\yr"),
+              std::string::npos);
     EXPECT_NE(bytes.find("{\\*\\cxt 1:2:3:0}\n"), std::string::npos);
 }
 
@@ -174,11 +184,13 @@ TEST_F(RTFCREWriterTest, LateWriteFailureFailsTheSave)
     ASSERT_EQ(::pipe(ends), 0);
     CRTFCREWriter writer;
     writer.Attach(ends[1], "pipe");
-    WriteHeader(writer);  // fits the pipe's own buffer
+    WriteHeader(writer); // fits the pipe's own buffer
     ::close(ends[0]);
     bool bAllWritten = true;
     for (int i = 0; i < 5000; ++i)
-        bAllWritten = writer.WriteStroke(L"STKPW", L"STKPW", At(1, 0, 0), KeyValues{}, KeyTimes{}) && bAllWritten;
+        bAllWritten =
+            writer.WriteStroke(L"STKPW", L"STKPW", At(1, 0, 0), KeyValues{}, KeyTimes{}) &&
+            bAllWritten;
     EXPECT_FALSE(bAllWritten);
     try {
         writer.Finish();
@@ -212,7 +224,8 @@ CStenoStroke RandomStroke(std::mt19937& random, std::int64_t dayStart, std::int6
     stroke.m_rawKeys = random() % 4 == 0 ? 0 : random() & steno::kAllKeysMask;
     for (int i = 0; i < steno::kKeyCount; ++i) {
         stroke.m_keyValues[i] = static_cast<std::uint16_t>(random());
-        stroke.m_keyTimes[i] = {static_cast<std::int32_t>(random()), static_cast<std::int32_t>(random())};
+        stroke.m_keyTimes[i] = {static_cast<std::int32_t>(random()),
+                                static_cast<std::int32_t>(random())};
     }
     return stroke;
 }
@@ -226,7 +239,7 @@ TEST_F(RTFCREWriterTest, WrittenStrokesReadBackUnchanged)
     const CScopedTimeZone eastern(kEasternZone);
     const auto path = m_dir.Path("round.rtf");
     const std::int64_t dayStart = MakeLocalTime(2024, 3, 10, 0, 0, 0);
-    const std::int64_t dayLength = MakeLocalTime(2024, 3, 11, 0, 0, 0) - dayStart;  // 23 hours
+    const std::int64_t dayLength = MakeLocalTime(2024, 3, 11, 0, 0, 0) - dayStart; // 23 hours
     std::mt19937 random(7);
     std::vector<CStenoStroke> strokes;
     for (int i = 0; i < 3000; ++i)
@@ -237,8 +250,8 @@ TEST_F(RTFCREWriterTest, WrittenStrokesReadBackUnchanged)
         writer.Open(path);
         writer.WriteHeader(L"Corvane writer", L"Ardentide Inc", dayStart);
         for (const CStenoStroke& s : strokes)
-            writer.WriteStroke(encoder.KeysToSteno(s.m_keys), encoder.KeysToSteno(s.m_rawKeys), s.m_time,
-                               s.m_keyValues, s.m_keyTimes);
+            writer.WriteStroke(encoder.KeysToSteno(s.m_keys), encoder.KeysToSteno(s.m_rawKeys),
+                               s.m_time, s.m_keyValues, s.m_keyTimes);
         writer.Finish();
     }
     CRTFCREReader reader(path);
@@ -246,12 +259,15 @@ TEST_F(RTFCREWriterTest, WrittenStrokesReadBackUnchanged)
     ASSERT_TRUE(reader.ReadHeader(strName, strText));
     CStenoStroke read;
     for (const CStenoStroke& s : strokes) {
-        ASSERT_TRUE(reader.ReadStroke(strSteno, strRaw, read.m_time, read.m_keyValues, read.m_keyTimes));
+        ASSERT_TRUE(
+            reader.ReadStroke(strSteno, strRaw, read.m_time, read.m_keyValues, read.m_keyTimes));
         EXPECT_EQ(encoder.StenoToKeys(strSteno), s.m_keys);
-        EXPECT_EQ(strRaw.empty() ? s.m_keys : encoder.StenoToKeys(strRaw), s.m_rawKeys ? s.m_rawKeys : s.m_keys);
+        EXPECT_EQ(strRaw.empty() ? s.m_keys : encoder.StenoToKeys(strRaw),
+                  s.m_rawKeys ? s.m_rawKeys : s.m_keys);
         EXPECT_EQ(read.m_time, s.m_time);
         EXPECT_EQ(read.m_keyValues, s.m_keyValues);
         EXPECT_EQ(read.m_keyTimes, s.m_keyTimes);
     }
-    EXPECT_FALSE(reader.ReadStroke(strSteno, strRaw, read.m_time, read.m_keyValues, read.m_keyTimes));
+    EXPECT_FALSE(
+        reader.ReadStroke(strSteno, strRaw, read.m_time, read.m_keyValues, read.m_keyTimes));
 }

@@ -1,7 +1,7 @@
+#include "rtfcre/StrokeFileLoading.h"
 #include "rtfcre/FileException.h"
 #include "rtfcre/LocalTime.h"
 #include "rtfcre/RTFCREWriter.h"
-#include "rtfcre/StrokeFileLoading.h"
 #include "steno/StenoEncoder.h"
 #include "tests/rtfcre/TestFiles.h"
 
@@ -14,7 +14,8 @@ namespace {
 const std::string kHeader = "{\\rtf1\\pc\n{\\*\\cxsystem {\\i Corvane writer} Ardentide Inc}\n"
                             "{\\creatim\\yr2024\\mo5\\da3}\n";
 
-std::string Stroke(const std::string& strSteno, const std::string& strRaw, const std::string& strTime)
+std::string Stroke(const std::string& strSteno, const std::string& strRaw,
+                   const std::string& strTime)
 {
     return "{\\*\\cxs " + strSteno + "}\n{\\*\\cxsf " + strRaw + "}\n{\\*\\cxt " + strTime +
            "}\n{\\*\\cxsp 1 2}\n{\\*\\cxspt 3,4}\n";
@@ -34,7 +35,10 @@ protected:
         return {};
     }
 
-    std::string LoadContent(const std::string& content) { return Load(m_dir.Write("strokes.rtf", content)); }
+    std::string LoadContent(const std::string& content)
+    {
+        return Load(m_dir.Write("strokes.rtf", content));
+    }
 
     CTempDirectory m_dir;
     CScopedTimeZone m_zone{kUtcZone};
@@ -46,8 +50,9 @@ protected:
 
 TEST_F(StrokeFileLoadingTest, BuildsRecordsFromTheTexts)
 {
-    ASSERT_EQ(LoadContent(kHeader + Stroke("KA-T", "KA-T", "9:5:7:0") + Stroke("-Z", "", "10:0:0:0") +
-                          Stroke("STPH", "STPH-R", "11:0:0:0") + "}\r\n"),
+    ASSERT_EQ(LoadContent(kHeader + Stroke("KA-T", "KA-T", "9:5:7:0") +
+                          Stroke("-Z", "", "10:0:0:0") + Stroke("STPH", "STPH-R", "11:0:0:0") +
+                          "}\r\n"),
               "");
     EXPECT_EQ(m_header.strSystemName, L"Corvane writer");
     EXPECT_EQ(m_header.strSystemText, L"Ardentide Inc");
@@ -75,17 +80,20 @@ TEST_F(StrokeFileLoadingTest, FailuresSayWhatAndWhere)
         std::size_t nStrokesKept;
     };
     const Row rows[] = {
-        {kHeader + Stroke("A", "A", "1:0:0:0") + Stroke("B", "B", "2:0:0:0") + "{\\*\\cxs C}\n\n\n\n" +
-             Stroke("D", "D", "3:0:0:0"),
+        {kHeader + Stroke("A", "A", "1:0:0:0") + Stroke("B", "B", "2:0:0:0") +
+             "{\\*\\cxs C}\n\n\n\n" + Stroke("D", "D", "3:0:0:0"),
          "no time group for the stroke at line 14", 2},
-        {kHeader + Stroke("A", "A", "1:0:0:0") + Stroke("B", "B", "24:0:0:0"), "hour 24 out of range at line 11", 1},
-        {"{\\*\\cxsystem {\\i N} T}\n{\\creatim\\yr2024\\mo2\\da30}\n" + Stroke("A", "A", "0:0:0:0") +
-             Stroke("B", "B", "0:0:61:0"),
+        {kHeader + Stroke("A", "A", "1:0:0:0") + Stroke("B", "B", "24:0:0:0"),
+         "hour 24 out of range at line 11", 1},
+        {"{\\*\\cxsystem {\\i N} T}\n{\\creatim\\yr2024\\mo2\\da30}\n" +
+             Stroke("A", "A", "0:0:0:0") + Stroke("B", "B", "0:0:61:0"),
          "second 61 out of range at line 10", 1},
         {"{\\*\\cxsystem {\\i N} T}\n{\\creatim\\yr3001\\mo1\\da1}\n" + Stroke("A", "A", "0:0:0:0"),
          "local time 3001-01-01 00:00:00 out of range at line 5", 0},
-        {"{\\*\\cxsystem {\\i N} T}\n" + Stroke("A", "A", "1:0:0:0"), "no creation line in the header", 0},
-        {"{\\creatim\\yr2024\\mo5\\da3}\n" + Stroke("A", "A", "1:0:0:0"), "no system line in the header", 0},
+        {"{\\*\\cxsystem {\\i N} T}\n" + Stroke("A", "A", "1:0:0:0"),
+         "no creation line in the header", 0},
+        {"{\\creatim\\yr2024\\mo5\\da3}\n" + Stroke("A", "A", "1:0:0:0"),
+         "no system line in the header", 0},
         {"", "no system line in the header", 0},
     };
     for (const Row& row : rows) {
@@ -123,8 +131,8 @@ TEST_F(StrokeFileLoadingTest, ReservesFromTheFileSize)
         for (int i = 0; i < kCount; ++i) {
             values[static_cast<std::size_t>(i % 24)] = static_cast<std::uint16_t>(10000 + i);
             times[static_cast<std::size_t>(i % 24)] = {1000000000 + i, 31104303};
-            writer.WriteStroke(i % 3 ? L"STKPW" : L"SKWR", L"KA-T", MakeLocalTime(2024, 5, 3, 8, 0, 0) + i, values,
-                               times);
+            writer.WriteStroke(i % 3 ? L"STKPW" : L"SKWR", L"KA-T",
+                               MakeLocalTime(2024, 5, 3, 8, 0, 0) + i, values, times);
         }
         writer.Finish();
     }

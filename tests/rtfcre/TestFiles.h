@@ -3,13 +3,13 @@
 // removes itself, and a fixed local time zone for the duration of a test.
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <ctime>
 
 /// A fresh directory under the system's temporary directory, removed with its files.
 class CTempDirectory
@@ -17,7 +17,8 @@ class CTempDirectory
 public:
     CTempDirectory()
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "quillmark-test-XXXXXX").string();
+        std::string strTemplate =
+            (std::filesystem::temp_directory_path() / "quillmark-test-XXXXXX").string();
         if (::mkdtemp(strTemplate.data()) == nullptr)
             throw std::runtime_error("mkdtemp failed");
         m_path = strTemplate;

@@ -21,10 +21,10 @@ TEST(TextNumbers, CNumberReadsAsAtoi)
         {"x5", 0},
         {"0009", 9},
         {"2147483647", 2147483647},
-        {"2147483648", -2147483647 - 1},     // strtol's long, cut to int
+        {"2147483648", -2147483647 - 1}, // strtol's long, cut to int
         {"4294967301", 5},
-        {"99999999999999999999", -1},         // saturates at LONG_MAX
-        {"-99999999999999999999", 0},         // saturates at LONG_MIN
+        {"99999999999999999999", -1}, // saturates at LONG_MAX
+        {"-99999999999999999999", 0}, // saturates at LONG_MIN
         {"-9223372036854775808", 0},
     };
     for (const Row& row : rows)
@@ -39,12 +39,24 @@ TEST(TextNumbers, StrToIntSkipsNothingAndWraps)
         std::int32_t nExpected;
     };
     const Row rows[] = {
-        {"", 0},        {"5", 5},         {" 5", 0},         {"+5", 0},         {"-5", -5},
-        {"-", 0},       {"12a3", 12},     {"65535", 65535},  {"4294967295", -1}, {"4294967296", 0},
-        {"-0", 0},      {"--3", 0},       {"2147483648", -2147483647 - 1},    {"5,6", 5},
+        {"", 0},
+        {"5", 5},
+        {" 5", 0},
+        {"+5", 0},
+        {"-5", -5},
+        {"-", 0},
+        {"12a3", 12},
+        {"65535", 65535},
+        {"4294967295", -1},
+        {"4294967296", 0},
+        {"-0", 0},
+        {"--3", 0},
+        {"2147483648", -2147483647 - 1},
+        {"5,6", 5},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(ParseStrToInt(std::string_view(row.text)), row.nExpected) << '"' << row.text << '"';
+        EXPECT_EQ(ParseStrToInt(std::string_view(row.text)), row.nExpected)
+            << '"' << row.text << '"';
 }
 
 TEST(TextNumbers, StrToIntStopsAtTheEndGiven)
