@@ -24,6 +24,8 @@ public:
     /// Where the new content is to be written; it exists, empty, with the
     /// target's permission bits.
     const std::string& TempPath() const { return m_strTemp; }
+    /// The temporary file, open for writing; it stays ours (duplicate it to hand it on).
+    int TempFile() const { return m_fdTemp; }
     /// The file that will be replaced (the target with its links followed).
     const std::string& TargetPath() const { return m_strTarget; }
 

@@ -79,26 +79,29 @@ inline bool FindNobody(uid_t& uid, gid_t& gid)
     return true;
 }
 
-/// Runs body in a child process as "nobody" (as is when not root) and returns
-/// its result, or -1 when the child could not be run or did not exit normally.
-inline int RunAsNobody(const std::function<int()>& body)
+inline bool DropToNobody()
+{
+    uid_t uid = 0;
+    gid_t gid = 0;
+    return FindNobody(uid, gid) && setgroups(0, nullptr) == 0 && setgid(gid) == 0 &&
+           setuid(uid) == 0;
+}
+
+/// Runs body in a child process and returns its result, or -1 when the child
+/// could not be run or did not exit normally. With bAsNobody a root process
+/// first becomes "nobody".
+inline int RunInChild(const std::function<int()>& body, bool bAsNobody = false)
 {
     const pid_t pid = fork();
     if (pid < 0)
         return -1;
     if (pid == 0) {
-        int nResult = 126;
-        uid_t uid = 0;
-        gid_t gid = 0;
-        if (geteuid() == 0) {
-            if (!FindNobody(uid, gid) || setgroups(0, nullptr) != 0 || setgid(gid) != 0 ||
-                setuid(uid) != 0)
-                _exit(125);
-        }
+        if (bAsNobody && geteuid() == 0 && !DropToNobody())
+            _exit(125);
+        int nResult = 124;
         try {
             nResult = body();
         } catch (...) {
-            nResult = 124;
         }
         _exit(nResult);
     }
@@ -106,6 +109,12 @@ inline int RunAsNobody(const std::function<int()>& body)
     if (waitpid(pid, &nStatus, 0) != pid || !WIFEXITED(nStatus))
         return -1;
     return WEXITSTATUS(nStatus);
+}
+
+/// Runs body in a child process as "nobody" (as is when not root).
+inline int RunAsNobody(const std::function<int()>& body)
+{
+    return RunInChild(body, true);
 }
 
 } // namespace test_support
