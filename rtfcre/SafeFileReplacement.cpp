@@ -116,7 +116,7 @@ void CSafeFileReplacement::CheckTarget()
     }
     if (!S_ISREG(info.st_mode))
         throw std::runtime_error(Quoted(m_strTarget) + " is not a regular file");
-    if (access(m_strTarget.c_str(), W_OK) != 0)
+    if (faccessat(AT_FDCWD, m_strTarget.c_str(), W_OK, AT_EACCESS) != 0)
         ThrowErrno(errno, "cannot write " + Quoted(m_strTarget));
     m_bExists = true;
     m_mode = info.st_mode & 07777;
