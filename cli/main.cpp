@@ -1,13 +1,56 @@
-// quillmark-cli: the headless companion of the editor.
+// quillmark-cli: the headless companion of the editor. Its output is a
+// contract that scripts compare byte for byte.
+#include "cli/CliCommand.h"
+
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+void PrintUsage(std::FILE* pStream)
+{
+    std::fputs("Usage: quillmark-cli COMMAND ARGUMENTS...\n"
+               "       quillmark-cli --help\n"
+               "Commands:\n",
+               pStream);
+    for (const CliCommand& command : CliCommands()) {
+        const std::string strCall =
+            std::string(command.strName) + " " + std::string(command.strArguments);
+        std::fprintf(pStream, "  %-16s %.*s\n", strCall.c_str(),
+                     static_cast<int>(command.strSummary.size()), command.strSummary.data());
+    }
+    std::fputs("Exit status: 0 success, 1 failure (reason on standard error), 2 usage error.\n",
+               pStream);
+}
+
+int UsageError()
+{
+    PrintUsage(stderr);
+    return kExitUsage;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc >= 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::puts("Usage: quillmark-cli COMMAND ...");
-        return 0;
+    if (argc < 2)
+        return UsageError();
+    const std::string_view strName = argv[1];
+    if (strName == "--help") {
+        if (argc != 2)
+            return UsageError();
+        PrintUsage(stdout);
+        return kExitSuccess;
     }
-    std::fputs("Usage: quillmark-cli COMMAND ...\n", stderr);
-    return 2;
+    const std::vector<std::string> arguments(argv + 2, argv + argc);
+    for (const CliCommand& command : CliCommands()) {
+        if (command.strName != strName)
+            continue;
+        if (arguments.size() != command.nArguments)
+            return UsageError();
+        return command.pRun(arguments);
+    }
+    return UsageError();
 }

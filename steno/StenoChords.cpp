@@ -13,55 +13,77 @@ struct ChordRow
 };
 
 constexpr std::array<ChordRow, 34> kChords{{
-    {L'A', L"-A", L"-A"},       {L'B', L"PW", L"-B"},      {L'C', L"KR", L"-BG"},
-    {L'D', L"TK", L"-D"},       {L'E', L"-E", L"-E"},      {L'F', L"TP", L"-F"},
-    {L'G', L"TKPW", L"-G"},     {L'H', L"H", L""},         {L'I', L"PW", L"-B"},
-    {L'J', L"SKWR", L"-PBLG"},  {L'K', L"K", L"-BG"},      {L'L', L"HR", L"-L"},
-    {L'M', L"PH", L"-PL"},      {L'N', L"TPH", L"-PB"},    {L'O', L"-O", L"-O"},
-    {L'P', L"P", L"-P"},        {L'Q', L"KW", L""},        {L'R', L"R", L"-R"},
-    {L'S', L"S", L"-S"},        {L'T', L"T", L"-T"},       {L'U', L"-U", L"-U"},
-    {L'V', L"SR", L"-F"},       {L'W', L"W", L"-BGSZ"},    {L'X', L"KP", L"-BGS"},
-    {L'Y', L"KWR", L"-BGSZ"},   {L'Z', L"SWR", L"-Z"},     {L'#', L"#", L"#"},
-    {L'@', L"@", L"@"},         {L'*', L"*", L"*"},        {L'.', L"-FPLT", L"-FPLT"},
+    {L'A', L"-A", L"-A"},       {L'B', L"PW", L"-B"},     {L'C', L"KR", L"-BG"},
+    {L'D', L"TK", L"-D"},       {L'E', L"-E", L"-E"},     {L'F', L"TP", L"-F"},
+    {L'G', L"TKPW", L"-G"},     {L'H', L"H", L""},        {L'I', L"PW", L"-B"},
+    {L'J', L"SKWR", L"-PBLG"},  {L'K', L"K", L"-BG"},     {L'L', L"HR", L"-L"},
+    {L'M', L"PH", L"-PL"},      {L'N', L"TPH", L"-PB"},   {L'O', L"-O", L"-O"},
+    {L'P', L"P", L"-P"},        {L'Q', L"KW", L""},       {L'R', L"R", L"-R"},
+    {L'S', L"S", L"-S"},        {L'T', L"T", L"-T"},      {L'U', L"-U", L"-U"},
+    {L'V', L"SR", L"-F"},       {L'W', L"W", L"-BGSZ"},   {L'X', L"KP", L"-BGS"},
+    {L'Y', L"KWR", L"-BGSZ"},   {L'Z', L"SWR", L"-Z"},    {L'#', L"#", L"#"},
+    {L'@', L"@", L"@"},         {L'*', L"*", L"*"},       {L'.', L"-FPLT", L"-FPLT"},
     {L',', L"-RGBS", L"-RGBS"}, {L'?', L"STPH", L"STPH"},
 }};
 
 constexpr std::wstring_view kDigits = L"0123456789";
 // The key each digit toggles: 0 O, 1 S-, 2 T-, 3 P-, 4 H-, 5 A, 6 -F, 7 -P, 8 -L, 9 -T.
-constexpr std::array<int, 10> kDigitKeys{kKeyO,  kKeyLeftS, kKeyLeftT,  kKeyLeftP, kKeyH,
-                                         kKeyA,  kKeyF,     kKeyRightP, kKeyL,     kKeyRightT};
+constexpr std::array<int, 10> kDigitKeys{kKeyO, kKeyLeftS, kKeyLeftT,  kKeyLeftP, kKeyH,
+                                         kKeyA, kKeyF,     kKeyRightP, kKeyL,     kKeyRightT};
 
 int SidedKey(wchar_t ch, bool bLeft)
 {
     switch (ch) {
-    case L'S': return bLeft ? kKeyLeftS : kKeyRightS;
-    case L'T': return bLeft ? kKeyLeftT : kKeyRightT;
-    case L'P': return bLeft ? kKeyLeftP : kKeyRightP;
-    case L'R': return bLeft ? kKeyLeftR : kKeyRightR;
-    default: return -1;
+    case L'S':
+        return bLeft ? kKeyLeftS : kKeyRightS;
+    case L'T':
+        return bLeft ? kKeyLeftT : kKeyRightT;
+    case L'P':
+        return bLeft ? kKeyLeftP : kKeyRightP;
+    case L'R':
+        return bLeft ? kKeyLeftR : kKeyRightR;
+    default:
+        return -1;
     }
 }
 
 int FixedKey(wchar_t ch)
 {
     switch (ch) {
-    case L'K': return kKeyK;
-    case L'W': return kKeyW;
-    case L'H': return kKeyH;
-    case L'B': return kKeyB;
-    case L'D': return kKeyD;
-    case L'F': return kKeyF;
-    case L'G': return kKeyG;
-    case L'L': return kKeyL;
-    case L'Z': return kKeyZ;
-    case L'A': return kKeyA;
-    case L'O': return kKeyO;
-    case L'E': return kKeyE;
-    case L'U': return kKeyU;
-    case L'*': return kKeyStar;
-    case L'#': return kKeyNumberBar;
-    case L'@': return kKeyAt;
-    default: return -1;
+    case L'K':
+        return kKeyK;
+    case L'W':
+        return kKeyW;
+    case L'H':
+        return kKeyH;
+    case L'B':
+        return kKeyB;
+    case L'D':
+        return kKeyD;
+    case L'F':
+        return kKeyF;
+    case L'G':
+        return kKeyG;
+    case L'L':
+        return kKeyL;
+    case L'Z':
+        return kKeyZ;
+    case L'A':
+        return kKeyA;
+    case L'O':
+        return kKeyO;
+    case L'E':
+        return kKeyE;
+    case L'U':
+        return kKeyU;
+    case L'*':
+        return kKeyStar;
+    case L'#':
+        return kKeyNumberBar;
+    case L'@':
+        return kKeyAt;
+    default:
+        return -1;
     }
 }
 
@@ -72,12 +94,17 @@ wchar_t TypedKeyCharacter(unsigned vk, bool bShift)
     constexpr unsigned kComma = 0xBC, kPeriod = 0xBE, kSlash = 0xBF;
     if (bShift) {
         switch (vk) {
-        case '2': return L'@';
-        case '3': return L'#';
+        case '2':
+            return L'@';
+        case '3':
+            return L'#';
         case '7':
-        case kSlash: return L'?';
-        case '8': return L'*';
-        default: break;
+        case kSlash:
+            return L'?';
+        case '8':
+            return L'*';
+        default:
+            break;
         }
     }
     if (vk == kComma)

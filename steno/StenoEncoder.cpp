@@ -128,6 +128,12 @@ std::wstring StenoKeysToText(KeyBits keys, bool bPadded, bool bLetters)
 {
     std::wstring text;
     text.reserve(kKeyCount + 1);
+    AppendStenoKeysText(keys, bPadded, bLetters, text);
+    return text;
+}
+
+void AppendStenoKeysText(KeyBits keys, bool bPadded, bool bLetters, std::wstring& text)
+{
     std::wstring_view table = kLetterKeys;
     const auto put = [&](int index) {
         if (IsSet(keys, index))
@@ -143,12 +149,11 @@ std::wstring StenoKeysToText(KeyBits keys, bool bPadded, bool bLetters)
         put(i);
     if (!bPadded) {
         if ((keys & kRightHalfMask) == 0)
-            return text;
+            return;
         text.push_back(L'-');
     }
     for (int i = kFirstRightKey; i < kKeyCount; ++i)
         put(i);
-    return text;
 }
 
 std::wstring StrokeText(const CStenoStroke& stroke, int nForm)

@@ -40,6 +40,10 @@ private:
     IStenoControl* m_pControl = nullptr;
 };
 
+/// Appends keys as text to out, for loops that reuse one buffer; the same text
+/// as StenoKeysToText.
+void AppendStenoKeysText(steno::KeyBits keys, bool bPadded, bool bLetters, std::wstring& out);
+
 /// Keys as text: padded gives exactly 24 characters (no hyphen), letters keeps
 /// the letter form even when the number bar is down.
 std::wstring StenoKeysToText(steno::KeyBits keys, bool bPadded, bool bLetters);

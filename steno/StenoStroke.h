@@ -21,10 +21,10 @@ using KeyTimes = std::array<KeyTime, steno::kKeyCount>;
 class CStenoStroke
 {
 public:
-    std::int64_t m_time = 0;        ///< seconds since 1970-01-01 00:00:00 UTC
-    steno::KeyBits m_keys = 0;      ///< what find, replace and the editor act on
-    steno::KeyBits m_rawKeys = 0;   ///< the raw stroke, shown in the list
-    KeyValues m_keyValues{};        ///< lowest bit marks the key
+    std::int64_t m_time = 0;      ///< seconds since 1970-01-01 00:00:00 UTC
+    steno::KeyBits m_keys = 0;    ///< what find, replace and the editor act on
+    steno::KeyBits m_rawKeys = 0; ///< the raw stroke, shown in the list
+    KeyValues m_keyValues{};      ///< lowest bit marks the key
     KeyTimes m_keyTimes{};
 
     friend bool operator==(const CStenoStroke&, const CStenoStroke&) = default;

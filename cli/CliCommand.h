@@ -1,0 +1,24 @@
+#pragma once
+// The commands of quillmark-cli: each is a name, its arguments and a function.
+// Adding a command means adding a row to the table in CliCommands.cpp.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+/// One command of the tool.
+struct CliCommand
+{
+    std::string_view strName;
+    std::string_view strArguments; ///< as shown in the usage text
+    std::string_view strSummary;
+    std::size_t nArguments; ///< exactly this many arguments follow the name
+    int (*pRun)(const std::vector<std::string>& arguments);
+};
+
+std::span<const CliCommand> CliCommands();

@@ -1,0 +1,151 @@
+#include "cli/FileCommands.h"
+
+#include "cli/CliCommand.h"
+#include "cli/OutputBuffer.h"
+#include "rtfcre/FileException.h"
+#include "rtfcre/LocalTime.h"
+#include "rtfcre/RTFCREWriter.h"
+#include "rtfcre/StrokeFileLoading.h"
+#include "steno/StenoEncoder.h"
+
+#include <array>
+#include <cstdio>
+#include <ctime>
+#include <new>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::wstring_view kSystemName = L"Corvane writer";
+constexpr std::wstring_view kSystemText = L"Ardentide Inc";
+constexpr const char* kTimeFormat = "%Y-%m-%d %H:%M:%S";
+
+void ReportFailure(const char* what, const std::string& strPath, const std::string& strReason)
+{
+    std::fprintf(stderr, "Failed to %s file '%s': %s\n", what, strPath.c_str(), strReason.c_str());
+}
+
+/// Loads the file; on failure reports it and gives false, keeping the strokes read before.
+bool Load(const std::string& strPath, StrokeFileHeader& header, std::vector<CStenoStroke>& strokes)
+{
+    std::optional<std::string> failure;
+    try {
+        LoadStrokeFile(strPath, header, strokes);
+    } catch (const CFileException& error) {
+        failure = error.what();
+    } catch (const std::bad_alloc&) {
+        failure = "not enough memory";
+    }
+    if (failure)
+        ReportFailure("load", strPath, *failure);
+    return !failure;
+}
+
+int FinishOutput(COutputBuffer& out, int nExitCode)
+{
+    if (out.Flush())
+        return nExitCode;
+    std::perror("quillmark-cli: cannot write the output");
+    return kExitFailure;
+}
+
+void DumpStroke(COutputBuffer& out, const CStenoEncoder& encoder, std::size_t nIndex,
+                const CStenoStroke& stroke)
+{
+    out << static_cast<std::int64_t>(nIndex) << '\t' << stroke.m_time << '\t';
+    out << std::wstring_view(encoder.KeysToSteno(stroke.m_keys)) << '\t';
+    out << std::wstring_view(encoder.KeysToSteno(stroke.m_rawKeys)) << '\t';
+    const char* separator = "";
+    for (std::uint16_t nValue : stroke.m_keyValues) {
+        out << separator << static_cast<std::int64_t>(nValue);
+        separator = " ";
+    }
+    out << '\t';
+    separator = "";
+    for (const KeyTime& keyTime : stroke.m_keyTimes) {
+        out << separator << static_cast<std::int64_t>(keyTime.nLow) << ','
+            << static_cast<std::int64_t>(keyTime.nHigh);
+        separator = " ";
+    }
+    out << '\n';
+}
+
+std::string DateText(const StrokeFileHeader& header)
+{
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", header.nYear, header.nMonth,
+                  header.nDay);
+    return text.data();
+}
+
+void PrintTime(COutputBuffer& out, std::string_view strName,
+               const std::vector<CStenoStroke>& strokes, bool bLast)
+{
+    out << strName << ": ";
+    if (strokes.empty())
+        out << "none";
+    else
+        out << std::wstring_view(rtfcre::FormatLocalTime(
+            bLast ? strokes.back().m_time : strokes.front().m_time, kTimeFormat));
+    out << '\n';
+}
+
+} // namespace
+
+int RunDump(const std::vector<std::string>& arguments)
+{
+    StrokeFileHeader header;
+    std::vector<CStenoStroke> strokes;
+    const bool bLoaded = Load(arguments[0], header, strokes);
+    COutputBuffer out(STDOUT_FILENO);
+    const CStenoEncoder encoder;
+    for (std::size_t i = 0; i < strokes.size(); ++i)
+        DumpStroke(out, encoder, i, strokes[i]);
+    return FinishOutput(out, bLoaded ? kExitSuccess : kExitFailure);
+}
+
+int RunInfo(const std::vector<std::string>& arguments)
+{
+    StrokeFileHeader header;
+    std::vector<CStenoStroke> strokes;
+    if (!Load(arguments[0], header, strokes))
+        return kExitFailure;
+    COutputBuffer out(STDOUT_FILENO);
+    out << "system: " << std::wstring_view(header.strSystemName) << '\n';
+    out << "created: " << DateText(header) << '\n';
+    out << "strokes: " << static_cast<std::int64_t>(strokes.size()) << '\n';
+    PrintTime(out, "first", strokes, false);
+    PrintTime(out, "last", strokes, true);
+    return FinishOutput(out, kExitSuccess);
+}
+
+int RunResave(const std::vector<std::string>& arguments)
+{
+    StrokeFileHeader header;
+    std::vector<CStenoStroke> strokes;
+    if (!Load(arguments[0], header, strokes))
+        return kExitFailure;
+    const std::string& strTarget = arguments[1];
+    try {
+        const CStenoEncoder encoder;
+        CRTFCREWriter writer;
+        writer.Open(strTarget);
+        writer.WriteHeader(kSystemName, kSystemText, std::time(nullptr));
+        for (const CStenoStroke& stroke : strokes) {
+            // Raw keys mostly equal the keys: one text serves both.
+            const std::wstring strSteno = encoder.KeysToSteno(stroke.m_keys);
+            const bool bSame = stroke.m_rawKeys == stroke.m_keys;
+            writer.WriteStroke(strSteno, bSame ? strSteno : encoder.KeysToSteno(stroke.m_rawKeys),
+                               stroke.m_time, stroke.m_keyValues, stroke.m_keyTimes);
+        }
+        writer.Finish();
+    } catch (const CFileException& error) {
+        ReportFailure("save", strTarget, error.what());
+        return kExitFailure;
+    } catch (const std::bad_alloc&) {
+        ReportFailure("save", strTarget, "not enough memory");
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}

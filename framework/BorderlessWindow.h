@@ -1,0 +1,41 @@
+#pragma once
+// What every borderless skinned window does without a frame: dragging its body
+// moves it, and its drawn close button runs the window's cancel action.
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QAbstractButton;
+
+class CBorderlessWindow : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// Watches the window; cancel is what its close button does.
+    CBorderlessWindow(QWidget* pWindow, std::function<void()> cancel);
+
+    /// Takes away the platform's frame and title bar.
+    static void MakeBorderless(QWidget* pWindow);
+
+    /// Routes the drawn close button to the cancel action.
+    void AttachCloseButton(QAbstractButton* pButton);
+
+    bool IsDragging() const { return m_bDragging; }
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+private:
+    bool StartMove(const QPoint& ptGlobal);
+    void MoveTo(const QPoint& ptGlobal);
+
+    QPointer<QWidget> m_pWindow;
+    std::function<void()> m_cancel;
+    bool m_bDragging = false;
+    QPoint m_ptGrab; // pointer position relative to the window's top-left
+};

@@ -1,0 +1,8 @@
+#include "framework/FileMenuWnd.h"
+
+#include "framework/MenuTables.h"
+
+CFileMenuWnd::CFileMenuWnd()
+    : CBaseMenuWnd(framework::FileMenuItems(), framework::kFileMenuBackground)
+{
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The Prompter as Qt message boxes: the program's name as title, the icon and
+// buttons of each kind of box, the first button (Yes, Retry or OK) the default.
+
+#include "platform/Prompter.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QtPrompter : public platform::Prompter
+{
+public:
+    /// The boxes are modal to the owner's window; a null owner makes them
+    /// application-modal.
+    explicit QtPrompter(QWidget* pOwner = nullptr);
+
+    platform::Answer YesNo(const std::wstring& strText) override;
+    platform::Answer YesNoCancel(const std::wstring& strText) override;
+    platform::Answer RetryCancel(const std::wstring& strText) override;
+    void Information(const std::wstring& strText) override;
+
+    /// The title every box carries.
+    static const wchar_t* Title() { return L"Quillmark"; }
+
+private:
+    QPointer<QWidget> m_pOwner;
+};

@@ -1,0 +1,139 @@
+// quillmark-gallery: draws every skinned control of the program in each of its
+// looks and writes them as PNG files into the folder given on the command line,
+// so the skin can be reviewed without running the editor.
+//
+//   quillmark-gallery <folder>
+
+#include "framework/EditMenuWnd.h"
+#include "framework/FileMenuWnd.h"
+#include "framework/OptionsMenuWnd.h"
+#include "framework/xSkinButton.h"
+#include "platform/Fonts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <cstdio>
+
+namespace {
+
+struct ButtonSkin
+{
+    const char* pszName;
+    int nNormal;
+    int nDown;
+    int nOver;
+    int nMask;
+    int nMargin;
+    SkinButtonKind kind;
+    const char* pszCaption;
+    platform::Rect rcFocusMargins;
+};
+
+// Every skin the program's buttons use.
+constexpr ButtonSkin kButtonSkins[] = {
+    {"button-close", 133, 131, 132, 142, 0, SkinButtonKind::Push, "", {}},
+    {"button-maximize", 136, 134, 135, 142, 0, SkinButtonKind::Push, "", {}},
+    {"button-minimize", 139, 137, 138, 142, 0, SkinButtonKind::Push, "", {}},
+    {"button-file", 156, 154, 155, 145, 0, SkinButtonKind::Push, "", {}},
+    {"button-edit", 153, 151, 152, 145, 0, SkinButtonKind::Push, "", {}},
+    {"button-options", 150, 148, 149, 145, 0, SkinButtonKind::Push, "", {}},
+    {"button-help", 147, 157, 158, 145, 0, SkinButtonKind::Push, "", {}},
+    {"button-dialog", 181, 182, 184, 183, 5, SkinButtonKind::Push, "Find", {}},
+    {"checkbox-configuration", 169, 166, 168, 167, 0, SkinButtonKind::Check, "", {5, 12, 5, 5}},
+};
+
+class CGallery
+{
+public:
+    explicit CGallery(QDir folder) : m_folder(std::move(folder)) {}
+
+    int Failures() const { return m_nFailures; }
+
+    void Save(QWidget& widget, const QString& strName)
+    {
+        const QString strPath = m_folder.filePath(strName + QStringLiteral(".png"));
+        if (widget.size().isEmpty()) {
+            std::fprintf(stderr, "quillmark-gallery: '%s' has no picture: skin bitmaps missing\n",
+                         qPrintable(strName));
+            ++m_nFailures;
+            return;
+        }
+        if (widget.grab().save(strPath))
+            return;
+        std::fprintf(stderr, "quillmark-gallery: cannot write '%s'\n", qPrintable(strPath));
+        ++m_nFailures;
+    }
+
+    void DrawButton(const ButtonSkin& skin)
+    {
+        QWidget host;
+        CxSkinButton button(&host, skin.kind);
+        button.setText(QString::fromLatin1(skin.pszCaption));
+        button.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, skin.nMargin,
+                       skin.rcFocusMargins);
+        const QString strName = QString::fromLatin1(skin.pszName);
+        Save(button, strName + QStringLiteral("-normal"));
+
+        const QPointF ptCentre(button.width() / 2.0, button.height() / 2.0);
+        QMouseEvent move(QEvent::MouseMove, ptCentre, button.mapToGlobal(ptCentre), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&button, &move);
+        Save(button, strName + QStringLiteral("-over"));
+
+        button.setDown(true);
+        Save(button, strName + QStringLiteral("-down"));
+        button.setDown(false);
+
+        button.setEnabled(false);
+        Save(button, strName + QStringLiteral("-disabled"));
+    }
+
+    /// The menu opened with the hover moved down nDowns times.
+    template <typename Menu> void DrawMenu(const QString& strName, int nDowns)
+    {
+        QWidget host;
+        host.resize(200, 200);
+        Menu menu; // destroyed before its host, which would otherwise delete it
+        menu.Create(&host, 0, {0, 0});
+        menu.Open();
+        for (int i = 0; i < nDowns; ++i) {
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QApplication::sendEvent(&menu, &down);
+        }
+        Save(menu, strName);
+    }
+
+private:
+    QDir m_folder;
+    int m_nFailures = 0;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quillmark-gallery <folder>\n");
+        return 2;
+    }
+    platform::RegisterFontSubstitutions();
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "quillmark-gallery: cannot create folder '%s'\n", argv[1]);
+        return 1;
+    }
+
+    CGallery gallery(folder);
+    for (const ButtonSkin& skin : kButtonSkins)
+        gallery.DrawButton(skin);
+    gallery.DrawMenu<CFileMenuWnd>(QStringLiteral("menu-file"), 0);
+    gallery.DrawMenu<CEditMenuWnd>(QStringLiteral("menu-edit"), 5);
+    gallery.DrawMenu<COptionsMenuWnd>(QStringLiteral("menu-options"), 1);
+    return gallery.Failures() == 0 ? 0 : 1;
+}

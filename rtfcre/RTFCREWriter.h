@@ -1,0 +1,68 @@
+#pragma once
+// Writes a stroke backup file (RTF/CRE): a fixed header, five groups per
+// stroke, one group a line, and the closing brace. Output is formatted into a
+// large buffer and written in big chunks; the first failure of any write,
+// sync or close is remembered, so a save learns of it from Failed() or from
+// Finish(), which throws, however late the failure surfaced.
+
+#include "rtfcre/LocalDayClock.h"
+#include "steno/StenoStroke.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CRTFCREWriter
+{
+public:
+    CRTFCREWriter();
+    CRTFCREWriter(const CRTFCREWriter&) = delete;
+    CRTFCREWriter& operator=(const CRTFCREWriter&) = delete;
+    /// Finishes a file still open (swallowing any failure: call Finish to learn
+    /// of it) and closes it. A file without strokes keeps its header and brace.
+    ~CRTFCREWriter();
+
+    /// Creates or truncates the file; throws CFileException when it cannot.
+    void Open(const std::filesystem::path& path);
+    /// Writes to a file the caller opened for writing; the writer closes it.
+    void Attach(int nFile, const std::filesystem::path& path);
+    /// Makes Finish sync the file to its device before closing it.
+    void SetSyncOnFinish(bool bSync) { m_bSyncOnFinish = bSync; }
+
+    /// Writes the header once; throws CFileException when writing fails.
+    void WriteHeader(std::wstring_view strSystemName, std::wstring_view strSystemText,
+                     std::int64_t time);
+    /// Writes one stroke's five groups; false when writing has failed.
+    bool WriteStroke(std::wstring_view strSteno, std::wstring_view strRawSteno, std::int64_t time,
+                     const KeyValues& keyValues, const KeyTimes& keyTimes);
+    /// Writes the closing brace, flushes and closes the file; throws
+    /// CFileException when anything written to this file failed.
+    void Finish();
+
+    bool IsOpen() const { return m_bOpen; }
+    bool Failed() const { return !m_strFailure.empty(); }
+    const std::string& FailureReason() const { return m_strFailure; }
+    bool StrokeWritten() const { return m_bStrokeWritten; }
+    const std::filesystem::path& Path() const { return m_strPath; }
+
+private:
+    char* Room(std::size_t nBytes);
+    void Put(std::string_view bytes);
+    void Flush();
+    void CloseFile();
+    void Fail(const char* what, int nError);
+    void ThrowIfFailed() const;
+
+    bool m_bOpen = false;
+    int m_file = -1;
+    bool m_bHeaderWritten = false;
+    std::filesystem::path m_strPath;
+    bool m_bStrokeWritten = false;
+    bool m_bSyncOnFinish = false;
+    std::string m_strFailure; ///< the first failure; empty while none
+    std::vector<char> m_buffer;
+    std::size_t m_nUsed = 0;
+    rtfcre::CLocalDayClock m_clock;
+};

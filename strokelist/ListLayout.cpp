@@ -1,0 +1,50 @@
+#include "strokelist/ListLayout.h"
+
+namespace strokelist {
+namespace {
+
+int ChooseFont(int nAvailable, std::span<const platform::TextMeasurer* const> fonts)
+{
+    for (int i = static_cast<int>(fonts.size()) - 1; i >= 0; --i) {
+        if (fonts[static_cast<std::size_t>(i)]->TextWidth(kLayoutSample) <= nAvailable)
+            return i;
+    }
+    return 0;
+}
+
+} // namespace
+
+ListLayout ComputeListLayout(int nAvailable, int nClientHeight,
+                             std::span<const platform::TextMeasurer* const> fonts)
+{
+    ListLayout layout;
+    if (fonts.empty())
+        return layout;
+    layout.nFont = ChooseFont(nAvailable, fonts);
+    const platform::TextMeasurer& font = *fonts[static_cast<std::size_t>(layout.nFont)];
+    const platform::Size sample = font.TextExtent(kLayoutSample);
+    const int blank = font.TextWidth(L" ");
+    int spare = nAvailable > sample.cx && blank > 0 ? (nAvailable - sample.cx) / blank : 0;
+
+    const int rowHeight = sample.cy + 4;
+    layout.rcTime = {0, 0, font.TextWidth(kTimeSample), rowHeight};
+
+    // Spare blanks: half (rounded down) before the stroke column, the rest before the raw one.
+    int left = layout.rcTime.right + blank;
+    if (spare > 1) {
+        left += blank * (spare / 2);
+        spare -= spare / 2;
+    }
+    const std::wstring_view keys = kKeyTemplate.substr(0, kKeyTemplate.size() - 1);
+    layout.rcStroke = {left, 0, left + font.TextWidth(keys), rowHeight};
+
+    left = layout.rcStroke.right + blank;
+    if (spare > 0)
+        left += blank * spare;
+    layout.rcRaw = {left, 0, left + font.TextWidth(kKeyTemplate), rowHeight};
+
+    layout.nPageRows = rowHeight > 0 ? nClientHeight / rowHeight : 0;
+    return layout;
+}
+
+} // namespace strokelist

@@ -1,0 +1,37 @@
+#pragma once
+// The stroke list's layout for a client size: the largest of the 20 list fonts
+// whose sample row fits, the three column rectangles, and the whole rows that fit.
+
+#include "platform/Geometry.h"
+#include "platform/TextMeasurer.h"
+
+#include <span>
+#include <string_view>
+
+namespace strokelist {
+
+inline constexpr int kListFontCount = 20;
+/// A row as wide as it can get: the time, both key groups, blanks between.
+inline constexpr std::wstring_view kLayoutSample =
+    L" 00:00:00 AM  @#STKPWHRAO*-EUFRPBLGTSDZ @#STKPWHRAO*EUFRPBLGTSDZ ";
+inline constexpr std::wstring_view kTimeSample = L" 00:00:00 AM ";
+/// One cell per character in each key column; the last cell is a blank.
+inline constexpr std::wstring_view kKeyTemplate = L"@#STKPWHRAO*EUFRPBLGTSDZ ";
+
+struct ListLayout
+{
+    int nFont = 0;
+    platform::Rect rcTime;
+    platform::Rect rcStroke;
+    platform::Rect rcRaw;
+    int nPageRows = 0;
+
+    int RowHeight() const { return rcTime.Height(); }
+};
+
+/// fonts[i] measures in list font i (character height i + 1). nAvailable is the
+/// client width without the scroll bar.
+ListLayout ComputeListLayout(int nAvailable, int nClientHeight,
+                             std::span<const platform::TextMeasurer* const> fonts);
+
+} // namespace strokelist

@@ -1,0 +1,189 @@
+#include "framework/MenuNavigation.h"
+#include "framework/CommandIds.h"
+#include "framework/MenuTables.h"
+#include "platform/VirtualKeys.h"
+
+#include <gtest/gtest.h>
+
+using namespace framework;
+using platform::kVkDown;
+using platform::kVkReturn;
+using platform::kVkUp;
+
+namespace {
+
+constexpr int kMenuWidth = 157;
+
+int IndexOf(const CMenuNavigation& menu, const std::wstring& strText)
+{
+    for (std::size_t i = 0; i < menu.Items().size(); ++i) {
+        if (menu.Items()[i].strText == strText)
+            return static_cast<int>(i);
+    }
+    return -2;
+}
+
+std::wstring HoveredText(const CMenuNavigation& menu)
+{
+    if (menu.Hover() < 0)
+        return L"(none)";
+    return menu.Items()[static_cast<std::size_t>(menu.Hover())].strText;
+}
+
+} // namespace
+
+TEST(MenuTables, EntriesInTableOrder)
+{
+    const auto file = FileMenuItems();
+    ASSERT_EQ(file.size(), 7u);
+    EXPECT_EQ(file[2], (MenuItem{ID_FILE_SAVE_AS, L"Save As ...", 5, {24, 57, 149, 79}, 0}));
+    EXPECT_EQ(file[4], (MenuItem{57616, L"Recent File", 0, {24, 87, 149, 109}, 1}));
+    EXPECT_EQ(file[5], (MenuItem{0, L"", 5, {4, 111, 146, 115}, 0}));
+    EXPECT_EQ(file[6].nID, 57665u);
+
+    const auto edit = EditMenuItems();
+    const std::uint32_t editIds[] = {1013, 1014, 57634, 57637, 57641, 1015, 57636};
+    ASSERT_EQ(edit.size(), std::size(editIds));
+    for (std::size_t i = 0; i < edit.size(); ++i)
+        EXPECT_EQ(edit[i].nID, editIds[i]);
+    EXPECT_EQ(edit[5].rcItem, (platform::Rect{24, 134, 149, 156}));
+
+    const auto options = OptionsMenuItems();
+    ASSERT_EQ(options.size(), 2u);
+    EXPECT_EQ(options[1], (MenuItem{1024, L"Stroke Times", 7, {24, 34, 149, 57}, 0}));
+}
+
+TEST(MenuNavigation, OpeningHoversTheFirstEntry)
+{
+    CMenuNavigation menu(FileMenuItems());
+    EXPECT_EQ(menu.Hover(), -1);
+    EXPECT_TRUE(menu.Pressed());
+    const auto change = menu.Open();
+    EXPECT_EQ(change.nOld, -1);
+    EXPECT_EQ(change.nNew, 0);
+    EXPECT_EQ(HoveredText(menu), L"Open");
+}
+
+TEST(MenuNavigation, DownInTheEditMenuWalksPastTheGap)
+{
+    CMenuNavigation menu(EditMenuItems());
+    menu.Open();
+    for (int i = 0; i < 3; ++i)
+        menu.KeyDown(kVkDown);
+    EXPECT_EQ(HoveredText(menu), L"Paste");
+    for (const wchar_t* pszNext : {L"Replace", L"Goto Time", L"Find", L"Find"}) {
+        const auto result = menu.KeyDown(kVkDown);
+        EXPECT_TRUE(result.bConsumed);
+        EXPECT_EQ(result.nChosen, -1);
+        EXPECT_EQ(HoveredText(menu), pszNext);
+    }
+}
+
+TEST(MenuNavigation, ArrowsStopAtTheEndsAndSkipSeparatorsAndRecentFile)
+{
+    CMenuNavigation menu(FileMenuItems());
+    menu.Open();
+    auto change = menu.KeyDown(kVkUp).change;
+    EXPECT_EQ(HoveredText(menu), L"Open");
+    EXPECT_FALSE(change.Changed());
+
+    menu.KeyDown(kVkDown);
+    menu.KeyDown(kVkDown);
+    EXPECT_EQ(HoveredText(menu), L"Save As ...");
+    change = menu.KeyDown(kVkDown).change;
+    EXPECT_EQ(HoveredText(menu), L"Exit");
+    EXPECT_EQ(change.nOld, 2);
+    EXPECT_EQ(change.nNew, 6);
+
+    change = menu.KeyDown(kVkDown).change;
+    EXPECT_EQ(HoveredText(menu), L"Exit");
+    EXPECT_FALSE(change.Changed());
+
+    menu.KeyDown(kVkUp);
+    EXPECT_EQ(HoveredText(menu), L"Save As ...");
+}
+
+TEST(MenuNavigation, UpWithNothingHoveredGoesToTheFirstEntry)
+{
+    CMenuNavigation menu(OptionsMenuItems());
+    menu.KeyDown(kVkUp);
+    EXPECT_EQ(menu.Hover(), 0);
+    EXPECT_EQ(menu.MouseMove(2, 20, kMenuWidth).nNew, -1);
+    menu.KeyDown(kVkDown);
+    EXPECT_EQ(HoveredText(menu), L"Configuration");
+}
+
+TEST(MenuNavigation, MouseNeverHoversSeparatorsOrTheDisabledEntry)
+{
+    CMenuNavigation menu(FileMenuItems());
+    for (int y = 0; y < 145; ++y) {
+        menu.MouseMove(60, y, kMenuWidth);
+        if (menu.Hover() == -1)
+            continue;
+        const MenuItem& item = menu.Items()[static_cast<std::size_t>(menu.Hover())];
+        EXPECT_TRUE(IsSelectable(item)) << "y " << y;
+        EXPECT_LE(item.rcItem.top, y);
+        EXPECT_LE(y, item.rcItem.bottom);
+    }
+    menu.MouseMove(60, 95, kMenuWidth);
+    EXPECT_EQ(menu.Hover(), -1);
+    menu.MouseMove(60, 82, kMenuWidth);
+    EXPECT_EQ(menu.Hover(), -1);
+}
+
+TEST(MenuNavigation, MouseHitTestUsesTableOrderAndTheHorizontalInset)
+{
+    CMenuNavigation menu(EditMenuItems());
+    // y 57 is the bottom of "Edit" and the top of "Copy": the first one wins.
+    EXPECT_EQ(menu.MouseMove(60, 57, kMenuWidth).nNew, IndexOf(menu, L"Edit"));
+    EXPECT_EQ(menu.MouseMove(4, 60, kMenuWidth).nNew, IndexOf(menu, L"Copy"));
+    EXPECT_EQ(menu.MouseMove(153, 60, kMenuWidth).nNew, IndexOf(menu, L"Copy"));
+    EXPECT_EQ(menu.MouseMove(3, 60, kMenuWidth).nNew, -1);
+    EXPECT_EQ(menu.MouseMove(154, 60, kMenuWidth).nNew, -1);
+    // The gap between "Replace" and "Goto Time".
+    EXPECT_EQ(menu.MouseMove(60, 130, kMenuWidth).nNew, -1);
+}
+
+TEST(MenuNavigation, ClickChoosesOnlyWhenPressedOverAnEntry)
+{
+    CMenuNavigation menu(EditMenuItems());
+    menu.Open();
+    // Opened by its button: the button's release must not choose "Delete"
+    // unless the pointer moved onto it first.
+    menu.MouseMove(60, 40, kMenuWidth); // "Edit": hover changes, pressed cleared
+    EXPECT_FALSE(menu.Pressed());
+    EXPECT_EQ(menu.ButtonUp(), -1);
+
+    menu.ButtonDown();
+    EXPECT_TRUE(menu.Pressed());
+    menu.MouseMove(61, 41, kMenuWidth); // same entry: stays pressed
+    EXPECT_TRUE(menu.Pressed());
+    EXPECT_EQ(menu.ButtonUp(), IndexOf(menu, L"Edit"));
+
+    menu.ButtonDown();
+    menu.MouseMove(60, 64, kMenuWidth); // onto "Copy" while down: cleared
+    EXPECT_EQ(menu.ButtonUp(), -1);
+
+    menu.MouseMove(60, 130, kMenuWidth); // nothing hovered
+    menu.ButtonDown();
+    EXPECT_FALSE(menu.Pressed());
+    EXPECT_EQ(menu.ButtonUp(), -1);
+}
+
+TEST(MenuNavigation, EnterChoosesTheHoveredEntryAndIsAlwaysConsumed)
+{
+    CMenuNavigation menu(OptionsMenuItems());
+    auto result = menu.KeyDown(kVkReturn);
+    EXPECT_TRUE(result.bConsumed);
+    EXPECT_EQ(result.nChosen, -1);
+
+    menu.Open();
+    menu.KeyDown(kVkDown);
+    result = menu.KeyDown(kVkReturn);
+    EXPECT_TRUE(result.bConsumed);
+    EXPECT_EQ(result.nChosen, 1);
+
+    result = menu.KeyDown('C');
+    EXPECT_FALSE(result.bConsumed);
+    EXPECT_EQ(menu.Hover(), 1);
+}

@@ -1,0 +1,58 @@
+#include "mainwindow/MainWindowLayout.h"
+#include "mainwindow/SaveAsProposal.h"
+
+#include "framework/CommandIds.h"
+
+#include <gtest/gtest.h>
+
+using namespace mainwindow;
+
+TEST(SaveAsProposal, NameGetsCopySuffixBeforeTheExtension)
+{
+    EXPECT_EQ(ProposeSaveAs(L"/work/day1.rtf", L"/docs/"),
+              (SaveAsProposal{L"/work/", L"day1_copy"}));
+    EXPECT_EQ(ProposeSaveAs(L"/work/day1.backup.rtf", L"/d/"),
+              (SaveAsProposal{L"/work/", L"day1.backup_copy"}));
+}
+
+TEST(SaveAsProposal, DotOnlyInTheFolderLeavesTheSuffixAlone)
+{
+    EXPECT_EQ(ProposeSaveAs(L"/rel.2/notes", L"/d/"), (SaveAsProposal{L"/rel.2/", L"_copy"}));
+}
+
+TEST(SaveAsProposal, NoDotGivesAnEmptyName)
+{
+    EXPECT_EQ(ProposeSaveAs(L"/work/plain", L"/d/"), (SaveAsProposal{L"/work/", L""}));
+}
+
+TEST(SaveAsProposal, NoDocumentOrNoFolderStartsInTheDefaultFolder)
+{
+    EXPECT_EQ(ProposeSaveAs(L"", L"/d/"), (SaveAsProposal{L"/d/", L""}));
+    EXPECT_EQ(ProposeSaveAs(L"day.rtf", L"/d/"), (SaveAsProposal{L"/d/", L"day_copy"}));
+}
+
+TEST(MainWindowLayout, ButtonsFollowTheRightEdge)
+{
+    const auto places = PlaceButtons(800);
+    EXPECT_EQ(places[0].nId, framework::IDC_BTN_MINIMIZE);
+    EXPECT_EQ(places[0].topLeft, (platform::Point{701, 3}));
+    EXPECT_EQ(places[1].topLeft, (platform::Point{734, 3}));
+    EXPECT_EQ(places[2].nId, framework::kIdCancel);
+    EXPECT_EQ(places[2].topLeft, (platform::Point{767, 3}));
+    EXPECT_EQ(places[6].nId, framework::IDC_BTN_HELP);
+    EXPECT_EQ(places[6].topLeft, (platform::Point{245, 43}));
+}
+
+TEST(MainWindowLayout, ListAndStatusKeepTheirMargins)
+{
+    EXPECT_EQ(ListRect(800, 600), (platform::Rect{5, 131, 793, 570}));
+    EXPECT_EQ(StatusRect(800, 600), (platform::Rect{5, 575, 900, 595}));
+}
+
+TEST(MainWindowLayout, StatusAndTitleTexts)
+{
+    EXPECT_EQ(StatusText(-1, 0), L"Stroke 0 of 0");
+    EXPECT_EQ(StatusText(0, 312), L"Stroke 1 of 312");
+    EXPECT_EQ(WindowTitle(L""), L"Quillmark - No document");
+    EXPECT_EQ(WindowTitle(L"/work/day1.rtf"), L"Quillmark - /work/day1.rtf");
+}

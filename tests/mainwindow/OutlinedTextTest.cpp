@@ -1,0 +1,83 @@
+#include "mainwindow/OutlinedText.h"
+
+#include "tests/support/FixedMeasurer.h"
+
+#include <gtest/gtest.h>
+
+using namespace mainwindow;
+
+namespace {
+
+std::wstring Drawn(const std::vector<TextStep>& steps)
+{
+    std::wstring text;
+    for (const auto& step : steps)
+        text += step.strText;
+    return text;
+}
+
+} // namespace
+
+TEST(Heading, CentredOverTheColumnWithOnePixelBetweenCharacters)
+{
+    const FixedMeasurer measurer(10);
+    const auto steps = PlanHeading(L"Time", 100, 200, measurer);
+    // t = 40: x = 100 + (100 - 40 - 4) / 2 = 128, then +11 per character.
+    ASSERT_EQ(steps.size(), 4u);
+    EXPECT_EQ(steps[0], (TextStep{L"T", 128, kHeadingTop, true}));
+    EXPECT_EQ(steps[3], (TextStep{L"e", 161, kHeadingTop, true}));
+}
+
+TEST(Heading, NarrowColumnRoundsTowardZero)
+{
+    const FixedMeasurer measurer(10);
+    // (10 - 40 - 4) / 2 = -17 (toward zero, not -17.5 -> -18).
+    EXPECT_EQ(PlanHeading(L"Time", 0, 10, measurer)[0].x, -17);
+}
+
+class PathLine : public testing::Test
+{
+protected:
+    FixedMeasurer m_measurer{7};
+};
+
+TEST_F(PathLine, EmptyPathDrawsNothing)
+{
+    EXPECT_TRUE(PlanPathLine(L"", 1000, m_measurer).empty());
+}
+
+TEST_F(PathLine, WideWindowDrawsTheWholePathFrom180)
+{
+    const auto steps = PlanPathLine(L"/a/b.rtf", 2000, m_measurer);
+    EXPECT_EQ(Drawn(steps), L"/a/b.rtf");
+    EXPECT_EQ(steps.front().x, kPathLineLeft);
+    EXPECT_EQ(steps.back().x, kPathLineLeft + 7 * 8);
+    for (const auto& step : steps)
+        EXPECT_TRUE(step.bOutlined);
+}
+
+TEST_F(PathLine, LongFolderIsCutAndTheNameStillFollows)
+{
+    // e = 22; R = 400; name "/day1.rtf" is 9 chars: L = 400 - 44 - 63 - 9 = 284.
+    // Folder characters fit while x + 8 < 284 with x = 180 + 8k: 12 of them.
+    const auto steps = PlanPathLine(L"/home/reporter/backups/day1.rtf", 500, m_measurer);
+    EXPECT_EQ(Drawn(steps), L"/home/report.../day1.rtf");
+    EXPECT_EQ(steps[12], (TextStep{L"...", 180 + 12 * 8 + 1, kPathLineTop, false}));
+    EXPECT_EQ(steps[13], (TextStep{L"/", 180 + 12 * 8 + 1 + 22, kPathLineTop, true}));
+}
+
+TEST_F(PathLine, NameThatDoesNotFitEndsInEllipsis)
+{
+    const auto steps = PlanPathLine(L"/a-very-long-file-name-indeed.rtf", 380, m_measurer);
+    // R = 280, no folder part; name characters fit while 180 + 8k + 8 + 22 < 280.
+    EXPECT_EQ(Drawn(steps), L"/a-very-l...");
+    EXPECT_FALSE(steps.back().bOutlined);
+}
+
+TEST_F(PathLine, PathWithoutSeparatorIsAllFolder)
+{
+    // No name part: L = w - 100 - 2e.
+    const auto steps = PlanPathLine(L"abcdefghijklmnopqrstuvwxyz", 400, m_measurer);
+    // L = 300 - 44 = 256; 180 + 8k + 8 >= 256 first at k = 9.
+    EXPECT_EQ(Drawn(steps), L"abcdefghi...");
+}

@@ -1,0 +1,378 @@
+#include "rtfcre/RTFCREReader.h"
+#include "rtfcre/LocalTime.h"
+#include "tests/rtfcre/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace rtfcre;
+
+namespace {
+
+constexpr const char* kSystemLine = "{\\*\\cxsystem {\\i Corvane writer} Ardentide Inc}\n";
+constexpr const char* kCreationLine = "{\\creatim\\yr2024\\mo5\\da3}\n";
+
+std::string Header()
+{
+    return std::string("{\\rtf1\\pc\n{\\*\\cxrev100}\n{\\*\\cxnotes}\n") + kSystemLine +
+           "{\\info\n" + kCreationLine + "}\n";
+}
+
+/// A stroke's first three groups on one line: with the raw group present the
+/// time group on the same line is found.
+std::string Groups(const std::string& strSteno, const std::string& strTime)
+{
+    return "{\\*\\cxs " + strSteno + "}{\\*\\cxsf " + strSteno + "}{\\*\\cxt " + strTime + "}";
+}
+
+struct ReadStrokeResult
+{
+    std::wstring strSteno;
+    std::wstring strRaw;
+    std::int64_t time = 0;
+    KeyValues values{};
+    KeyTimes times{};
+};
+
+std::int64_t At(int nHour, int nMinute, int nSecond)
+{
+    return MakeLocalTime(2024, 5, 3, nHour, nMinute, nSecond);
+}
+
+class RTFCREReaderTest : public ::testing::Test
+{
+protected:
+    /// Reads every stroke after the header of a file holding content.
+    std::vector<ReadStrokeResult> ReadAll(const std::string& content)
+    {
+        CRTFCREReader reader(m_dir.Write("strokes.rtf", content));
+        std::wstring strName, strText;
+        reader.ReadHeader(strName, strText);
+        std::vector<ReadStrokeResult> strokes;
+        ReadStrokeResult stroke;
+        while (reader.ReadStroke(stroke.strSteno, stroke.strRaw, stroke.time, stroke.values,
+                                 stroke.times))
+            strokes.push_back(stroke);
+        return strokes;
+    }
+
+    CTempDirectory m_dir;
+    CScopedTimeZone m_zone{kUtcZone};
+};
+
+} // namespace
+
+TEST_F(RTFCREReaderTest, ReadsTheWritersOwnForm)
+{
+    const auto strokes =
+        ReadAll(Header() +
+                "{\\*\\cxs KA-T}\n{\\*\\cxsf KA-T}\n{\\*\\cxt 9:5:7:0}\n"
+                "{\\*\\cxsp 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 65535}\n"
+                "{\\*\\cxspt 1,2 -1,-1 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 "
+                "0,0 0,0 0,0 0,0 0,0 0,0 7,8}\n"
+                "{\\*\\cxs STPH}\n{\\*\\cxsf STPH-R}\n{\\*\\cxt 23:59:59:0}\n"
+                "{\\*\\cxsp 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0}\n"
+                "{\\*\\cxspt 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 "
+                "0,0 0,0 0,0 0,0 0,0 0,0 0,0}\n}\r\n");
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[0].strSteno, L"KA-T");
+    EXPECT_EQ(strokes[0].strRaw, L"KA-T");
+    EXPECT_EQ(strokes[0].time, At(9, 5, 7));
+    EXPECT_EQ(strokes[0].values[0], 1);
+    EXPECT_EQ(strokes[0].values[22], 23);
+    EXPECT_EQ(strokes[0].values[23], 65535);
+    EXPECT_EQ(strokes[0].times[0], (KeyTime{1, 2}));
+    EXPECT_EQ(strokes[0].times[1], (KeyTime{-1, -1}));
+    EXPECT_EQ(strokes[0].times[23], (KeyTime{7, 8}));
+    EXPECT_EQ(strokes[1].strRaw, L"STPH-R");
+    EXPECT_EQ(strokes[1].time, At(23, 59, 59));
+}
+
+TEST_F(RTFCREReaderTest, HeaderIsFoundInEitherOrder)
+{
+    for (const std::string& content :
+         {std::string(kSystemLine) + kCreationLine,
+          std::string("junk\n") + kCreationLine + "more\n" + kSystemLine}) {
+        CRTFCREReader reader(
+            m_dir.Write("header.rtf", content + "{\\*\\cxs S}{\\*\\cxt 1:2:3:0}\n"));
+        std::wstring strName, strText;
+        ASSERT_TRUE(reader.ReadHeader(strName, strText));
+        EXPECT_EQ(strName, L"Corvane writer");
+        EXPECT_EQ(strText, L"Ardentide Inc");
+        EXPECT_EQ(reader.Year(), 2024);
+        EXPECT_EQ(reader.Month(), 5);
+        EXPECT_EQ(reader.Day(), 3);
+    }
+}
+
+TEST_F(RTFCREReaderTest, HeaderWithoutOneLineConsumesTheFile)
+{
+    for (const char* line : {kSystemLine, kCreationLine}) {
+        CRTFCREReader reader(
+            m_dir.Write("half.rtf", std::string(line) + "{\\*\\cxs S}{\\*\\cxt 1:2:3:0}\n"));
+        std::wstring strName, strText, strSteno, strRaw;
+        EXPECT_FALSE(reader.ReadHeader(strName, strText));
+        EXPECT_EQ(reader.HasSystemLine(), line == kSystemLine);
+        EXPECT_EQ(reader.HasCreationLine(), line == kCreationLine);
+        std::int64_t time = 0;
+        KeyValues values{};
+        KeyTimes times{};
+        EXPECT_FALSE(reader.ReadStroke(strSteno, strRaw, time, values, times));
+    }
+}
+
+TEST_F(RTFCREReaderTest, EmptyAndMissingFilesHoldNothing)
+{
+    for (const auto& path : {m_dir.Write("empty.rtf", ""), m_dir.Path("missing.rtf")}) {
+        CRTFCREReader reader(path);
+        std::wstring strName, strText, strSteno, strRaw;
+        EXPECT_FALSE(reader.ReadHeader(strName, strText));
+        std::int64_t time = 0;
+        KeyValues values{};
+        KeyTimes times{};
+        EXPECT_FALSE(reader.ReadStroke(strSteno, strRaw, time, values, times));
+    }
+    EXPECT_FALSE(CRTFCREReader(m_dir.Path("missing.rtf")).IsOpen());
+}
+
+TEST_F(RTFCREReaderTest, SystemLineEdges)
+{
+    struct Row
+    {
+        const char* line;
+        const wchar_t* name;
+        const wchar_t* text;
+    };
+    const Row rows[] = {
+        {"{\\*\\cxsystem {\\i Name}}", L"Name", L""},
+        {"{\\*\\cxsystem {\\i Name} }", L"Name", L""},
+        {"{\\*\\cxsystem {\\i Name} X}", L"Name", L"X"},
+        {"{\\*\\cxsystem {\\i Name", L"Name", L""},
+        {"{\\*\\cxsystem {\\i Caf\xE9\x80} T}\r", L"Caf\u00E9\u20AC", L"T"},
+    };
+    for (const Row& row : rows) {
+        CRTFCREReader reader(
+            m_dir.Write("system.rtf", std::string(row.line) + "\n" + kCreationLine));
+        std::wstring strName, strText;
+        EXPECT_TRUE(reader.ReadHeader(strName, strText)) << row.line;
+        EXPECT_EQ(strName, row.name) << row.line;
+        EXPECT_EQ(strText, row.text) << row.line;
+    }
+}
+
+TEST_F(RTFCREReaderTest, CreationLineReadsNumbersAsAtoi)
+{
+    CRTFCREReader reader(
+        m_dir.Write("date.rtf", std::string(kSystemLine) + "{\\creatim\\yr 2023x\\mo+7\\da09}\n"));
+    std::wstring strName, strText;
+    ASSERT_TRUE(reader.ReadHeader(strName, strText));
+    EXPECT_EQ(reader.Year(), 2023);
+    EXPECT_EQ(reader.Month(), 7);
+    EXPECT_EQ(reader.Day(), 9);
+}
+
+TEST_F(RTFCREReaderTest, StrokeOnTheHeaderLineIsNotRead)
+{
+    const auto strokes = ReadAll(std::string(kSystemLine) + "{\\creatim\\yr2024\\mo5\\da3}" +
+                                 Groups("A", "1:0:0:0") + "\n" + Groups("B", "2:0:0:0") + "\n");
+    ASSERT_EQ(strokes.size(), 1u);
+    EXPECT_EQ(strokes[0].strSteno, L"B");
+}
+
+TEST_F(RTFCREReaderTest, GroupsMayShareOneLine)
+{
+    const auto strokes = ReadAll(
+        Header() + "{\\*\\cxs A}{\\*\\cxsf -Z}{\\*\\cxt 1:2:3:0}{\\*\\cxsp 4 5}{\\*\\cxspt 6,7}"
+                   "{\\*\\cxs B}{\\*\\cxsf B}{\\*\\cxt 2:0:0:0}{\\*\\cxsp 8}{\\*\\cxspt 9,10}\n");
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[0].strSteno, L"A");
+    EXPECT_EQ(strokes[0].strRaw, L"-Z");
+    EXPECT_EQ(strokes[0].time, At(1, 2, 3));
+    EXPECT_EQ(strokes[0].values[1], 5);
+    EXPECT_EQ(strokes[0].times[0], (KeyTime{6, 7}));
+    EXPECT_EQ(strokes[1].strSteno, L"B");
+    EXPECT_EQ(strokes[1].values[0], 8);
+    EXPECT_EQ(strokes[1].times[0], (KeyTime{9, 10}));
+}
+
+TEST_F(RTFCREReaderTest, AbsentRawGroupMakesTheLookaheadReplaceTheLine)
+{
+    // The time group on the stroke's own line is never seen: the search for
+    // the raw group read the next line.
+    const auto strokes = ReadAll(
+        Header() + "{\\*\\cxs STKPW}{\\*\\cxt 10:11:12:0}\n{\\*\\cxt 1:2:3:0}\n{\\*\\cxsp 1}\n");
+    ASSERT_EQ(strokes.size(), 1u);
+    EXPECT_EQ(strokes[0].strRaw, L"STKPW");
+    EXPECT_EQ(strokes[0].time, At(1, 2, 3));
+    EXPECT_EQ(strokes[0].values[0], 1);
+}
+
+TEST_F(RTFCREReaderTest, TimeGroupTwoLinesDownIsStillFound)
+{
+    const auto strokes =
+        ReadAll(Header() + "{\\*\\cxs S}{\\*\\cxt 10:11:12:0}\nnothing\n{\\*\\cxt 4:5:6:0}\n");
+    ASSERT_EQ(strokes.size(), 1u);
+    EXPECT_EQ(strokes[0].time, At(4, 5, 6));
+}
+
+TEST_F(RTFCREReaderTest, StrokeWithoutTimeGroupThrows)
+{
+    CRTFCREReader reader(m_dir.Write(
+        "notime.rtf", Header() + Groups("A", "1:0:0:0") + "{\\*\\cxsp 1}{\\*\\cxspt 1,1}\n" +
+                          "{\\*\\cxs S}{\\*\\cxt 10:11:12:0}\nx\ny\n"));
+    std::wstring strName, strText, strSteno, strRaw;
+    reader.ReadHeader(strName, strText);
+    std::int64_t time = 0;
+    KeyValues values{};
+    KeyTimes times{};
+    ASSERT_TRUE(reader.ReadStroke(strSteno, strRaw, time, values, times));
+    EXPECT_THROW(reader.ReadStroke(strSteno, strRaw, time, values, times),
+                 CRTFCREReader::CRTFCREReaderException);
+    EXPECT_EQ(reader.StrokeLineNumber(), 9);
+}
+
+TEST_F(RTFCREReaderTest, LookaheadLineIsWhereTheNextStrokeIsSearched)
+{
+    // A lacks both key groups: their lookaheads read B's line and then C's, so
+    // B is passed over and C is read.
+    const auto strokes = ReadAll(Header() + "{\\*\\cxs A}{\\*\\cxsf A}{\\*\\cxt 1:0:0:0}\n"
+                                            "{\\*\\cxs B}{\\*\\cxsf B}{\\*\\cxt 2:0:0:0}\n"
+                                            "{\\*\\cxs C}{\\*\\cxsf C}{\\*\\cxt 3:0:0:0}\n");
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[0].strSteno, L"A");
+    EXPECT_EQ(strokes[1].strSteno, L"C");
+}
+
+TEST_F(RTFCREReaderTest, LastStrokeWithoutKeyGroupsIsReturned)
+{
+    const auto strokes =
+        ReadAll(Header() + "{\\*\\cxs A}\n{\\*\\cxsf A}\n{\\*\\cxt 1:0:0:0}\n}\r\n");
+    ASSERT_EQ(strokes.size(), 1u);
+    EXPECT_EQ(strokes[0].values, KeyValues{});
+    EXPECT_EQ(strokes[0].times, KeyTimes{});
+}
+
+TEST_F(RTFCREReaderTest, KeyGroupsAreClearedBetweenStrokes)
+{
+    const auto strokes =
+        ReadAll(Header() + Groups("A", "1:0:0:0") + "{\\*\\cxsp 9 9}{\\*\\cxspt 9,9}\n" +
+                Groups("B", "1:0:0:0") + "\n\n\n");
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[1].values, KeyValues{});
+    EXPECT_EQ(strokes[1].times, KeyTimes{});
+}
+
+TEST_F(RTFCREReaderTest, CarriageReturnsBeforeLineFeedsAreDropped)
+{
+    const auto strokes = ReadAll("{\\*\\cxsystem {\\i N} T}\r\n{\\creatim\\yr2024\\mo5\\da3}\r\n"
+                                 "{\\*\\cxs A\rB\r\n{\\*\\cxsf X\r\r\n{\\*\\cxt 1:2:3:0}\r\n");
+    ASSERT_EQ(strokes.size(), 1u);
+    EXPECT_EQ(strokes[0].strSteno, L"A\rB");
+    EXPECT_EQ(strokes[0].strRaw, L"X\r");
+}
+
+TEST_F(RTFCREReaderTest, ByteOneAEndsTheFile)
+{
+    const auto strokes =
+        ReadAll(Header() + Groups("A", "1:0:0:0") + "{\\*\\cxsp 1}{\\*\\cxspt 1,1}\n" +
+                Groups("B", "2:0:0:0") + "\x1A\n" + Groups("C", "3:0:0:0") + "\n");
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[1].strSteno, L"B");
+}
+
+TEST_F(RTFCREReaderTest, UnterminatedLastLineIsRead)
+{
+    const auto strokes =
+        ReadAll(Header() + "{\\*\\cxs A}{\\*\\cxsf B}{\\*\\cxt 1:2:3:0}{\\*\\cxsp 4}");
+    ASSERT_EQ(strokes.size(), 1u);
+    EXPECT_EQ(strokes[0].strRaw, L"B");
+    EXPECT_EQ(strokes[0].values[0], 4);
+}
+
+TEST_F(RTFCREReaderTest, TimeFieldsFollowTheColons)
+{
+    struct Row
+    {
+        const char* group;
+        int nHour, nMinute, nSecond;
+    };
+    const Row rows[] = {
+        {"10:11:12:99", 10, 11, 12},
+        {"10:11", 10, 11, 11}, // the text after a missing colon is all that is left
+        {" 9: +5:07x", 9, 5, 7},
+        {"7", 7, 7, 7},
+    };
+    for (const Row& row : rows) {
+        const auto strokes = ReadAll(Header() + Groups("A", row.group) + "\n");
+        ASSERT_EQ(strokes.size(), 1u) << row.group;
+        EXPECT_EQ(strokes[0].time, At(row.nHour, row.nMinute, row.nSecond)) << row.group;
+    }
+}
+
+TEST_F(RTFCREReaderTest, TimeFieldsOutOfRangeFail)
+{
+    struct Row
+    {
+        std::string content;
+        std::uint32_t nCode;
+    };
+    const Row rows[] = {
+        {Header() + Groups("A", "24:0:0:0"), E_FAIL_CODE},
+        {Header() + Groups("A", "0:60:0:0"), E_FAIL_CODE},
+        {Header() + Groups("A", "0:0:-1:0"), E_FAIL_CODE},
+        {std::string(kSystemLine) + "{\\creatim\\yr2024\\mo13\\da1}\n" + Groups("A", "0:0:0:0"),
+         E_FAIL_CODE},
+        {std::string(kSystemLine) + "{\\creatim\\yr3001\\mo1\\da1}\n" + Groups("A", "0:0:0:0"),
+         E_INVALIDARG_CODE},
+    };
+    for (const Row& row : rows) {
+        try {
+            ReadAll(row.content);
+            ADD_FAILURE() << row.content;
+        } catch (const CStatusException& error) {
+            EXPECT_EQ(error.Code(), row.nCode) << row.content;
+        }
+    }
+}
+
+TEST_F(RTFCREReaderTest, ValueTokens)
+{
+    const auto strokes = ReadAll(Header() + Groups("A", "1:0:0:0") +
+                                 "{\\*\\cxsp   65536  -1 70000 +4 x 12z\t3 0 1 2 3 4 5 "
+                                 "6 7 8 9 10 11 12 13 14 15 16 17 18 19 99}\n" +
+                                 Groups("B", "1:0:0:0") + "\n{\\*\\cxsp 5 6}\n");
+    ASSERT_EQ(strokes.size(), 2u);
+    const KeyValues expected = {0, 65535, 4464, 0, 0,  12, 0,  1,  2,  3,  4,  5,
+                                6, 7,     8,    9, 10, 11, 12, 13, 14, 15, 16, 17};
+    EXPECT_EQ(strokes[0].values, expected); // the 25th and 26th tokens are ignored
+    EXPECT_EQ(strokes[1].values[1], 6);
+    EXPECT_EQ(strokes[1].values[2], 0); // fewer than 24 leave the rest 0
+}
+
+TEST_F(RTFCREReaderTest, PairTokens)
+{
+    std::string pairs = "5, ,5 1,,2 ,,, 3,4,5 -2147483648,4294967295 7";
+    for (int i = 0; i < 20; ++i)
+        pairs += " 1,1";
+    const auto strokes =
+        ReadAll(Header() + Groups("A", "1:0:0:0") + "{\\*\\cxsp 0}{\\*\\cxspt  " + pairs + "}\n");
+    ASSERT_EQ(strokes.size(), 1u);
+    const auto& times = strokes[0].times;
+    EXPECT_EQ(times[0], (KeyTime{5, 0}));
+    EXPECT_EQ(times[1], (KeyTime{5, 0}));
+    EXPECT_EQ(times[2], (KeyTime{1, 2}));
+    EXPECT_EQ(times[3], (KeyTime{0, 0}));
+    EXPECT_EQ(times[4], (KeyTime{3, 4}));
+    EXPECT_EQ(times[5], (KeyTime{-2147483647 - 1, -1}));
+    EXPECT_EQ(times[6], (KeyTime{7, 0}));
+    EXPECT_EQ(times[23], (KeyTime{1, 1}));
+}
+
+TEST_F(RTFCREReaderTest, LinesLongerThanAReadBlock)
+{
+    const std::string junk(700 * 1024, 'x');
+    const auto strokes =
+        ReadAll(Header() + junk + Groups("A", "1:0:0:0") + "{\\*\\cxsp 1}{\\*\\cxspt 1}" + junk +
+                "\r\n" + junk + Groups("B", "2:0:0:0") + "\n");
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[1].time, At(2, 0, 0));
+}

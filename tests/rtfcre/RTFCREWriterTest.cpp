@@ -1,0 +1,273 @@
+#include "rtfcre/RTFCREWriter.h"
+#include "rtfcre/FileException.h"
+#include "rtfcre/LocalTime.h"
+#include "rtfcre/RTFCREReader.h"
+#include "steno/StenoEncoder.h"
+#include "tests/rtfcre/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <random>
+#include <unistd.h>
+
+using namespace rtfcre;
+
+namespace {
+
+const std::string kHeaderBytes = "{\\rtf1\\pc\n"
+                                 "{\\*\\cxrev100}\n"
+                                 "{\\*\\cxnotes}\n"
+                                 "{\\*\\cxsystem {\\i Corvane writer} Ardentide Inc}\n"
+                                 "{\\info\n"
+                                 "{\\creatim\\yr2024\\mo5\\da3}\n"
+                                 "}\n";
+
+class RTFCREWriterTest : public ::testing::Test
+{
+protected:
+    std::int64_t At(int nHour, int nMinute, int nSecond) const
+    {
+        return MakeLocalTime(2024, 5, 3, nHour, nMinute, nSecond);
+    }
+
+    void WriteHeader(CRTFCREWriter& writer) const
+    {
+        writer.WriteHeader(L"Corvane writer", L"Ardentide Inc", At(12, 0, 0));
+    }
+
+    CTempDirectory m_dir;
+    CScopedTimeZone m_zone{kUtcZone};
+};
+
+} // namespace
+
+TEST_F(RTFCREWriterTest, WholeFileByteForByte)
+{
+    const auto path = m_dir.Path("golden.rtf");
+    {
+        CRTFCREWriter writer;
+        writer.Open(path);
+        WriteHeader(writer);
+        WriteHeader(writer); // a second header is not written
+        EXPECT_TRUE(writer.WriteStroke(L"KA-T", L"KA-T", At(9, 5, 7), KeyValues{}, KeyTimes{}));
+        KeyValues values{};
+        values[0] = 1;
+        values[23] = 65535;
+        KeyTimes times{};
+        times[0] = {-1, -1};
+        times[23] = {2147483647, -2147483647 - 1};
+        EXPECT_TRUE(writer.WriteStroke(L"STPH", L"STPH-R", At(23, 59, 59), values, times));
+        writer.Finish();
+        EXPECT_FALSE(writer.Failed());
+    }
+    const std::string zeros = " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
+    const std::string pairs =
+        " 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0";
+    const std::string expected = kHeaderBytes +
+                                 "{\\*\\cxs KA-T}\n"
+                                 "{\\*\\cxsf KA-T}\n"
+                                 "{\\*\\cxt 9:5:7:0}\n"
+                                 "{\\*\\cxsp 0 0" +
+                                 zeros +
+                                 "}\n"
+                                 "{\\*\\cxspt 0,0 0,0" +
+                                 pairs +
+                                 "}\n"
+                                 "{\\*\\cxs STPH}\n"
+                                 "{\\*\\cxsf STPH-R}\n"
+                                 "{\\*\\cxt 23:59:59:0}\n"
+                                 "{\\*\\cxsp 1" +
+                                 zeros +
+                                 " 65535}\n"
+                                 "{\\*\\cxspt -1,-1" +
+                                 pairs +
+                                 " 2147483647,-2147483648}\n"
+                                 "}\r\n";
+    EXPECT_EQ(ReadBytes(path), expected);
+}
+
+TEST_F(RTFCREWriterTest, EmptyDocumentKeepsHeaderAndBrace)
+{
+    const auto path = m_dir.Path("empty.rtf");
+    {
+        CRTFCREWriter writer;
+        writer.Open(path);
+        WriteHeader(writer);
+        writer.Finish();
+        EXPECT_FALSE(writer.StrokeWritten());
+    }
+    EXPECT_EQ(ReadBytes(path), kHeaderBytes + "}\r\n");
+}
+
+TEST_F(RTFCREWriterTest, DestructionFinishesTheFile)
+{
+    const auto path = m_dir.Path("unfinished.rtf");
+    {
+        CRTFCREWriter writer;
+        writer.Open(path);
+        WriteHeader(writer);
+    }
+    EXPECT_EQ(ReadBytes(path), kHeaderBytes + "}\r\n");
+}
+
+TEST_F(RTFCREWriterTest, StrokeBeforeHeaderWritesAnUnknownHeader)
+{
+    const auto path = m_dir.Path("unknown.rtf");
+    {
+        CRTFCREWriter writer;
+        writer.Open(path);
+        EXPECT_TRUE(writer.WriteStroke(L"S", L"S", At(1, 2, 3), KeyValues{}, KeyTimes{}));
+        writer.Finish();
+    }
+    const std::string bytes = ReadBytes(path);
+    EXPECT_NE(bytes.find("{\\*\\cxsystem {\\i unknown} unknown}\n{\\info\n{\\creatim\\yr"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("{\\*\\cxt 1:2:3:0}\n"), std::string::npos);
+}
+
+TEST_F(RTFCREWriterTest, TextIsWrittenInTheAnsiCodePage)
+{
+    const auto path = m_dir.Path("ansi.rtf");
+    {
+        CRTFCREWriter writer;
+        writer.Open(path);
+        writer.WriteHeader(L"Caf\u00E9 \u20AC", L"\u4E2D", At(0, 0, 0));
+        writer.Finish();
+    }
+    EXPECT_NE(ReadBytes(path).find("{\\i Caf\xE9 \x80} ?}\n"), std::string::npos);
+}
+
+TEST_F(RTFCREWriterTest, TimesThatCannotBeConvertedAreMinusOne)
+{
+    const auto path = m_dir.Path("bad-time.rtf");
+    {
+        CRTFCREWriter writer;
+        writer.Open(path);
+        WriteHeader(writer);
+        writer.WriteStroke(L"S", L"S", -1, KeyValues{}, KeyTimes{});
+        writer.Finish();
+    }
+    EXPECT_NE(ReadBytes(path).find("{\\*\\cxt -1:-1:-1:0}\n"), std::string::npos);
+}
+
+TEST_F(RTFCREWriterTest, FileThatCannotBeCreatedThrows)
+{
+    CRTFCREWriter writer;
+    try {
+        writer.Open(m_dir.Path("no/such/folder.rtf"));
+        FAIL() << "no exception";
+    } catch (const CFileException& error) {
+        EXPECT_STREQ(error.what(), "cannot create: No such file or directory");
+    }
+    EXPECT_FALSE(writer.WriteStroke(L"S", L"S", 0, KeyValues{}, KeyTimes{}));
+}
+
+TEST_F(RTFCREWriterTest, FailedHeaderWriteThrowsAndStaysFailed)
+{
+    CRTFCREWriter writer;
+    writer.Open("/dev/full");
+    EXPECT_THROW(WriteHeader(writer), CFileException);
+    EXPECT_TRUE(writer.Failed());
+    EXPECT_EQ(writer.FailureReason(), "cannot write: No space left on device");
+    EXPECT_FALSE(writer.WriteStroke(L"S", L"S", At(1, 0, 0), KeyValues{}, KeyTimes{}));
+    EXPECT_THROW(writer.Finish(), CFileException);
+}
+
+// A failure that surfaces only when the buffer is written, well after the
+// strokes were handed over, still fails the save at Finish.
+TEST_F(RTFCREWriterTest, LateWriteFailureFailsTheSave)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    int ends[2] = {-1, -1};
+    ASSERT_EQ(::pipe(ends), 0);
+    CRTFCREWriter writer;
+    writer.Attach(ends[1], "pipe");
+    WriteHeader(writer); // fits the pipe's own buffer
+    ::close(ends[0]);
+    bool bAllWritten = true;
+    for (int i = 0; i < 5000; ++i)
+        bAllWritten =
+            writer.WriteStroke(L"STKPW", L"STKPW", At(1, 0, 0), KeyValues{}, KeyTimes{}) &&
+            bAllWritten;
+    EXPECT_FALSE(bAllWritten);
+    try {
+        writer.Finish();
+        FAIL() << "no exception";
+    } catch (const CFileException& error) {
+        EXPECT_STREQ(error.what(), "cannot write: Broken pipe");
+    }
+}
+
+TEST_F(RTFCREWriterTest, FailureAtTheClosingBraceFailsTheSave)
+{
+    const auto path = m_dir.Path("closing.rtf");
+    CRTFCREWriter writer;
+    writer.Open(path);
+    WriteHeader(writer);
+    // The descriptor is swapped for one that cannot be written, as a full disk would.
+    const int nReadOnly = ::open(path.c_str(), O_RDONLY);
+    ASSERT_GE(nReadOnly, 0);
+    writer.Attach(nReadOnly, path);
+    EXPECT_THROW(writer.Finish(), CFileException);
+    EXPECT_TRUE(writer.Failed());
+}
+
+namespace {
+
+CStenoStroke RandomStroke(std::mt19937& random, std::int64_t dayStart, std::int64_t dayLength)
+{
+    CStenoStroke stroke;
+    stroke.m_time = dayStart + static_cast<std::int64_t>(random()) % dayLength;
+    stroke.m_keys = random() & steno::kAllKeysMask;
+    stroke.m_rawKeys = random() % 4 == 0 ? 0 : random() & steno::kAllKeysMask;
+    for (int i = 0; i < steno::kKeyCount; ++i) {
+        stroke.m_keyValues[i] = static_cast<std::uint16_t>(random());
+        stroke.m_keyTimes[i] = {static_cast<std::int32_t>(random()),
+                                static_cast<std::int32_t>(random())};
+    }
+    return stroke;
+}
+
+} // namespace
+
+// What a save writes, a load reads back: keys, values, key times and, when the
+// header carries the strokes' day, times, on a day of a daylight-saving change too.
+TEST_F(RTFCREWriterTest, WrittenStrokesReadBackUnchanged)
+{
+    const CScopedTimeZone eastern(kEasternZone);
+    const auto path = m_dir.Path("round.rtf");
+    const std::int64_t dayStart = MakeLocalTime(2024, 3, 10, 0, 0, 0);
+    const std::int64_t dayLength = MakeLocalTime(2024, 3, 11, 0, 0, 0) - dayStart; // 23 hours
+    std::mt19937 random(7);
+    std::vector<CStenoStroke> strokes;
+    for (int i = 0; i < 3000; ++i)
+        strokes.push_back(RandomStroke(random, dayStart, dayLength));
+    const CStenoEncoder encoder;
+    {
+        CRTFCREWriter writer;
+        writer.Open(path);
+        writer.WriteHeader(L"Corvane writer", L"Ardentide Inc", dayStart);
+        for (const CStenoStroke& s : strokes)
+            writer.WriteStroke(encoder.KeysToSteno(s.m_keys), encoder.KeysToSteno(s.m_rawKeys),
+                               s.m_time, s.m_keyValues, s.m_keyTimes);
+        writer.Finish();
+    }
+    CRTFCREReader reader(path);
+    std::wstring strName, strText, strSteno, strRaw;
+    ASSERT_TRUE(reader.ReadHeader(strName, strText));
+    CStenoStroke read;
+    for (const CStenoStroke& s : strokes) {
+        ASSERT_TRUE(
+            reader.ReadStroke(strSteno, strRaw, read.m_time, read.m_keyValues, read.m_keyTimes));
+        EXPECT_EQ(encoder.StenoToKeys(strSteno), s.m_keys);
+        EXPECT_EQ(strRaw.empty() ? s.m_keys : encoder.StenoToKeys(strRaw),
+                  s.m_rawKeys ? s.m_rawKeys : s.m_keys);
+        EXPECT_EQ(read.m_time, s.m_time);
+        EXPECT_EQ(read.m_keyValues, s.m_keyValues);
+        EXPECT_EQ(read.m_keyTimes, s.m_keyTimes);
+    }
+    EXPECT_FALSE(
+        reader.ReadStroke(strSteno, strRaw, read.m_time, read.m_keyValues, read.m_keyTimes));
+}

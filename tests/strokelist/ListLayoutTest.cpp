@@ -1,0 +1,84 @@
+#include "strokelist/ListLayout.h"
+
+#include "tests/support/FixedMeasurer.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+
+using namespace strokelist;
+
+namespace {
+
+// Font i draws every character i + 1 pixels wide and i + 1 pixels high: the
+// sample (66 characters) then measures 66 * (i + 1).
+class ListFonts
+{
+public:
+    ListFonts()
+    {
+        for (int i = 0; i < kListFontCount; ++i) {
+            m_measurers[i] = std::make_unique<FixedMeasurer>(i + 1, i + 1);
+            m_pointers[i] = m_measurers[i].get();
+        }
+    }
+    std::span<const platform::TextMeasurer* const> Span() const { return m_pointers; }
+
+private:
+    std::array<std::unique_ptr<FixedMeasurer>, kListFontCount> m_measurers;
+    std::array<const platform::TextMeasurer*, kListFontCount> m_pointers{};
+};
+
+constexpr int kSampleLength = static_cast<int>(kLayoutSample.size());
+
+} // namespace
+
+class ListLayoutTest : public testing::Test
+{
+protected:
+    ListFonts m_fonts;
+};
+
+TEST_F(ListLayoutTest, ExactlyFittingSampleUsesTheLargestFontWithoutSpare)
+{
+    const int width = kSampleLength * 20;
+    const ListLayout layout = ComputeListLayout(width, 480, m_fonts.Span());
+    EXPECT_EQ(layout.nFont, 19);
+    // Time " 00:00:00 AM " = 13 cells; stroke column one blank later, 24 cells.
+    EXPECT_EQ(layout.rcTime, (platform::Rect{0, 0, 13 * 20, 24}));
+    EXPECT_EQ(layout.rcStroke, (platform::Rect{14 * 20, 0, 38 * 20, 24}));
+    EXPECT_EQ(layout.rcRaw, (platform::Rect{39 * 20, 0, 64 * 20, 24}));
+    EXPECT_EQ(layout.nPageRows, 20);
+    EXPECT_EQ(layout.RowHeight(), 24);
+}
+
+TEST_F(ListLayoutTest, OneSpareBlankGoesBeforeTheRawColumn)
+{
+    const ListLayout layout = ComputeListLayout(kSampleLength * 20 + 20, 480, m_fonts.Span());
+    EXPECT_EQ(layout.rcStroke.left, 14 * 20);
+    EXPECT_EQ(layout.rcRaw.left, 39 * 20 + 20);
+}
+
+TEST_F(ListLayoutTest, ThreeSpareBlanksSplitOneBeforeStrokeTwoBeforeRaw)
+{
+    // 60 pixels over the sample: three spare blanks of 20.
+    const ListLayout layout = ComputeListLayout(kSampleLength * 20 + 60, 480, m_fonts.Span());
+    EXPECT_EQ(layout.rcStroke.left, 14 * 20 + 20);
+    EXPECT_EQ(layout.rcRaw.left, 39 * 20 + 20 + 2 * 20);
+}
+
+TEST_F(ListLayoutTest, PicksTheLargestFontThatFits)
+{
+    const ListLayout layout = ComputeListLayout(kSampleLength * 12 + 5, 100, m_fonts.Span());
+    EXPECT_EQ(layout.nFont, 11);
+    EXPECT_EQ(layout.nPageRows, 100 / 16);
+}
+
+TEST_F(ListLayoutTest, NothingFitsFallsBackToTheSmallestFontWithoutSpare)
+{
+    const ListLayout layout = ComputeListLayout(10, 50, m_fonts.Span());
+    EXPECT_EQ(layout.nFont, 0);
+    EXPECT_EQ(layout.rcStroke.left, 14);
+    EXPECT_EQ(layout.rcRaw.left, 39);
+}

@@ -1,0 +1,261 @@
+// The skin as the program sees it: every bitmap loads from the embedded
+// resources by number at exactly the size the windows are laid out for, the
+// masks cut rounded buttons, each button shows a different picture per state,
+// and the slices that stretch the main window and the monitors meet without
+// seams.
+#include <QDir>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <set>
+#include <string>
+
+namespace {
+
+struct ExpectedBitmap
+{
+    int nNumber;
+    int nWidth;
+    int nHeight;
+};
+
+// Written independently of the generator's table, so a wrong size there
+// fails here.
+constexpr ExpectedBitmap kExpectedBitmaps[] = {
+    {128, 64, 64},                                                    // program icon
+    {130, 675, 521},                                                  // main background
+    {131, 31, 31},   {132, 31, 31},   {133, 31, 31},                  // close
+    {134, 31, 31},   {135, 31, 31},   {136, 31, 31},                  // maximize
+    {137, 31, 31},   {138, 31, 31},   {139, 31, 31},   {142, 31, 31}, // minimize, mask
+    {145, 76, 30},   {147, 76, 30},   {148, 76, 30},   {149, 76, 30}, {150, 76, 30},
+    {151, 76, 30},   {152, 76, 30},   {153, 76, 30},   {154, 76, 30}, {155, 76, 30},
+    {156, 76, 30},   {157, 76, 30},   {158, 76, 30},                  // File..Help
+    {159, 157, 67},  {160, 157, 185}, {161, 157, 145},                // menus
+    {163, 149, 22},  {185, 144, 2},                                   // hover bar, separator
+    {165, 451, 202},                                                  // configuration
+    {166, 29, 36},   {167, 29, 36},   {168, 29, 36},   {169, 29, 36}, // check box
+    {170, 583, 103}, {187, 122, 537},                                 // monitors
+    {171, 401, 150}, {172, 301, 150}, {173, 401, 180},                // find, goto, replace
+    {181, 73, 30},   {182, 73, 30},   {183, 73, 30},   {184, 73, 30}, // push button
+};
+
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+
+void PrintTo(const ExpectedBitmap& bitmap, std::ostream* pOut)
+{
+    *pOut << bitmap.nNumber << " (" << bitmap.nWidth << " x " << bitmap.nHeight << ")";
+}
+
+QImage LoadBitmap(int nNumber)
+{
+    return QImage(QStringLiteral(":/bitmaps/%1.png").arg(nNumber));
+}
+
+class BitmapSizeTest : public ::testing::TestWithParam<ExpectedBitmap>
+{
+};
+
+TEST_P(BitmapSizeTest, LoadsFromTheResourcesAtItsExactSize)
+{
+    const ExpectedBitmap expected = GetParam();
+    const QImage image = LoadBitmap(expected.nNumber);
+    ASSERT_FALSE(image.isNull()) << "bitmap " << expected.nNumber << " is not embedded";
+    EXPECT_EQ(image.width(), expected.nWidth);
+    EXPECT_EQ(image.height(), expected.nHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(Skin, BitmapSizeTest, ::testing::ValuesIn(kExpectedBitmaps),
+                         [](const ::testing::TestParamInfo<ExpectedBitmap>& info) {
+                             return "Bitmap" + std::to_string(info.param.nNumber);
+                         });
+
+TEST(BitmapSkinTest, EmbedsNothingBesideTheKnownBitmaps)
+{
+    std::set<QString> known;
+    for (const ExpectedBitmap& expected : kExpectedBitmaps)
+        known.insert(QStringLiteral("%1.png").arg(expected.nNumber));
+    const QStringList embedded = QDir(QStringLiteral(":/bitmaps")).entryList(QDir::Files);
+    EXPECT_EQ(static_cast<size_t>(embedded.size()), known.size());
+    for (const QString& strName : embedded)
+        EXPECT_TRUE(known.count(strName)) << "unexpected resource " << strName.toStdString();
+}
+
+struct MaskCase
+{
+    int nMask;
+    QPoint inside; // a point well inside the button's shape
+};
+
+void PrintTo(const MaskCase& mask, std::ostream* pOut)
+{
+    *pOut << "mask " << mask.nMask;
+}
+
+class SkinMaskTest : public ::testing::TestWithParam<MaskCase>
+{
+};
+
+TEST_P(SkinMaskTest, IsWhiteInTheCornersAndSolidInside)
+{
+    const QImage mask = LoadBitmap(GetParam().nMask);
+    ASSERT_FALSE(mask.isNull());
+    const int nRight = mask.width() - 1;
+    const int nBottom = mask.height() - 1;
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(nRight, 0), QPoint(0, nBottom), QPoint(nRight, nBottom)})
+        EXPECT_EQ(mask.pixel(corner), kWhite) << "corner " << corner.x() << "," << corner.y();
+    EXPECT_NE(mask.pixel(GetParam().inside), kWhite);
+}
+
+TEST_P(SkinMaskTest, CoversMostOfItsButton)
+{
+    const QImage mask = LoadBitmap(GetParam().nMask);
+    ASSERT_FALSE(mask.isNull());
+    int nInside = 0;
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x)
+            nInside += mask.pixel(x, y) != kWhite ? 1 : 0;
+    }
+    EXPECT_GT(nInside * 5, mask.width() * mask.height() * 2)
+        << "less than 40 % of the button is clickable";
+}
+
+INSTANTIATE_TEST_SUITE_P(Skin, SkinMaskTest,
+                         ::testing::Values(MaskCase{142, {15, 15}}, MaskCase{145, {38, 15}},
+                                           MaskCase{167, {14, 21}}, MaskCase{183, {36, 15}}),
+                         [](const ::testing::TestParamInfo<MaskCase>& info) {
+                             return "Mask" + std::to_string(info.param.nMask);
+                         });
+
+struct ButtonSkin
+{
+    int nNormal;
+    int nDown;
+    int nOver;
+    int nMask;
+};
+
+void PrintTo(const ButtonSkin& skin, std::ostream* pOut)
+{
+    *pOut << "normal " << skin.nNormal << ", down " << skin.nDown << ", over " << skin.nOver
+          << ", mask " << skin.nMask;
+}
+
+class ButtonSkinTest : public ::testing::TestWithParam<ButtonSkin>
+{
+};
+
+TEST_P(ButtonSkinTest, ShowsADifferentPictureInEachStateAtTheMaskSize)
+{
+    const ButtonSkin skin = GetParam();
+    const QImage normal = LoadBitmap(skin.nNormal);
+    const QImage down = LoadBitmap(skin.nDown);
+    const QImage over = LoadBitmap(skin.nOver);
+    const QImage mask = LoadBitmap(skin.nMask);
+    ASSERT_FALSE(normal.isNull() || down.isNull() || over.isNull() || mask.isNull());
+    EXPECT_EQ(normal.size(), mask.size());
+    EXPECT_EQ(down.size(), mask.size());
+    EXPECT_EQ(over.size(), mask.size());
+    EXPECT_NE(normal, down);
+    EXPECT_NE(normal, over);
+    EXPECT_NE(down, over);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Skin, ButtonSkinTest,
+    ::testing::Values(ButtonSkin{133, 131, 132, 142}, ButtonSkin{136, 134, 135, 142},
+                      ButtonSkin{139, 137, 138, 142}, ButtonSkin{156, 154, 155, 145},
+                      ButtonSkin{153, 151, 152, 145}, ButtonSkin{150, 148, 149, 145},
+                      ButtonSkin{147, 157, 158, 145}, ButtonSkin{181, 182, 184, 183},
+                      ButtonSkin{169, 166, 168, 167}),
+    [](const ::testing::TestParamInfo<ButtonSkin>& info) {
+        return "Normal" + std::to_string(info.param.nNormal);
+    });
+
+// Seams: where a repeated slice follows a copy, the column (or row) just
+// before the slice in the bitmap must equal the one the picture ends with,
+// else every repetition shows a step.
+::testing::AssertionResult ColumnsMatch(const QImage& image, int xa, int xb, int y0, int y1)
+{
+    for (int y = y0; y < y1; ++y) {
+        if (image.pixel(xa, y) != image.pixel(xb, y))
+            return ::testing::AssertionFailure()
+                   << "columns " << xa << " and " << xb << " differ at row " << y;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult RowsMatch(const QImage& image, int ya, int yb, int x0, int x1)
+{
+    for (int x = x0; x < x1; ++x) {
+        if (image.pixel(x, ya) != image.pixel(x, yb))
+            return ::testing::AssertionFailure()
+                   << "rows " << ya << " and " << yb << " differ at column " << x;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(BitmapSkinTest, MainBackgroundStretchesWithoutSeams)
+{
+    const QImage bitmap = LoadBitmap(130);
+    ASSERT_FALSE(bitmap.isNull());
+    const int W = bitmap.width();
+    const int H = bitmap.height();
+    // The top part repeats the 50 columns from W - 70 after the left part and
+    // before the right edge.
+    EXPECT_TRUE(ColumnsMatch(bitmap, W - 51, W - 71, 0, H - 50));
+    EXPECT_TRUE(ColumnsMatch(bitmap, W - 21, W - 71, 0, H - 50));
+    // The 50 rows from H - 100 repeat downward across the whole width.
+    EXPECT_TRUE(RowsMatch(bitmap, H - 51, H - 101, 0, W));
+    // The middle and the bottom edge repeat the 50 columns from W - 100.
+    EXPECT_TRUE(ColumnsMatch(bitmap, W - 51, W - 101, H - 100, H));
+    // Right of the left part, the top strip (from W - 70) sits on the middle
+    // blocks (from W - 100): the two must agree where they meet.
+    for (int k = 0; k < 50; ++k)
+        ASSERT_EQ(bitmap.pixel(W - 70 + k, H - 51), bitmap.pixel(W - 100 + k, H - 51))
+            << "column offset " << k;
+}
+
+struct MonitorFrame
+{
+    int nNumber;
+    int nBorder;         // right border width, also the repeated column band's width
+    int nSlice;          // width of the repeated slice of the bottom border
+    int nSliceFromRight; // the bottom slice starts this many columns from the right
+};
+
+void PrintTo(const MonitorFrame& frame, std::ostream* pOut)
+{
+    *pOut << "frame " << frame.nNumber;
+}
+
+class MonitorFrameTest : public ::testing::TestWithParam<MonitorFrame>
+{
+};
+
+TEST_P(MonitorFrameTest, StretchesWithoutSeams)
+{
+    const MonitorFrame frame = GetParam();
+    const QImage bitmap = LoadBitmap(frame.nNumber);
+    ASSERT_FALSE(bitmap.isNull());
+    const int W = bitmap.width();
+    const int H = bitmap.height();
+    const int r = frame.nBorder;
+    const int c = W - frame.nSliceFromRight;
+    EXPECT_TRUE(ColumnsMatch(bitmap, W - r - 1, W - 2 * r - 1, 0, H - 20));
+    EXPECT_TRUE(RowsMatch(bitmap, H - 21, H - 41, 0, W - r));
+    EXPECT_TRUE(RowsMatch(bitmap, H - 21, H - 26, W - r, W));
+    EXPECT_TRUE(ColumnsMatch(bitmap, W - r - 1, c - 1, H - 20, H));
+    EXPECT_TRUE(ColumnsMatch(bitmap, c + frame.nSlice - 1, c - 1, H - 20, H));
+}
+
+INSTANTIATE_TEST_SUITE_P(Skin, MonitorFrameTest,
+                         ::testing::Values(MonitorFrame{170, 80, 80, 160},
+                                           MonitorFrame{187, 40, 5, 45}),
+                         [](const ::testing::TestParamInfo<MonitorFrame>& info) {
+                             return "Frame" + std::to_string(info.param.nNumber);
+                         });
+
+} // namespace

@@ -1,0 +1,69 @@
+#include "framework/BorderlessWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class BorderlessWindowTest : public ::testing::Test
+{
+protected:
+    BorderlessWindowTest()
+        : m_pBorderless(new CBorderlessWindow(&m_window, [this] { ++m_nCancels; }))
+    {
+        CBorderlessWindow::MakeBorderless(&m_window);
+        m_window.setGeometry(100, 100, 200, 120);
+        m_pClose = new QPushButton(&m_window);
+        m_pClose->setGeometry(165, 4, 31, 31);
+        m_pLabel = new QLabel(QStringLiteral("Find"), &m_window);
+        m_pLabel->setGeometry(10, 50, 80, 20);
+        m_pBorderless->AttachCloseButton(m_pClose);
+        m_window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    }
+
+    QWidget m_window;
+    CBorderlessWindow* m_pBorderless;
+    QPushButton* m_pClose = nullptr;
+    QLabel* m_pLabel = nullptr;
+    int m_nCancels = 0;
+};
+
+} // namespace
+
+TEST_F(BorderlessWindowTest, HasNoFrame)
+{
+    EXPECT_TRUE(m_window.windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+TEST_F(BorderlessWindowTest, DraggingTheBodyMovesTheWindow)
+{
+    const QPoint ptStart = m_window.pos();
+    QTest::mousePress(&m_window, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseMove(&m_window, QPoint(50, 30));
+    QTest::mouseRelease(&m_window, Qt::LeftButton, {}, QPoint(50, 30));
+    EXPECT_EQ(m_window.pos(), ptStart + QPoint(30, 10));
+    EXPECT_FALSE(m_pBorderless->IsDragging());
+
+    // After the release, moving the pointer moves nothing.
+    QTest::mouseMove(&m_window, QPoint(90, 90));
+    EXPECT_EQ(m_window.pos(), ptStart + QPoint(30, 10));
+}
+
+TEST_F(BorderlessWindowTest, DraggingALabelMovesTheWindowToo)
+{
+    const QPoint ptStart = m_window.pos();
+    QTest::mousePress(m_pLabel, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(m_pBorderless->IsDragging());
+    QTest::mouseRelease(&m_window, Qt::LeftButton, {}, QPoint(15, 55));
+    EXPECT_EQ(m_window.pos(), ptStart);
+}
+
+TEST_F(BorderlessWindowTest, CloseButtonRunsTheCancelActionAndDoesNotDrag)
+{
+    QTest::mouseClick(m_pClose, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(m_nCancels, 1);
+    EXPECT_FALSE(m_pBorderless->IsDragging());
+}

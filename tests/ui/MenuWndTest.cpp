@@ -1,0 +1,199 @@
+#include "framework/CommandIds.h"
+#include "framework/EditMenuWnd.h"
+#include "framework/FileMenuWnd.h"
+#include "framework/MenuTables.h"
+#include "framework/OptionsMenuWnd.h"
+
+#include "PlatformTestSupport.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+using namespace framework;
+
+namespace {
+
+const QColor kBackground(20, 40, 160);
+const QColor kHoverBar(220, 30, 30);
+const QColor kSeparator(30, 200, 30);
+
+/// The main window stand-in: records commands and the keys that reach it.
+class CMenuOwner : public CMessageRecorder
+{
+public:
+    using CMessageRecorder::CMessageRecorder;
+    int m_nKeysReached = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent*) override { ++m_nKeysReached; }
+};
+
+class MenuWndTest : public ::testing::Test
+{
+protected:
+    MenuWndTest()
+        : m_overrides({{kFileMenuBackground, SolidPixmap(157, 145, kBackground)},
+                       {kEditMenuBackground, SolidPixmap(157, 185, kBackground)},
+                       {kOptionsMenuBackground, SolidPixmap(157, 67, kBackground)},
+                       {kMenuHoverBar, SolidPixmap(149, 22, kHoverBar)},
+                       {kMenuSeparator, SolidPixmap(144, 2, kSeparator)}})
+    {
+        m_owner.resize(500, 400);
+        m_pOther = new QLineEdit(&m_owner);
+        m_pOther->move(300, 300);
+        m_file.Create(&m_owner, IDC_FILE_MENU, {5, 76});
+        m_edit.Create(&m_owner, IDC_EDIT_MENU, {85, 76});
+        m_owner.show();
+        QApplication::setActiveWindow(&m_owner);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&m_owner));
+    }
+
+    std::vector<std::uintptr_t> PostedCommands()
+    {
+        QCoreApplication::sendPostedEvents();
+        return m_owner.Commands();
+    }
+
+    static QImage Band(CBaseMenuWnd& menu, int nIndex)
+    {
+        const auto& rc = menu.Items()[static_cast<std::size_t>(nIndex)].rcItem;
+        return menu.grab(QRect(0, rc.top, menu.width(), rc.Height())).toImage();
+    }
+
+    CBitmapOverrides m_overrides;
+    CMenuOwner m_owner;
+    QLineEdit* m_pOther = nullptr;
+    CFileMenuWnd m_file;
+    CEditMenuWnd m_edit;
+};
+
+int CountPixels(const QImage& image, const std::function<bool(QColor)>& test)
+{
+    int nCount = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            nCount += test(image.pixelColor(x, y)) ? 1 : 0;
+    }
+    return nCount;
+}
+
+bool IsGrey(QColor c, int nLevel)
+{
+    return std::abs(c.red() - nLevel) <= 8 && std::abs(c.green() - nLevel) <= 8 &&
+           std::abs(c.blue() - nLevel) <= 8;
+}
+
+} // namespace
+
+TEST_F(MenuWndTest, CreatedHiddenAndSizedToItsBackground)
+{
+    EXPECT_FALSE(m_file.isVisible());
+    EXPECT_EQ(m_file.geometry(), QRect(5, 76, 157, 145));
+    EXPECT_EQ(m_edit.geometry(), QRect(85, 76, 157, 185));
+    COptionsMenuWnd options;
+    options.Create(&m_owner, IDC_OPTIONS_MENU, {165, 76});
+    EXPECT_EQ(options.size(), QSize(157, 67));
+    EXPECT_EQ(options.Items(), OptionsMenuItems());
+}
+
+TEST_F(MenuWndTest, OpeningShowsTheHoverBarUnderTheFirstEntry)
+{
+    m_file.Open();
+    EXPECT_TRUE(m_file.isVisible());
+    EXPECT_TRUE(m_file.hasFocus());
+    EXPECT_EQ(m_file.Hover(), 0);
+    EXPECT_EQ(PixelOf(m_file, 8, 11 + 20), kHoverBar);
+    EXPECT_EQ(PixelOf(m_file, 8, 34 + 10), kBackground);
+    EXPECT_EQ(PixelOf(m_file, 2, 11 + 10), kBackground); // left of the bar
+    EXPECT_EQ(PixelOf(m_file, 8, 80), kSeparator);
+    EXPECT_EQ(PixelOf(m_file, 8, 111), kSeparator);
+}
+
+TEST_F(MenuWndTest, HoverBarFollowsTheMouse)
+{
+    m_file.Open();
+    QTest::mouseMove(&m_file, QPoint(60, 45));
+    EXPECT_EQ(m_file.Hover(), 1);
+    EXPECT_EQ(PixelOf(m_file, 8, 34 + 10), kHoverBar);
+    EXPECT_EQ(PixelOf(m_file, 8, 11 + 10), kBackground);
+
+    QTest::mouseMove(&m_file, QPoint(60, 95)); // "Recent File": nothing hovered
+    EXPECT_EQ(m_file.Hover(), -1);
+    EXPECT_EQ(PixelOf(m_file, 8, 34 + 10), kBackground);
+    EXPECT_EQ(PixelOf(m_file, 8, 87 + 10), kBackground);
+}
+
+TEST_F(MenuWndTest, DisabledEntryIsOutlinedInGrey)
+{
+    m_file.Open();
+    const QImage recent = Band(m_file, 4);
+    const int nGreyOutline = CountPixels(recent, [](QColor c) { return IsGrey(c, 120); });
+    EXPECT_GT(nGreyOutline, 20);
+    EXPECT_GT(CountPixels(recent, [](QColor c) { return IsGrey(c, 210); }), 5);
+    EXPECT_EQ(CountPixels(recent, [](QColor c) { return IsGrey(c, 0); }), 0);
+
+    const QImage exit = Band(m_file, 6);
+    EXPECT_GT(CountPixels(exit, [](QColor c) { return IsGrey(c, 0); }), 20);
+    EXPECT_GT(CountPixels(exit, [](QColor c) { return IsGrey(c, 255); }), 5);
+    // Only the smoothing between black and white comes near that grey here.
+    EXPECT_LT(CountPixels(exit, [](QColor c) { return IsGrey(c, 120); }) * 5, nGreyOutline);
+}
+
+TEST_F(MenuWndTest, ArrowsAndEnterChooseAndPostTheCommand)
+{
+    m_edit.Open();
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(&m_edit, Qt::Key_Down);
+    EXPECT_EQ(m_edit.Hover(), 4); // Paste → Replace
+    EXPECT_EQ(PixelOf(m_edit, 8, 103 + 10), kHoverBar);
+    QTest::keyClick(&m_edit, Qt::Key_Return);
+    EXPECT_FALSE(m_edit.isVisible());
+    EXPECT_TRUE(m_owner.Commands().empty()); // posted, not sent
+    EXPECT_EQ(PostedCommands(), (std::vector<std::uintptr_t>{ID_EDIT_REPLACE}));
+    EXPECT_EQ(m_owner.m_nKeysReached, 0);
+}
+
+TEST_F(MenuWndTest, EnterWithNothingHoveredIsConsumedAndOtherKeysPassOn)
+{
+    m_edit.Open();
+    QTest::mouseMove(&m_edit, QPoint(60, 130)); // the gap above "Goto Time"
+    ASSERT_EQ(m_edit.Hover(), -1);
+    QTest::keyClick(&m_edit, Qt::Key_Return);
+    EXPECT_EQ(m_owner.m_nKeysReached, 0);
+    EXPECT_TRUE(m_edit.isVisible());
+    QTest::keyClick(&m_edit, Qt::Key_C);
+    EXPECT_EQ(m_owner.m_nKeysReached, 1);
+    EXPECT_TRUE(PostedCommands().empty());
+}
+
+TEST_F(MenuWndTest, ClickChoosesTheEntryUnderThePointer)
+{
+    m_edit.Open();
+    QTest::mouseMove(&m_edit, QPoint(60, 64));
+    QTest::mouseClick(&m_edit, Qt::LeftButton, {}, QPoint(60, 64));
+    EXPECT_EQ(PostedCommands(), (std::vector<std::uintptr_t>{ID_EDIT_COPY}));
+    EXPECT_FALSE(m_edit.isVisible());
+}
+
+TEST_F(MenuWndTest, LosingTheFocusHidesWithoutACommand)
+{
+    m_file.Open();
+    m_pOther->setFocus();
+    EXPECT_FALSE(m_file.isVisible());
+    EXPECT_TRUE(PostedCommands().empty());
+}
+
+TEST_F(MenuWndTest, CommandsGoToTheTargetWhenOneIsSet)
+{
+    CMessageRecorder target;
+    m_file.SetCommandTarget(&target);
+    m_file.Open();
+    QTest::keyClick(&m_file, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(target.Commands(), (std::vector<std::uintptr_t>{ID_FILE_OPEN}));
+    EXPECT_TRUE(m_owner.Commands().empty());
+}

@@ -1,0 +1,91 @@
+#include "framework/ResizableDialog.h"
+
+#include "platform/DialogControls.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace framework;
+
+namespace {
+
+class ResizableDialogTest : public ::testing::Test
+{
+protected:
+    ResizableDialogTest()
+    {
+        m_dialog.resize(400, 300);
+        m_pList = new QWidget(&m_dialog);
+        m_pList->setGeometry(5, 131, 388, 139); // 5, 131 to 393, 270
+        m_pCorner = new QWidget(&m_dialog);
+        m_pCorner->setGeometry(350, 260, 40, 30);
+        m_pCentre = new QWidget(&m_dialog);
+        m_pCentre->setGeometry(190, 10, 20, 20);
+        platform::SetControlId(m_pCentre, 1022);
+        m_dialog.AddAnchor(m_pList, kTopLeft, kBottomRight);
+        m_dialog.AddAnchor(m_pCorner, kBottomRight);
+        m_dialog.AddAnchor(1022, kTopCenter);
+        m_dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_dialog));
+    }
+
+    const QWidget* Grip() const { return m_dialog.SizeGrip(); }
+
+    CResizableDialog m_dialog;
+    QWidget* m_pList = nullptr;
+    QWidget* m_pCorner = nullptr;
+    QWidget* m_pCentre = nullptr;
+};
+
+} // namespace
+
+TEST_F(ResizableDialogTest, AnchoredControlsFollowTheSize)
+{
+    m_dialog.resize(600, 450);
+    EXPECT_EQ(m_pList->geometry(), QRect(QPoint(5, 131), QPoint(592, 419)));
+    EXPECT_EQ(m_pCorner->geometry(), QRect(550, 410, 40, 30));
+    EXPECT_EQ(m_pCentre->geometry(), QRect(290, 10, 20, 20));
+
+    m_dialog.resize(400, 300);
+    EXPECT_EQ(m_pList->geometry(), QRect(5, 131, 388, 139));
+    EXPECT_EQ(m_pCorner->geometry(), QRect(350, 260, 40, 30));
+}
+
+TEST_F(ResizableDialogTest, NeverSmallerThanAtCreation)
+{
+    EXPECT_EQ(m_dialog.MinTrackSize(), QSize(400, 300));
+    EXPECT_EQ(m_dialog.minimumSize(), QSize(400, 300));
+    m_dialog.resize(200, 100);
+    EXPECT_EQ(m_dialog.size(), QSize(400, 300));
+}
+
+TEST_F(ResizableDialogTest, GripSitsInTheCornerAndHidesWhileMaximised)
+{
+    ASSERT_NE(Grip(), nullptr);
+    EXPECT_TRUE(Grip()->isVisible());
+    EXPECT_EQ(Grip()->geometry().bottomRight(), QPoint(399, 299));
+    m_dialog.resize(500, 350);
+    EXPECT_EQ(Grip()->geometry().bottomRight(), QPoint(499, 349));
+
+    m_dialog.showMaximized();
+    QTest::qWait(10);
+    EXPECT_FALSE(Grip()->isVisible());
+    EXPECT_FALSE(m_dialog.IsSizeGripVisible());
+
+    m_dialog.showNormal();
+    QTest::qWait(10);
+    EXPECT_TRUE(Grip()->isVisible());
+    EXPECT_EQ(Grip()->geometry().bottomRight(),
+              QPoint(m_dialog.width() - 1, m_dialog.height() - 1));
+}
+
+TEST_F(ResizableDialogTest, GripShowsOnlyWhileItsCounterIsPositive)
+{
+    m_dialog.ShowSizeGrip(false);
+    EXPECT_FALSE(Grip()->isVisible());
+    m_dialog.ShowSizeGrip(false);
+    m_dialog.ShowSizeGrip(true);
+    EXPECT_FALSE(Grip()->isVisible());
+    m_dialog.ShowSizeGrip(true);
+    EXPECT_TRUE(Grip()->isVisible());
+}
