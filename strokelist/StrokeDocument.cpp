@@ -1,0 +1,232 @@
+#include "strokelist/StrokeDocument.h"
+
+#include "rtfcre/LocalTime.h"
+#include "steno/StenoEncoder.h"
+#include "strokelist/StrokeListObserver.h"
+#include "strokelist/StrokeListView.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace strokelist {
+namespace {
+
+constexpr std::wstring_view kNothingToReplace = L"Nothing found to replace";
+constexpr int kStrokeTextCompactLetters = 2;
+
+// Stands in for the list window and the main window when the document runs headless.
+class CNoView final : public IStrokeListView
+{
+public:
+    int RowHeight() const override { return 0; }
+    int ClientHeight() const override { return 0; }
+    void SetScrollPos(int) override {}
+    void SetScrollRangeMax(int) override {}
+    void RepaintListArea() override {}
+    void ResetLayout() override {}
+    void HideEditor() override {}
+    void OpenEditor(int) override {}
+    void FocusList() override {}
+};
+
+class CNoObserver final : public IStrokeListObserver
+{
+public:
+    void OnCurrentStroke(int, int) override {}
+};
+
+IStrokeListView& ViewOrNone(IStrokeListView* pView)
+{
+    static CNoView none;
+    return pView != nullptr ? *pView : none;
+}
+
+IStrokeListObserver& ObserverOrNone(IStrokeListObserver* pObserver)
+{
+    static CNoObserver none;
+    return pObserver != nullptr ? *pObserver : none;
+}
+
+bool IsEmptyClip(const CStenoStroke& stroke)
+{
+    return stroke.m_keys == 0 && stroke.m_rawKeys == 0;
+}
+
+std::wstring ReplacedMessage(int nReplaced)
+{
+    return std::to_wstring(nReplaced) + L" stroke(s) replaced";
+}
+
+} // namespace
+
+int BringIntoViewPosition(int nIndex, int nCount, int nClientHeight, int nRowHeight)
+{
+    if (nIndex == 0)
+        return 0;
+    if (nIndex == nCount - 1)
+        return nIndex;
+    // Before the first layout there is no row height: nothing to centre by.
+    const int nHalfPage = nRowHeight > 0 ? nClientHeight / (2 * nRowHeight) : 0;
+    return std::max(0, nIndex - nHalfPage);
+}
+
+std::wstring DeleteQuestion(const CStenoStroke& stroke)
+{
+    // A time that cannot be converted shows as an empty text.
+    const std::wstring strTime = rtfcre::FormatLocalTime(stroke.m_time, "%I:%M:%S %p");
+    const std::wstring strKeys = StrokeText(stroke, kStrokeTextCompactLetters);
+    return L"Do you want to remove stroke '" + strTime + L":  " + strKeys + L"'?";
+}
+
+CStrokeDocument::CStrokeDocument(IStrokeListView* pView, IStrokeListObserver* pObserver)
+    : m_view(ViewOrNone(pView)), m_observer(ObserverOrNone(pObserver))
+{
+}
+
+void CStrokeDocument::AssignStrokes(std::vector<CStenoStroke> strokes)
+{
+    m_strokes = std::move(strokes);
+    m_nCurrent = -1;
+}
+
+int CStrokeDocument::SetCurrentStroke(int nIndex, bool bBringIntoView)
+{
+    m_view.HideEditor();
+    const int nCount = Count();
+    if (nIndex >= 0 && nIndex < nCount) {
+        m_nCurrent = nIndex;
+        if (bBringIntoView) {
+            m_view.SetScrollPos(
+                BringIntoViewPosition(nIndex, nCount, m_view.ClientHeight(), m_view.RowHeight()));
+        }
+    } else {
+        m_nCurrent = -1;
+    }
+    m_view.RepaintListArea();
+    m_observer.OnCurrentStroke(m_nCurrent, nCount);
+    return m_nCurrent;
+}
+
+void CStrokeDocument::CopyStroke()
+{
+    if (m_nCurrent == -1)
+        return;
+    m_clipStroke = m_strokes[m_nCurrent];
+}
+
+void CStrokeDocument::PasteStroke()
+{
+    if (IsEmptyClip(m_clipStroke))
+        return;
+    int nNew = m_nCurrent;
+    if (nNew == -1) {
+        m_strokes.push_back(m_clipStroke);
+        nNew = Count() - 1;
+    } else {
+        m_strokes.insert(m_strokes.begin() + nNew, m_clipStroke);
+    }
+    m_view.SetScrollRangeMax(Count());
+    SetCurrentStroke(nNew, true);
+    m_bModified = true;
+}
+
+void CStrokeDocument::DeleteStroke(platform::Prompter& prompter)
+{
+    if (m_nCurrent == -1)
+        return;
+    if (prompter.YesNo(DeleteQuestion(m_strokes[m_nCurrent])) != platform::Answer::Yes)
+        return;
+    m_strokes.erase(m_strokes.begin() + m_nCurrent);
+    // The stroke before the deleted one; none when the first was deleted.
+    --m_nCurrent;
+    m_view.SetScrollRangeMax(Count());
+    SetCurrentStroke(m_nCurrent, true);
+    m_bModified = true;
+}
+
+void CStrokeDocument::BeginEdit()
+{
+    if (m_nCurrent == -1)
+        return;
+    m_view.OpenEditor(m_nCurrent);
+}
+
+void CStrokeDocument::EndEdit(bool bCommit, std::int64_t time, steno::KeyBits keys)
+{
+    if (bCommit && m_nCurrent != -1) {
+        CStenoStroke& stroke = m_strokes[m_nCurrent];
+        stroke.m_keys = keys;
+        stroke.m_time = time;
+    }
+    m_view.FocusList();
+    // Even a cancelled edit counts as a change: the user may have meant one.
+    m_bModified = true;
+}
+
+template <typename Match> int CStrokeDocument::FindFrom(int nStart, Match match) const
+{
+    const int nCount = Count();
+    if (nCount == 0)
+        return -1;
+    const auto first = m_strokes.begin() + std::clamp(nStart, 0, nCount - 1);
+    const auto found = std::find_if(first, m_strokes.end(), match);
+    return found == m_strokes.end() ? -1 : static_cast<int>(found - m_strokes.begin());
+}
+
+int CStrokeDocument::FindStrokeByKeys(int nStart, steno::KeyBits keys) const
+{
+    return FindFrom(nStart, [keys](const CStenoStroke& stroke) { return stroke.m_keys == keys; });
+}
+
+int CStrokeDocument::FindStrokeByTime(int nStart, std::int64_t time) const
+{
+    return FindFrom(nStart, [time](const CStenoStroke& stroke) { return stroke.m_time == time; });
+}
+
+int CStrokeDocument::ReplaceStrokes(int nStart, const CStenoStroke& find, const CStenoStroke& put,
+                                    bool bAll, platform::Prompter& prompter)
+{
+    const int nCurrentBefore = m_nCurrent;
+    int nBegin = 0;
+    if (nCurrentBefore != -1 && nStart == -1) {
+        nBegin = bAll ? 0 : nCurrentBefore;
+    } else if (nStart < Count()) {
+        nBegin = bAll ? 0 : nStart;
+    } else {
+        prompter.Information(std::wstring(kNothingToReplace));
+        SetCurrentStroke(0, true);
+        return 0;
+    }
+
+    int nReplaced = 0;
+    for (;;) {
+        const int nFound = FindStrokeByKeys(nBegin, find.m_keys);
+        if (nFound == -1) {
+            if (bAll)
+                SetCurrentStroke(nCurrentBefore, true);
+            break;
+        }
+        m_strokes[nFound].m_keys = put.m_keys;
+        ++nReplaced;
+        if (!bAll) {
+            SetCurrentStroke(nFound, true);
+            break;
+        }
+        if (nFound + 1 >= Count()) {
+            SetCurrentStroke(nCurrentBefore, true);
+            break;
+        }
+        nBegin = nFound + 1;
+    }
+
+    if (nReplaced == 0) {
+        prompter.Information(std::wstring(kNothingToReplace));
+        return 0;
+    }
+    prompter.Information(ReplacedMessage(nReplaced));
+    m_bModified = true;
+    return 1;
+}
+
+} // namespace strokelist
