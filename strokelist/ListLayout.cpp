@@ -12,6 +12,17 @@ int ChooseFont(int nAvailable, std::span<const platform::TextMeasurer* const> fo
     return 0;
 }
 
+std::array<int, kKeyCellCount> KeyCellOffsets(const platform::TextMeasurer& font)
+{
+    std::array<int, kKeyCellCount> offsets{};
+    int left = 0;
+    for (std::size_t j = 0; j < offsets.size(); ++j) {
+        offsets[j] = left;
+        left += font.TextWidth(kKeyTemplate.substr(j, 1));
+    }
+    return offsets;
+}
+
 } // namespace
 
 ListLayout ComputeListLayout(int nAvailable, int nClientHeight,
@@ -43,6 +54,7 @@ ListLayout ComputeListLayout(int nAvailable, int nClientHeight,
         left += blank * spare;
     layout.rcRaw = {left, 0, left + font.TextWidth(kKeyTemplate), rowHeight};
 
+    layout.cellOffsets = KeyCellOffsets(font);
     layout.nPageRows = rowHeight > 0 ? nClientHeight / rowHeight : 0;
     return layout;
 }

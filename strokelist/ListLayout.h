@@ -5,6 +5,7 @@
 #include "platform/Geometry.h"
 #include "platform/TextMeasurer.h"
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -17,6 +18,7 @@ inline constexpr std::wstring_view kLayoutSample =
 inline constexpr std::wstring_view kTimeSample = L" 00:00:00 AM ";
 /// One cell per character in each key column; the last cell is a blank.
 inline constexpr std::wstring_view kKeyTemplate = L"@#STKPWHRAO*EUFRPBLGTSDZ ";
+inline constexpr int kKeyCellCount = static_cast<int>(kKeyTemplate.size());
 
 struct ListLayout
 {
@@ -25,6 +27,10 @@ struct ListLayout
     platform::Rect rcStroke;
     platform::Rect rcRaw;
     int nPageRows = 0;
+    /// Left edge of each key cell from its column's left: the summed widths of
+    /// the template characters before it, each measured alone, so a key's
+    /// letter stands at the same place in every row.
+    std::array<int, kKeyCellCount> cellOffsets{};
 
     int RowHeight() const { return rcTime.Height(); }
 };

@@ -82,3 +82,19 @@ TEST_F(ListLayoutTest, NothingFitsFallsBackToTheSmallestFontWithoutSpare)
     EXPECT_EQ(layout.rcStroke.left, 14);
     EXPECT_EQ(layout.rcRaw.left, 39);
 }
+
+TEST(ListLayoutCellsTest, KeyCellsStartAtTheSummedWidthsOfTheCharactersBefore)
+{
+    FixedMeasurer font(5);
+    font.SetWidth(L'W', 9);
+    font.SetWidth(L'*', 2);
+    const std::array<const platform::TextMeasurer*, 1> fonts{&font};
+    const ListLayout layout = ComputeListLayout(1000, 100, fonts);
+    // "@#STKPWHRAO*..." : W is cell 6, * cell 11.
+    EXPECT_EQ(layout.cellOffsets[0], 0);
+    EXPECT_EQ(layout.cellOffsets[6], 30);
+    EXPECT_EQ(layout.cellOffsets[7], 39);
+    EXPECT_EQ(layout.cellOffsets[12], 39 + 4 * 5 + 2);
+    // The blank cell starts after all 24 letters: 22 of width 5, W and *.
+    EXPECT_EQ(layout.cellOffsets[kKeyCellCount - 1], 22 * 5 + 9 + 2);
+}

@@ -1,0 +1,50 @@
+#include "strokelist/ListKeys.h"
+
+namespace strokelist {
+namespace {
+
+constexpr int kVkC = platform::kVkA + ('C' - 'A');
+constexpr int kVkV = platform::kVkA + ('V' - 'A');
+
+struct PlainKey
+{
+    int nVirtualKey;
+    ListKeyAction action;
+};
+
+// Keys that act whatever Ctrl and Shift say.
+constexpr PlainKey kPlainKeys[] = {
+    {platform::kVkDelete, ListKeyAction::Delete}, {platform::kVkUp, ListKeyAction::Up},
+    {platform::kVkDown, ListKeyAction::Down},     {platform::kVkReturn, ListKeyAction::Edit},
+    {platform::kVkHome, ListKeyAction::Home},     {platform::kVkEnd, ListKeyAction::End},
+    {platform::kVkPrior, ListKeyAction::PageUp},  {platform::kVkNext, ListKeyAction::PageDown},
+};
+
+bool IsCopy(const platform::KeyInput& key)
+{
+    return key.bCtrl && (key.nVirtualKey == platform::kVkInsert || key.nVirtualKey == kVkC);
+}
+
+bool IsPaste(const platform::KeyInput& key)
+{
+    return (key.bCtrl && key.nVirtualKey == kVkV) ||
+           (key.bShift && key.nVirtualKey == platform::kVkInsert);
+}
+
+} // namespace
+
+ListKeyAction ListKeyActionOf(const platform::KeyInput& key)
+{
+    // Copy is checked first: Ctrl+Shift+Insert copies.
+    if (IsCopy(key))
+        return ListKeyAction::Copy;
+    if (IsPaste(key))
+        return ListKeyAction::Paste;
+    for (const PlainKey& plain : kPlainKeys) {
+        if (plain.nVirtualKey == key.nVirtualKey)
+            return plain.action;
+    }
+    return ListKeyAction::None;
+}
+
+} // namespace strokelist

@@ -1,0 +1,403 @@
+#include "strokelist/StenoViewList.h"
+
+#include "platform/Desktop.h"
+#include "platform/Drawing.h"
+#include "platform/Fonts.h"
+#include "platform/KeyTranslation.h"
+#include "rtfcre/LocalTime.h"
+#include "strokelist/ListKeys.h"
+#include "strokelist/ListScrolling.h"
+#include "strokelist/RowCells.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <array>
+#include <span>
+
+namespace {
+
+constexpr int kScrollBarWidth = 20;
+constexpr int kDefaultWheelLines = 3;
+constexpr platform::ColorRef kGrey = platform::Rgb(120, 120, 120);
+/// Centred, at the top of the cell (no single-line mode), cut with an ellipsis.
+constexpr platform::TextFlags kTimeFlags =
+    platform::kDtCenter | platform::kDtVCenter | platform::kDtEndEllipsis;
+constexpr const char* kTimeFormat = "%H:%M:%S";
+
+std::vector<QtTextMeasurer> MakeListFonts()
+{
+    std::vector<QtTextMeasurer> fonts;
+    fonts.reserve(strokelist::kListFontCount);
+    for (int i = 0; i < strokelist::kListFontCount; ++i)
+        fonts.emplace_back(platform::MakeFont({L"Arial", -(i + 1), platform::kWeightNormal}));
+    return fonts;
+}
+
+std::optional<strokelist::ScrollRequest> ScrollRequestOf(int nAction)
+{
+    using strokelist::ScrollRequest;
+    switch (nAction) {
+    case QAbstractSlider::SliderSingleStepSub:
+        return ScrollRequest::LineUp;
+    case QAbstractSlider::SliderSingleStepAdd:
+        return ScrollRequest::LineDown;
+    case QAbstractSlider::SliderPageStepSub:
+        return ScrollRequest::PageUp;
+    case QAbstractSlider::SliderPageStepAdd:
+        return ScrollRequest::PageDown;
+    case QAbstractSlider::SliderMove:
+        return ScrollRequest::Thumb;
+    case QAbstractSlider::SliderToMinimum:
+        return ScrollRequest::Top;
+    case QAbstractSlider::SliderToMaximum:
+        return ScrollRequest::Bottom;
+    default:
+        return std::nullopt;
+    }
+}
+
+platform::Rect RowCell(const platform::Rect& rcColumn, int y)
+{
+    return {rcColumn.left, y, rcColumn.right, y + rcColumn.Height()};
+}
+
+} // namespace
+
+struct CStenoViewList::RowColours
+{
+    platform::ColorRef text;
+    platform::ColorRef background;
+
+    platform::ColorRef Of(strokelist::CellInk ink) const
+    {
+        switch (ink) {
+        case strokelist::CellInk::Text:
+            return text;
+        case strokelist::CellInk::Grey:
+            return kGrey;
+        default:
+            return background;
+        }
+    }
+};
+
+CStenoViewList::CStenoViewList(QWidget* pParent, strokelist::IStrokeListObserver* pObserver,
+                               platform::Prompter& prompter)
+    : QWidget(pParent), m_document(this, pObserver), m_prompter(prompter),
+      m_fonts(MakeListFonts()), m_pScrollBar(new QScrollBar(Qt::Vertical, this)),
+      m_wheelLines([] { return std::optional(platform::WheelScrollLines()); })
+{
+    setFocusPolicy(Qt::StrongFocus);
+    // The rows are painted whole over a white fill.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Clicking the bar scrolls without taking the focus from the list.
+    m_pScrollBar->setFocusPolicy(Qt::NoFocus);
+    m_pScrollBar->setRange(0, 0);
+    m_pScrollBar->installEventFilter(this);
+    connect(m_pScrollBar, &QAbstractSlider::actionTriggered, this,
+            &CStenoViewList::OnScrollAction);
+    // Before the first layout the bar already stands at the right edge.
+    m_pScrollBar->setGeometry(width() - kScrollBarWidth, 0, kScrollBarWidth, height());
+}
+
+CStenoViewList::~CStenoViewList() = default;
+
+void CStenoViewList::SetMenusToRepaint(std::vector<QWidget*> menus)
+{
+    m_menusToRepaint.assign(menus.begin(), menus.end());
+}
+
+int CStenoViewList::ScrollPos() const
+{
+    return m_pScrollBar->value();
+}
+
+void CStenoViewList::SetWheelLinesSource(WheelLinesSource source)
+{
+    m_wheelLines = std::move(source);
+}
+
+int CStenoViewList::RowHeight() const
+{
+    return m_layout.RowHeight();
+}
+
+int CStenoViewList::ClientHeight() const
+{
+    return height();
+}
+
+void CStenoViewList::SetScrollPos(int nPos)
+{
+    m_pScrollBar->setValue(strokelist::ClampScrollPos(nPos, m_nRangeMax, m_layout.nPageRows));
+}
+
+void CStenoViewList::SetScrollRangeMax(int nMax)
+{
+    m_nRangeMax = nMax;
+    ApplyScrollRange();
+}
+
+void CStenoViewList::RepaintListArea()
+{
+    update(ListArea());
+}
+
+void CStenoViewList::ResetLayout()
+{
+    m_bLayoutDone = false;
+    update();
+}
+
+// The stroke editor does not exist yet: there is nothing to hide or open.
+void CStenoViewList::HideEditor() {}
+
+void CStenoViewList::OpenEditor(int) {}
+
+void CStenoViewList::FocusList()
+{
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CStenoViewList::RecalcLayout()
+{
+    const int nBarWidth = m_pScrollBar->width();
+    m_pScrollBar->setGeometry(width() - nBarWidth, 0, nBarWidth, height());
+    std::array<const platform::TextMeasurer*, strokelist::kListFontCount> measurers{};
+    for (std::size_t i = 0; i < measurers.size(); ++i)
+        measurers[i] = &m_fonts[i];
+    m_layout = strokelist::ComputeListLayout(width() - nBarWidth, height(), measurers);
+    m_nRangeMax = m_document.Count();
+    ApplyScrollRange();
+}
+
+// The bar works in positions, the list in a range 0 … count with a page:
+// the bar's maximum is the highest position that range allows.
+void CStenoViewList::ApplyScrollRange()
+{
+    m_pScrollBar->setRange(0, ScrollLimit());
+    m_pScrollBar->setPageStep(std::max(m_layout.nPageRows, 1));
+}
+
+QRect CStenoViewList::ListArea() const
+{
+    return {0, 0, m_pScrollBar->x(), height()};
+}
+
+int CStenoViewList::ScrollLimit() const
+{
+    return strokelist::ScrollLimit(m_nRangeMax, m_layout.nPageRows);
+}
+
+void CStenoViewList::ScrollTo(int nPos)
+{
+    SetScrollPos(nPos);
+    RepaintListArea();
+}
+
+void CStenoViewList::resizeEvent(QResizeEvent* pEvent)
+{
+    QWidget::resizeEvent(pEvent);
+    RecalcLayout();
+}
+
+void CStenoViewList::paintEvent(QPaintEvent*)
+{
+    if (!m_bLayoutDone) {
+        m_bLayoutDone = true;
+        RecalcLayout();
+    }
+    QPainter painter(this);
+    painter.setFont(m_fonts[static_cast<std::size_t>(m_layout.nFont)].Font());
+    platform::FillSolidRect(painter, platform::FromQRect(ListArea()), platform::kWhite);
+    platform::SetBkMode(painter, platform::BkMode::Transparent);
+    const int nFirst = ScrollPos();
+    const int nLast = strokelist::LastVisibleRow(nFirst, m_layout.nPageRows, m_document.Count());
+    for (int k = nFirst; k < nLast; ++k)
+        PaintRow(painter, k, (k - nFirst) * RowHeight());
+    RepaintMenus();
+}
+
+void CStenoViewList::PaintRow(QPainter& painter, int nIndex, int y) const
+{
+    const bool bCurrent = nIndex == m_document.Current();
+    const RowColours colours = bCurrent ? RowColours{platform::kWhite, platform::kBlack}
+                                        : RowColours{platform::kBlack, platform::kWhite};
+    if (bCurrent)
+        platform::FillSolidRect(painter, {1, y, ListArea().width() - 1, y + RowHeight()},
+                                platform::kBlack);
+    const CStenoStroke& stroke = m_document.Stroke(nIndex);
+    platform::SetTextColor(painter, colours.text);
+    platform::DrawText(painter, RowCell(m_layout.rcTime, y),
+                       rtfcre::FormatLocalTime(stroke.m_time, kTimeFormat), kTimeFlags);
+    PaintKeyCells(painter, m_layout.rcStroke.left, y, stroke, false, colours);
+    PaintKeyCells(painter, m_layout.rcRaw.left, y, stroke, true, colours);
+}
+
+void CStenoViewList::PaintKeyCells(QPainter& painter, int nLeft, int y, const CStenoStroke& stroke,
+                                   bool bRawColumn, const RowColours& colours) const
+{
+    for (int j = 0; j < strokelist::kKeyCellCount; ++j) {
+        const strokelist::CellInk ink =
+            bRawColumn ? strokelist::RawCellInk(stroke, j) : strokelist::StrokeCellInk(stroke, j);
+        // A cell in the row's own background colour would leave no trace.
+        if (ink == strokelist::CellInk::Background)
+            continue;
+        platform::SetTextColor(painter, colours.Of(ink));
+        const std::size_t nCell = static_cast<std::size_t>(j);
+        platform::TextOut(painter, nLeft + m_layout.cellOffsets[nCell], y,
+                          std::wstring(1, strokelist::kKeyTemplate[nCell]));
+    }
+}
+
+void CStenoViewList::RepaintMenus() const
+{
+    for (const QPointer<QWidget>& pMenu : m_menusToRepaint) {
+        if (pMenu != nullptr)
+            pMenu->update();
+    }
+}
+
+bool CStenoViewList::event(QEvent* pEvent)
+{
+    if (HandleKeyEvent(pEvent))
+        return true;
+    return QWidget::event(pEvent);
+}
+
+// Key-downs are taken here, before Qt moves the focus on Tab, and claimed
+// against shortcuts, so none reaches the main window; keys with Alt go on.
+bool CStenoViewList::HandleKeyEvent(QEvent* pEvent)
+{
+    const QEvent::Type type = pEvent->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+        return false;
+    const platform::KeyInput key = platform::TranslateKey(*static_cast<QKeyEvent*>(pEvent));
+    if (!strokelist::ListTakesKey(key))
+        return false;
+    pEvent->accept();
+    if (type == QEvent::KeyPress)
+        HandleKey(key);
+    return true;
+}
+
+void CStenoViewList::HandleKey(const platform::KeyInput& key)
+{
+    using strokelist::ListKeyAction;
+    const int nPos = ScrollPos();
+    std::optional<int> target;
+    switch (strokelist::ListKeyActionOf(key)) {
+    case ListKeyAction::Copy:
+        return m_document.CopyStroke();
+    case ListKeyAction::Paste:
+        return m_document.PasteStroke();
+    case ListKeyAction::Delete:
+        return m_document.DeleteStroke(m_prompter);
+    case ListKeyAction::Edit:
+        return m_document.BeginEdit();
+    case ListKeyAction::Up:
+        target = strokelist::UpTarget(m_document.Current());
+        break;
+    case ListKeyAction::Down:
+        target = strokelist::DownTarget(m_document.Current(), m_document.Count());
+        break;
+    case ListKeyAction::Home:
+        return ScrollTo(0);
+    case ListKeyAction::End:
+        return ScrollTo(ScrollLimit());
+    case ListKeyAction::PageUp:
+        if (const auto pos = strokelist::PageUpTarget(nPos, m_layout.nPageRows))
+            ScrollTo(*pos);
+        return;
+    case ListKeyAction::PageDown:
+        if (const auto pos = strokelist::PageDownTarget(nPos, m_layout.nPageRows, ScrollLimit()))
+            ScrollTo(*pos);
+        return;
+    case ListKeyAction::None:
+        return;
+    }
+    if (target)
+        m_document.SetCurrentStroke(*target, true);
+}
+
+// Wheel turns over the scroll bar scroll the list by the list's own rule.
+bool CStenoViewList::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pWatched != m_pScrollBar || pEvent->type() != QEvent::Wheel)
+        return QWidget::eventFilter(pWatched, pEvent);
+    Wheel(*static_cast<QWheelEvent*>(pEvent));
+    return true;
+}
+
+void CStenoViewList::wheelEvent(QWheelEvent* pEvent)
+{
+    Wheel(*pEvent);
+    pEvent->accept();
+}
+
+void CStenoViewList::Wheel(const QWheelEvent& event)
+{
+    HideEditor();
+    FocusList();
+    const int nLines = m_wheelLines().value_or(kDefaultWheelLines);
+    const int nPos = ScrollPos();
+    const auto target = strokelist::WheelTarget(event.angleDelta().y(), nLines, nPos, m_nRangeMax);
+    if (!target)
+        return;
+    SetScrollPos(*target);
+    if (ScrollPos() != nPos)
+        RepaintListArea();
+}
+
+// The bar has already moved its slider for the action; the list's rule decides
+// where it really goes.
+void CStenoViewList::OnScrollAction(int nAction)
+{
+    HideEditor();
+    const int nPos = ScrollPos();
+    const auto request = ScrollRequestOf(nAction);
+    const auto target =
+        request ? strokelist::ScrollBarTarget(*request, nPos, m_nRangeMax, m_layout.nPageRows,
+                                              m_pScrollBar->sliderPosition())
+                : std::nullopt;
+    m_pScrollBar->setSliderPosition(target.value_or(nPos));
+    if (target)
+        RepaintListArea();
+}
+
+int CStenoViewList::RowAt(int y) const
+{
+    // Before the first layout there are no rows to hit.
+    return RowHeight() > 0 ? ScrollPos() + y / RowHeight() : -1;
+}
+
+void CStenoViewList::ClickRow(int y)
+{
+    m_document.SetCurrentStroke(RowAt(y), false);
+    FocusList();
+}
+
+void CStenoViewList::mousePressEvent(QMouseEvent* pEvent)
+{
+    if (pEvent->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(pEvent);
+    ClickRow(pEvent->position().toPoint().y());
+}
+
+void CStenoViewList::mouseDoubleClickEvent(QMouseEvent* pEvent)
+{
+    if (pEvent->button() != Qt::LeftButton)
+        return QWidget::mouseDoubleClickEvent(pEvent);
+    ClickRow(pEvent->position().toPoint().y());
+    m_document.BeginEdit();
+}
+
+void CStenoViewList::focusOutEvent(QFocusEvent* pEvent)
+{
+    HideEditor();
+    QWidget::focusOutEvent(pEvent);
+}
