@@ -87,8 +87,8 @@ struct CStenoViewList::RowColours
 
 CStenoViewList::CStenoViewList(QWidget* pParent, strokelist::IStrokeListObserver* pObserver,
                                platform::Prompter& prompter)
-    : QWidget(pParent), m_document(this, pObserver), m_prompter(prompter),
-      m_fonts(MakeListFonts()), m_pScrollBar(new QScrollBar(Qt::Vertical, this)),
+    : QWidget(pParent), m_document(this, pObserver), m_prompter(prompter), m_fonts(MakeListFonts()),
+      m_pScrollBar(new QScrollBar(Qt::Vertical, this)),
       m_wheelLines([] { return std::optional(platform::WheelScrollLines()); })
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -98,8 +98,7 @@ CStenoViewList::CStenoViewList(QWidget* pParent, strokelist::IStrokeListObserver
     m_pScrollBar->setFocusPolicy(Qt::NoFocus);
     m_pScrollBar->setRange(0, 0);
     m_pScrollBar->installEventFilter(this);
-    connect(m_pScrollBar, &QAbstractSlider::actionTriggered, this,
-            &CStenoViewList::OnScrollAction);
+    connect(m_pScrollBar, &QAbstractSlider::actionTriggered, this, &CStenoViewList::OnScrollAction);
     // Before the first layout the bar already stands at the right edge.
     m_pScrollBar->setGeometry(width() - kScrollBarWidth, 0, kScrollBarWidth, height());
 }
@@ -193,9 +192,11 @@ int CStenoViewList::ScrollLimit() const
     return strokelist::ScrollLimit(m_nRangeMax, m_layout.nPageRows);
 }
 
-void CStenoViewList::ScrollTo(int nPos)
+void CStenoViewList::ScrollTo(std::optional<int> nPos)
 {
-    SetScrollPos(nPos);
+    if (!nPos)
+        return;
+    SetScrollPos(*nPos);
     RepaintListArea();
 }
 
@@ -289,7 +290,6 @@ void CStenoViewList::HandleKey(const platform::KeyInput& key)
 {
     using strokelist::ListKeyAction;
     const int nPos = ScrollPos();
-    std::optional<int> target;
     switch (strokelist::ListKeyActionOf(key)) {
     case ListKeyAction::Copy:
         return m_document.CopyStroke();
@@ -300,28 +300,26 @@ void CStenoViewList::HandleKey(const platform::KeyInput& key)
     case ListKeyAction::Edit:
         return m_document.BeginEdit();
     case ListKeyAction::Up:
-        target = strokelist::UpTarget(m_document.Current());
-        break;
+        return MakeCurrent(strokelist::UpTarget(m_document.Current()));
     case ListKeyAction::Down:
-        target = strokelist::DownTarget(m_document.Current(), m_document.Count());
-        break;
+        return MakeCurrent(strokelist::DownTarget(m_document.Current(), m_document.Count()));
     case ListKeyAction::Home:
         return ScrollTo(0);
     case ListKeyAction::End:
         return ScrollTo(ScrollLimit());
     case ListKeyAction::PageUp:
-        if (const auto pos = strokelist::PageUpTarget(nPos, m_layout.nPageRows))
-            ScrollTo(*pos);
-        return;
+        return ScrollTo(strokelist::PageUpTarget(nPos, m_layout.nPageRows));
     case ListKeyAction::PageDown:
-        if (const auto pos = strokelist::PageDownTarget(nPos, m_layout.nPageRows, ScrollLimit()))
-            ScrollTo(*pos);
-        return;
+        return ScrollTo(strokelist::PageDownTarget(nPos, m_layout.nPageRows, ScrollLimit()));
     case ListKeyAction::None:
         return;
     }
-    if (target)
-        m_document.SetCurrentStroke(*target, true);
+}
+
+void CStenoViewList::MakeCurrent(std::optional<int> nIndex)
+{
+    if (nIndex)
+        m_document.SetCurrentStroke(*nIndex, true);
 }
 
 // Wheel turns over the scroll bar scroll the list by the list's own rule.

@@ -80,7 +80,8 @@ private:
     void ApplyScrollRange();
     QRect ListArea() const;
     int ScrollLimit() const;
-    void ScrollTo(int nPos);
+    /// Moves the view and repaints; nothing for no position.
+    void ScrollTo(std::optional<int> nPos);
 
     void PaintRow(QPainter& painter, int nIndex, int y) const;
     void PaintKeyCells(QPainter& painter, int nLeft, int y, const CStenoStroke& stroke,
@@ -89,6 +90,8 @@ private:
 
     bool HandleKeyEvent(QEvent* pEvent);
     void HandleKey(const platform::KeyInput& key);
+    /// Makes the stroke current and brings it into view; nothing for no index.
+    void MakeCurrent(std::optional<int> nIndex);
     void Wheel(const QWheelEvent& event);
     void OnScrollAction(int nAction);
     int RowAt(int y) const;

@@ -40,28 +40,28 @@ TEST_P(ListKeysTest, KeyGivesItsAction)
     EXPECT_EQ(ListKeyActionOf(GetParam().key), GetParam().action);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ListKeysTest,
-    testing::Values(KeyCase{Ctrl(platform::kVkInsert), ListKeyAction::Copy},
-                    KeyCase{Ctrl(kVkC), ListKeyAction::Copy},
-                    KeyCase{Ctrl(kVkV), ListKeyAction::Paste},
-                    KeyCase{Shift(platform::kVkInsert), ListKeyAction::Paste},
-                    // Both modifiers: the copy row comes first.
-                    KeyCase{{platform::kVkInsert, true, true, false, 1}, ListKeyAction::Copy},
-                    KeyCase{Plain(platform::kVkDelete), ListKeyAction::Delete},
-                    KeyCase{Plain(platform::kVkUp), ListKeyAction::Up},
-                    KeyCase{Shift(platform::kVkDown), ListKeyAction::Down},
-                    KeyCase{Plain(platform::kVkReturn), ListKeyAction::Edit},
-                    KeyCase{Ctrl(platform::kVkHome), ListKeyAction::Home},
-                    KeyCase{Plain(platform::kVkEnd), ListKeyAction::End},
-                    KeyCase{Plain(platform::kVkPrior), ListKeyAction::PageUp},
-                    KeyCase{Plain(platform::kVkNext), ListKeyAction::PageDown},
-                    // Letters without Ctrl, and Insert alone, do nothing.
-                    KeyCase{Plain(kVkC), ListKeyAction::None},
-                    KeyCase{Shift(kVkV), ListKeyAction::None},
-                    KeyCase{Plain(platform::kVkInsert), ListKeyAction::None},
-                    KeyCase{Plain(platform::kVkTab), ListKeyAction::None},
-                    KeyCase{Plain(platform::kVkEscape), ListKeyAction::None}));
+INSTANTIATE_TEST_SUITE_P(Table, ListKeysTest,
+                         testing::Values(KeyCase{Ctrl(platform::kVkInsert), ListKeyAction::Copy},
+                                         KeyCase{Ctrl(kVkC), ListKeyAction::Copy},
+                                         KeyCase{Ctrl(kVkV), ListKeyAction::Paste},
+                                         KeyCase{Shift(platform::kVkInsert), ListKeyAction::Paste},
+                                         // Both modifiers: the copy row comes first.
+                                         KeyCase{{platform::kVkInsert, true, true, false, 1},
+                                                 ListKeyAction::Copy},
+                                         KeyCase{Plain(platform::kVkDelete), ListKeyAction::Delete},
+                                         KeyCase{Plain(platform::kVkUp), ListKeyAction::Up},
+                                         KeyCase{Shift(platform::kVkDown), ListKeyAction::Down},
+                                         KeyCase{Plain(platform::kVkReturn), ListKeyAction::Edit},
+                                         KeyCase{Ctrl(platform::kVkHome), ListKeyAction::Home},
+                                         KeyCase{Plain(platform::kVkEnd), ListKeyAction::End},
+                                         KeyCase{Plain(platform::kVkPrior), ListKeyAction::PageUp},
+                                         KeyCase{Plain(platform::kVkNext), ListKeyAction::PageDown},
+                                         // Letters without Ctrl, and Insert alone, do nothing.
+                                         KeyCase{Plain(kVkC), ListKeyAction::None},
+                                         KeyCase{Shift(kVkV), ListKeyAction::None},
+                                         KeyCase{Plain(platform::kVkInsert), ListKeyAction::None},
+                                         KeyCase{Plain(platform::kVkTab), ListKeyAction::None},
+                                         KeyCase{Plain(platform::kVkEscape), ListKeyAction::None}));
 
 TEST(ListTakesKeyTest, OnlyAltKeysGoOnToTheMainWindow)
 {

@@ -61,7 +61,8 @@ protected:
         const int nRight = (bRaw ? layout.rcRaw.left : layout.rcStroke.left) +
                            layout.cellOffsets[static_cast<std::size_t>(j) + 1];
         const int nRowHeight = m_pList->RowHeight();
-        return QRect(QPoint(nLeft, nRow * nRowHeight), QPoint(nRight - 1, (nRow + 1) * nRowHeight - 1));
+        return QRect(QPoint(nLeft, nRow * nRowHeight),
+                     QPoint(nRight - 1, (nRow + 1) * nRowHeight - 1));
     }
 };
 
@@ -157,8 +158,8 @@ TEST(QtTextMeasurerTest, MeasuresAsTheDrawingDoes)
 {
     const QFont font = platform::MakeFont({L"Arial", -17, platform::kWeightNormal});
     const QtTextMeasurer measurer(font);
-    for (const std::wstring& text : {std::wstring(L"@#STKPWHRAO*EUFRPBLGTSDZ "), std::wstring(L"W"),
-                                     std::wstring()})
+    for (const std::wstring& text :
+         {std::wstring(L"@#STKPWHRAO*EUFRPBLGTSDZ "), std::wstring(L"W"), std::wstring()})
         EXPECT_EQ(measurer.TextExtent(text), platform::TextExtent(font, text));
     EXPECT_GT(measurer.TextWidth(L"WW"), measurer.TextWidth(L"W"));
 }

@@ -282,7 +282,8 @@ TEST_F(StenoViewListTest, DeleteAsksWithTheStrokesTimeAndKeys)
     Key(Qt::Key_Delete);
     ASSERT_EQ(m_prompter.Asked().size(), 1U);
     EXPECT_EQ(m_prompter.Asked()[0].kind, platform::PromptKind::YesNo);
-    EXPECT_EQ(m_prompter.Asked()[0].strText, L"Do you want to remove stroke '02:05:09 PM:  STKPW'?");
+    EXPECT_EQ(m_prompter.Asked()[0].strText,
+              L"Do you want to remove stroke '02:05:09 PM:  STKPW'?");
     EXPECT_EQ(Count(), 1);
     EXPECT_FALSE(m_pList->Document().IsModified());
 }
