@@ -90,15 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ListKeyCase{"UpAtTheFirstStays", Qt::Key_Up, 7, 0, 7, 0}),
     [](const testing::TestParamInfo<ListKeyCase>& info) { return info.param.pszName; });
 
-TEST_F(StenoViewListTest, UpAndDownTellTheMainWindow)
-{
-    Start(0, 10);
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Up);
-    const std::vector<std::pair<int, int>> expected{{11, 100}, {10, 100}};
-    EXPECT_EQ(m_window.m_notices, expected);
-}
-
 TEST_F(StenoViewListTest, ClickMakesTheRowCurrentWithoutScrolling)
 {
     Start(20, -1);
@@ -117,13 +108,6 @@ TEST_F(StenoViewListTest, ClickBelowTheLastRowClearsTheCurrentStroke)
     EXPECT_EQ(m_pList->ScrollPos(), 91);
     const std::vector<std::pair<int, int>> expected{{-1, 100}};
     EXPECT_EQ(m_window.m_notices, expected);
-}
-
-TEST_F(StenoViewListTest, RightClickChangesNothing)
-{
-    Start(0, 4);
-    QTest::mouseClick(m_pList, Qt::RightButton, {}, QPoint(10, RowY(2)));
-    EXPECT_EQ(Current(), 4);
 }
 
 TEST_F(StenoViewListTest, DoubleClickMakesTheRowCurrent)
@@ -298,13 +282,6 @@ TEST_F(StenoViewListTest, DeleteOnYesShrinksTheScrollRange)
     // The new last stroke brought into view, limited to the new end.
     EXPECT_EQ(m_pList->ScrollPos(), 90);
     EXPECT_EQ(ScrollBar().maximum(), 90);
-}
-
-TEST_F(StenoViewListTest, DeleteWithoutCurrentStrokeAsksNothing)
-{
-    Start(0, -1);
-    Key(Qt::Key_Delete);
-    EXPECT_TRUE(m_prompter.Asked().empty());
 }
 
 TEST_F(StenoViewListTest, ResizeLaysOutAgain)
