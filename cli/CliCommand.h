@@ -17,7 +17,8 @@ struct CliCommand
     std::string_view strName;
     std::string_view strArguments; ///< as shown in the usage text
     std::string_view strSummary;
-    std::size_t nArguments; ///< exactly this many arguments follow the name
+    std::size_t nArguments; ///< at least this many arguments follow the name
+    std::size_t nOptional;  ///< and up to this many more, which the command checks
     int (*pRun)(const std::vector<std::string>& arguments);
 };
 

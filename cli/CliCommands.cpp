@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include "cli/DocumentCommands.h"
 #include "cli/FileCommands.h"
 
 #include <array>
@@ -7,12 +8,19 @@
 namespace {
 
 constexpr std::array kCommands = {
-    CliCommand{"dump", "FILE", "print every stroke of FILE, one line each", 1, RunDump},
+    CliCommand{"dump", "FILE", "print every stroke of FILE, one line each", 1, 0, RunDump},
     CliCommand{"resave", "IN OUT", "read IN and write its strokes to OUT as the editor saves them",
-               2, RunResave},
+               2, 0, RunResave},
     CliCommand{"info", "FILE",
-               "print the system name, creation date, stroke count and first and last times", 1,
+               "print the system name, creation date, stroke count and first and last times", 1, 0,
                RunInfo},
+    CliCommand{"find", "FILE STENO", "print the index and time of every stroke with STENO's keys",
+               2, 0, RunFind},
+    CliCommand{"replace", "FILE FIND PUT [-o OUT]",
+               "give every stroke with FIND's keys PUT's keys; save to OUT (FILE) if any changed",
+               3, 2, RunReplace},
+    CliCommand{"goto", "FILE HH:MM:SS", "print the index of the first stroke written at that time",
+               2, 0, RunGoto},
 };
 
 } // namespace

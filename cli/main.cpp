@@ -48,7 +48,8 @@ int main(int argc, char** argv)
     for (const CliCommand& command : CliCommands()) {
         if (command.strName != strName)
             continue;
-        if (arguments.size() != command.nArguments)
+        if (arguments.size() < command.nArguments ||
+            arguments.size() > command.nArguments + command.nOptional)
             return UsageError();
         return command.pRun(arguments);
     }

@@ -11,7 +11,7 @@
 namespace rtfcre {
 namespace {
 
-constexpr int kMaxLinks = 40;           // as the kernel allows when it resolves a path
+constexpr int kMaxLinks = 40;             // as the kernel allows when it resolves a path
 constexpr std::size_t kMaxTempBase = 200; // keeps ".name.XXXXXX" within a file name's limit
 constexpr mode_t kNewFileMode = 0666;
 
@@ -76,7 +76,9 @@ std::string FollowLinks(const std::string& strPath)
 {
     std::string strCurrent = strPath;
     for (int i = 0; i < kMaxLinks; ++i) {
-        struct stat info {};
+        struct stat info
+        {
+        };
         if (lstat(strCurrent.c_str(), &info) != 0) {
             if (errno == ENOENT)
                 return strCurrent; // a new file, or a link to one
@@ -107,7 +109,9 @@ CSafeFileReplacement::~CSafeFileReplacement()
 
 void CSafeFileReplacement::CheckTarget()
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (stat(m_strTarget.c_str(), &info) != 0) {
         if (errno != ENOENT)
             ThrowErrno(errno, "cannot look at " + Quoted(m_strTarget));

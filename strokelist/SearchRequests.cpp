@@ -35,8 +35,8 @@ CStenoStroke KeysOnly(steno::KeyBits keys)
 
 } // namespace
 
-void RunFindRequest(CStrokeDocument& document, platform::Prompter& prompter,
-                    FindStrokeState& state, int nStart)
+void RunFindRequest(CStrokeDocument& document, platform::Prompter& prompter, FindStrokeState& state,
+                    int nStart)
 {
     const int nFound = document.FindStrokeByKeys(nStart, state.m_keys);
     ShowSearchResult(document, prompter, nFound, state.m_nNext);

@@ -35,8 +35,8 @@ struct GotoTimeState
 };
 
 /// WM_FIND_STROKE: the next stroke with the dialog's keys from nStart on.
-void RunFindRequest(CStrokeDocument& document, platform::Prompter& prompter,
-                    FindStrokeState& state, int nStart);
+void RunFindRequest(CStrokeDocument& document, platform::Prompter& prompter, FindStrokeState& state,
+                    int nStart);
 /// WM_GOTO_TIME: the next stroke written at the dialog's time from nStart on.
 void RunGotoTimeRequest(CStrokeDocument& document, platform::Prompter& prompter,
                         GotoTimeState& state, int nStart);

@@ -4,6 +4,7 @@
 // with every operation on them. The list widget owns one and forwards to it.
 
 #include "platform/Prompter.h"
+#include "rtfcre/StrokeFileLoading.h"
 #include "steno/StenoStroke.h"
 
 #include <cstdint>
@@ -33,6 +34,8 @@ public:
     void SetModified(bool bModified) { m_bModified = bModified; }
     const std::wstring& FileName() const { return m_strFileName; }
     const CStenoStroke& ClipStroke() const { return m_clipStroke; }
+    /// What the header of the last file read said (its creation date above all).
+    const StrokeFileHeader& Header() const { return m_header; }
     /// What went wrong in the last failed load or save, for the user who asks.
     const std::string& LastFailure() const { return m_strLastFailure; }
     /// Puts strokes in place without a file (generated documents); none is current
@@ -82,6 +85,7 @@ private:
     std::wstring m_strFileName;
     CStenoStroke m_clipStroke;
     std::string m_strLastFailure;
+    StrokeFileHeader m_header;
 };
 
 /// The scroll position that brings stroke nIndex into view: the top for the

@@ -13,13 +13,14 @@ namespace {
 
 using rtfcre::CSafeFileReplacement;
 using test_support::CTempFolder;
-using test_support::ReadBytes;
 using test_support::RunAsNobody;
 using test_support::WriteBytes;
 
 mode_t ModeOf(const std::string& strPath)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     stat(strPath.c_str(), &info);
     return info.st_mode & 07777;
 }
@@ -98,7 +99,7 @@ TEST_F(SafeFileReplacementTest, LinkIsWrittenThroughAndStaysALink)
     const std::string strReal = m_folder / "real/day1.rtf";
     WriteBytes(strReal, "old");
     chmod(strReal.c_str(), 0640);
-    std::filesystem::create_symlink("real/day1.rtf", m_folder / "link.rtf");   // relative
+    std::filesystem::create_symlink("real/day1.rtf", m_folder / "link.rtf");        // relative
     std::filesystem::create_symlink(m_folder / "link.rtf", m_folder / "link2.rtf"); // a chain
     Replace(m_folder / "link2.rtf", "new");
     EXPECT_TRUE(std::filesystem::is_symlink(m_folder / "link.rtf"));
@@ -151,9 +152,8 @@ TEST_F(SafeFileReplacementAsUserTest, ReadOnlyTargetIsRefused)
 {
     WriteBytes(m_strTarget, "old");
     chmod(m_strTarget.c_str(), 0444);
-    const int nError = RunAsNobody([&] {
-        return ErrorOf([&] { CSafeFileReplacement replacement(m_strTarget); });
-    });
+    const int nError = RunAsNobody(
+        [&] { return ErrorOf([&] { CSafeFileReplacement replacement(m_strTarget); }); });
     EXPECT_EQ(nError, EACCES);
     EXPECT_EQ(ReadBytes(m_strTarget), "old");
     EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});

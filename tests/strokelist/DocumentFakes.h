@@ -3,12 +3,12 @@
 // All three write into one log, so a test sees the order across them.
 
 #include "platform/ScriptedPrompter.h"
+#include "strokelist/ListScrolling.h"
 #include "strokelist/SearchRequests.h"
 #include "strokelist/StrokeDocument.h"
 #include "strokelist/StrokeListObserver.h"
 #include "strokelist/StrokeListView.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,8 +33,7 @@ public:
     void SetScrollPos(int nPos) override
     {
         const int nPageRows = m_nRowHeight > 0 ? m_nClientHeight / m_nRowHeight : 0;
-        const int nLimit = nPageRows > 0 ? m_nRangeMax - (nPageRows - 1) : m_nRangeMax;
-        m_nScrollPos = std::clamp(nPos, 0, std::max(0, nLimit));
+        m_nScrollPos = ClampScrollPos(nPos, m_nRangeMax, nPageRows);
         m_log.push_back("scroll " + std::to_string(nPos));
     }
     void SetScrollRangeMax(int nMax) override

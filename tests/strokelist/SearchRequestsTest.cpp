@@ -181,9 +181,9 @@ TEST_F(SearchRequestsTest, SingleReplaceStartsAtTheCurrentStroke)
     Replace(kA, kO, false);
     EXPECT_EQ(m_document.Stroke(2).m_keys, kO);
     EXPECT_EQ(m_replace.m_nNext, 3);
-    EXPECT_EQ(Messages(), (std::vector<std::wstring>{L"1 stroke(s) replaced",
-                                                     L"Nothing found to replace",
-                                                     L"1 stroke(s) replaced"}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::wstring>{L"1 stroke(s) replaced", L"Nothing found to replace",
+                                         L"1 stroke(s) replaced"}));
 }
 
 TEST_F(SearchRequestsTest, ReplaceAtTheLastStrokeStartsOverAtTheTop)
@@ -198,9 +198,9 @@ TEST_F(SearchRequestsTest, ReplaceAtTheLastStrokeStartsOverAtTheTop)
     EXPECT_EQ(m_document.Stroke(0).m_keys, kOther);
     Replace(kOther, kO, false);
     EXPECT_EQ(m_document.Stroke(0).m_keys, kO);
-    EXPECT_EQ(Messages(), (std::vector<std::wstring>{L"1 stroke(s) replaced",
-                                                     L"Nothing found to replace",
-                                                     L"1 stroke(s) replaced"}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::wstring>{L"1 stroke(s) replaced", L"Nothing found to replace",
+                                         L"1 stroke(s) replaced"}));
 }
 
 TEST_F(SearchRequestsTest, ReplaceTouchesOnlyTheKeys)
@@ -256,9 +256,9 @@ TEST_F(SearchRequestsTest, EmptyDocumentFindsNothingAnywhere)
     EXPECT_EQ(m_replace.m_nNext, -1);
     Replace(kA, kO, true);
     EXPECT_EQ(m_replace.m_nNext, -1);
-    EXPECT_EQ(Messages(), (std::vector<std::wstring>{L"No occurrences found", L"No occurrences found",
-                                                     L"Nothing found to replace",
-                                                     L"Nothing found to replace"}));
+    EXPECT_EQ(Messages(), (std::vector<std::wstring>{
+                              L"No occurrences found", L"No occurrences found",
+                              L"Nothing found to replace", L"Nothing found to replace"}));
     EXPECT_FALSE(m_document.IsModified());
 }
 

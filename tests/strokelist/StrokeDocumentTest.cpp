@@ -1,12 +1,11 @@
 #include "DocumentFakes.h"
 
+#include "tests/rtfcre/TestFiles.h"
+
 #include "rtfcre/LocalTime.h"
 #include "steno/StenoKeys.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <ctime>
 
 namespace strokelist::test {
 namespace {
@@ -14,7 +13,8 @@ namespace {
 using platform::Answer;
 using steno::KeyBit;
 
-constexpr steno::KeyBits kKaT = KeyBit(steno::kKeyK) | KeyBit(steno::kKeyA) | KeyBit(steno::kKeyRightT);
+constexpr steno::KeyBits kKaT =
+    KeyBit(steno::kKeyK) | KeyBit(steno::kKeyA) | KeyBit(steno::kKeyRightT);
 
 // Twelve strokes told apart by their keys (stroke i has keys i + 1).
 class StrokeDocumentTest : public ::testing::Test
@@ -22,8 +22,6 @@ class StrokeDocumentTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        setenv("TZ", "UTC0", 1);
-        tzset();
         m_mainWindow.Attach(m_document);
         Fill(12);
     }
@@ -43,6 +41,7 @@ protected:
         m_log.clear();
     }
 
+    const CScopedTimeZone m_zone{kUtcZone};
     Log m_log;
     CFakeView m_view{m_log};
     ReplaceStrokeState m_replace;
@@ -54,8 +53,8 @@ protected:
 struct BringIntoViewCase
 {
     int nIndex;
-    int nAsked;   // position the document asks for
-    int nShown;   // position after the scroll bar's limit
+    int nAsked; // position the document asks for
+    int nShown; // position after the scroll bar's limit
 };
 
 class BringIntoViewTest : public StrokeDocumentTest,
@@ -77,12 +76,13 @@ TEST_P(BringIntoViewTest, ScrollsAndNotifiesInOrder)
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, BringIntoViewTest,
-                         ::testing::Values(BringIntoViewCase{0, 0, 0},     // the top
-                                           BringIntoViewCase{99, 99, 91},  // as far as allowed
-                                           BringIntoViewCase{98, 93, 91},  // centred, limited
-                                           BringIntoViewCase{45, 40, 40},  // centred although visible
+                         ::testing::Values(BringIntoViewCase{0, 0, 0},    // the top
+                                           BringIntoViewCase{99, 99, 91}, // as far as allowed
+                                           BringIntoViewCase{98, 93, 91}, // centred, limited
+                                           BringIntoViewCase{45, 40,
+                                                             40}, // centred although visible
                                            BringIntoViewCase{50, 45, 45},
-                                           BringIntoViewCase{3, 0, 0},     // never above the top
+                                           BringIntoViewCase{3, 0, 0}, // never above the top
                                            BringIntoViewCase{1, 0, 0}));
 
 TEST_F(StrokeDocumentTest, CentresByHalfAPageRoundedDown)
@@ -155,7 +155,7 @@ TEST_F(StrokeDocumentTest, PasteInsertsAtTheCurrentStroke)
     EXPECT_EQ(m_log, (Log{"range 13", "hide editor", "scroll 0", "repaint", "current 5/13"}));
     ASSERT_EQ(m_document.Count(), 13);
     EXPECT_EQ(m_document.Stroke(5), MakeStroke(10, 1009)); // the whole record, time included
-    EXPECT_EQ(m_document.Stroke(6).m_keys, 6u);              // the old stroke 5 moved down
+    EXPECT_EQ(m_document.Stroke(6).m_keys, 6u);            // the old stroke 5 moved down
     EXPECT_EQ(m_document.Stroke(4).m_keys, 5u);
     EXPECT_EQ(m_document.Stroke(12).m_keys, 12u);
     EXPECT_EQ(m_document.Current(), 5);
@@ -190,9 +190,10 @@ TEST_F(StrokeDocumentTest, ClipboardOutlivesTheDocumentItCameFrom)
 
 TEST_F(StrokeDocumentTest, DeleteAsksWithTimeAndLetters)
 {
-    std::vector<CStenoStroke> strokes = {MakeStroke(kKaT, rtfcre::MakeLocalTime(2024, 3, 5, 14, 5, 9)),
-                                         MakeStroke(KeyBit(steno::kKeyNumberBar) | KeyBit(steno::kKeyLeftT), 0),
-                                         MakeStroke(kKaT, -1)};
+    std::vector<CStenoStroke> strokes = {
+        MakeStroke(kKaT, rtfcre::MakeLocalTime(2024, 3, 5, 14, 5, 9)),
+        MakeStroke(KeyBit(steno::kKeyNumberBar) | KeyBit(steno::kKeyLeftT), 0),
+        MakeStroke(kKaT, -1)};
     m_document.AssignStrokes(strokes);
     for (int i = 0; i < 3; ++i) {
         MakeCurrent(i);

@@ -1,90 +1,60 @@
 #pragma once
-// Files and folders for tests that write to disk, and a way to run a piece of
-// a test as an ordinary user: these tests run as root, which ignores file
-// permissions, so a permission case proves nothing unless it drops them.
+// More for tests that write to disk: what a folder holds, and a way to run a
+// piece of a test in a child process, as an ordinary user if need be. These
+// tests run as root, which ignores file permissions, so a permission case
+// proves nothing unless it drops them.
 
-#include <cerrno>
+#include "tests/rtfcre/TestFiles.h"
+
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <grp.h>
-#include <iterator>
 #include <pwd.h>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace test_support {
 
-/// A fresh folder under the system's temporary folder, removed with everything in it.
-class CTempFolder
+/// A scratch folder named like the paths the tests build: folder / "name".
+class CTempFolder : public CTempDirectory
 {
 public:
-    CTempFolder()
-    {
-        std::string strPattern = (std::filesystem::temp_directory_path() / "quillmark-XXXXXX").string();
-        if (mkdtemp(strPattern.data()) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
-        m_path = strPattern;
-    }
-    ~CTempFolder()
-    {
-        std::error_code error;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, error);
-        std::filesystem::remove_all(m_path, error);
-    }
-    CTempFolder(const CTempFolder&) = delete;
-    CTempFolder& operator=(const CTempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-    std::string operator/(const std::string& strName) const { return (m_path / strName).string(); }
-
+    using CTempDirectory::Path;
+    std::filesystem::path Path() const { return Path("").parent_path(); }
+    std::string operator/(const std::string& strName) const { return Path(strName).string(); }
     /// Names of everything in the folder, hidden files included.
-    std::set<std::string> Names() const
-    {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-
-private:
-    std::filesystem::path m_path;
+    std::set<std::string> Names() const;
 };
 
-inline std::string ReadBytes(const std::string& strPath)
+/// Names of everything in the folder, hidden files included.
+inline std::set<std::string> Names(const std::filesystem::path& folder)
 {
-    std::ifstream file(strPath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
 }
 
-inline void WriteBytes(const std::string& strPath, const std::string& strBytes)
+inline std::set<std::string> CTempFolder::Names() const
 {
-    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
-    file << strBytes;
+    return test_support::Names(Path());
 }
 
-/// The user that permission cases run as.
-inline bool FindNobody(uid_t& uid, gid_t& gid)
+inline void WriteBytes(const std::filesystem::path& path, const std::string& strBytes)
 {
-    const passwd* pUser = getpwnam("nobody");
-    if (pUser == nullptr)
-        return false;
-    uid = pUser->pw_uid;
-    const group* pGroup = getgrnam("nogroup");
-    gid = pGroup != nullptr ? pGroup->gr_gid : pUser->pw_gid;
-    return true;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << strBytes;
 }
 
 inline bool DropToNobody()
 {
-    uid_t uid = 0;
-    gid_t gid = 0;
-    return FindNobody(uid, gid) && setgroups(0, nullptr) == 0 && setgid(gid) == 0 &&
-           setuid(uid) == 0;
+    const passwd* pUser = getpwnam("nobody");
+    if (pUser == nullptr)
+        return false;
+    const group* pGroup = getgrnam("nogroup");
+    const gid_t gid = pGroup != nullptr ? pGroup->gr_gid : pUser->pw_gid;
+    return setgroups(0, nullptr) == 0 && setgid(gid) == 0 && setuid(pUser->pw_uid) == 0;
 }
 
 /// Runs body in a child process and returns its result, or -1 when the child

@@ -1,0 +1,144 @@
+// Loading and saving of the stroke document.
+#include "strokelist/StrokeDocument.h"
+
+#include "rtfcre/FileException.h"
+#include "rtfcre/FilePath.h"
+#include "rtfcre/RTFCREWriter.h"
+#include "rtfcre/SafeFileReplacement.h"
+#include "rtfcre/StrokeFileLoading.h"
+#include "steno/StenoEncoder.h"
+#include "strokelist/StrokeListView.h"
+
+#include <cerrno>
+#include <ctime>
+#include <exception>
+#include <new>
+#include <string_view>
+#include <unistd.h>
+
+namespace strokelist {
+namespace {
+
+constexpr std::wstring_view kSystemName = L"Corvane writer";
+constexpr std::wstring_view kSystemText = L"Ardentide Inc";
+
+std::wstring Quoted(const std::wstring& strText)
+{
+    return L"'" + strText + L"'";
+}
+
+// Every failure of a load or a save is reported the same way, whatever raised it.
+std::string ReasonOf(const std::exception_ptr& failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::bad_alloc&) {
+        return "not enough memory";
+    } catch (const std::exception& error) {
+        return error.what();
+    } catch (...) {
+        return "unknown failure";
+    }
+}
+
+} // namespace
+
+void CStrokeDocument::DropStrokes()
+{
+    // Free the storage too: the next file may be much smaller.
+    std::vector<CStenoStroke>().swap(m_strokes);
+    m_nCurrent = -1;
+}
+
+void CStrokeDocument::ReadFile(const std::wstring& strPath)
+{
+    m_header = StrokeFileHeader{};
+    // A file without its header lines or that cannot be opened fails here, so the
+    // document never belongs to a file whose strokes it did not read.
+    LoadStrokeFile(rtfcre::PathFromWide(strPath), m_header, m_strokes);
+}
+
+bool CStrokeDocument::LoadFile(const std::wstring& strPath, platform::Prompter& prompter)
+{
+    if (m_bModified) {
+        if (prompter.YesNo(L"Do you want to save file " + Quoted(m_strFileName) + L"?") ==
+            platform::Answer::Yes)
+            SaveFile(m_strFileName, prompter);
+        m_bModified = false;
+    }
+    DropStrokes();
+    m_strFileName.clear();
+    for (;;) {
+        std::exception_ptr failure;
+        try {
+            ReadFile(strPath);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        if (!failure)
+            break;
+        m_strLastFailure = ReasonOf(failure);
+        if (prompter.RetryCancel(L"Failed to load file " + Quoted(strPath)) !=
+            platform::Answer::Retry) {
+            // The strokes read before the failure stay, without a file to save them over.
+            m_view.ResetLayout();
+            SetCurrentStroke(0, true);
+            return false;
+        }
+        DropStrokes();
+    }
+    m_view.ResetLayout();
+    m_strFileName = strPath;
+    SetCurrentStroke(0, true);
+    return true;
+}
+
+void CStrokeDocument::WriteFile(const std::wstring& strTarget) const
+{
+    rtfcre::CSafeFileReplacement replacement(rtfcre::PathFromWide(strTarget).native());
+    {
+        CRTFCREWriter writer;
+        const int fdWriter = dup(replacement.TempFile());
+        if (fdWriter < 0)
+            throw CFileException::FromErrno("cannot write " + replacement.TempPath(), errno);
+        writer.Attach(fdWriter, replacement.TempPath());
+        writer.WriteHeader(kSystemName, kSystemText, std::time(nullptr));
+        const CStenoEncoder encoder;
+        for (const CStenoStroke& stroke : m_strokes) {
+            // A failed write fails the whole save; Finish reports it.
+            if (!writer.WriteStroke(encoder.KeysToSteno(stroke.m_keys),
+                                    encoder.KeysToSteno(stroke.m_rawKeys), stroke.m_time,
+                                    stroke.m_keyValues, stroke.m_keyTimes))
+                break;
+        }
+        writer.Finish();
+    }
+    replacement.Commit();
+}
+
+bool CStrokeDocument::SaveFile(const std::wstring& strPath, platform::Prompter& prompter)
+{
+    const std::wstring strTarget = strPath.empty() ? m_strFileName : strPath;
+    if (strTarget.empty())
+        return false;
+    for (;;) {
+        std::exception_ptr failure;
+        try {
+            WriteFile(strTarget);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        if (!failure)
+            break;
+        // The file on disk is as it was and the document keeps its changes.
+        m_strLastFailure = ReasonOf(failure);
+        if (prompter.RetryCancel(L"Failed to save file " + Quoted(strTarget)) !=
+            platform::Answer::Retry)
+            return false;
+    }
+    m_bModified = false;
+    m_strFileName = strTarget;
+    return true;
+}
+
+} // namespace strokelist

@@ -1,0 +1,212 @@
+#include "StrokeFileFixture.h"
+
+#include "rtfcre/LocalTime.h"
+#include "steno/StenoEncoder.h"
+
+#include <filesystem>
+
+namespace strokelist::test {
+namespace {
+
+using platform::Answer;
+using test_support::WriteBytes;
+
+const std::vector<FileStroke> kThreeStrokes = {
+    {"KAT", "KAT", "9:5:7:0"}, {"STKPW", "", "10:11:12:0"}, {"-T", "-TS", "23:59:59:0"}};
+
+class StrokeDocumentFilesTest : public StrokeFileFixture
+{
+protected:
+    void SetUp() override { WriteBytes(m_strFile, StrokeFileText(kThreeStrokes)); }
+
+    const std::string m_strFile = m_folder / "day1.rtf";
+    const std::string m_strOther = m_folder / "day2.rtf";
+};
+
+TEST_F(StrokeDocumentFilesTest, LoadReadsEveryStrokeAndMakesTheFirstCurrent)
+{
+    EXPECT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
+    EXPECT_EQ(m_log, (Log{"layout", "hide editor", "scroll 0", "repaint", "current 0/3"}));
+    ASSERT_EQ(m_document.Count(), 3);
+    const CStenoEncoder encoder;
+    EXPECT_EQ(m_document.Stroke(0).m_keys, encoder.StenoToKeys(L"KAT"));
+    EXPECT_EQ(m_document.Stroke(0).m_time, rtfcre::MakeLocalTime(2024, 3, 5, 9, 5, 7));
+    EXPECT_EQ(m_document.Stroke(0).m_keyValues[0], 2);
+    EXPECT_EQ(m_document.Stroke(0).m_keyTimes[23].nHigh, -1);
+    EXPECT_EQ(m_document.Stroke(1).m_rawKeys, m_document.Stroke(1).m_keys); // empty raw text
+    EXPECT_EQ(m_document.Stroke(2).m_rawKeys, encoder.StenoToKeys(L"-TS"));
+    EXPECT_EQ(m_document.FileName(), Wide(m_strFile));
+    EXPECT_FALSE(m_document.IsModified());
+    EXPECT_EQ(m_document.Current(), 0);
+    EXPECT_EQ(m_document.Header().nDay, 5);
+    EXPECT_TRUE(m_prompter.Asked().empty());
+}
+
+TEST_F(StrokeDocumentFilesTest, LoadWhileModifiedAndNoDiscardsTheChanges)
+{
+    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
+    m_document.CopyStroke();
+    m_document.PasteStroke();
+    WriteBytes(m_strOther, StrokeFileText({{"PW", "PW", "1:2:3:0"}}));
+    m_prompter.Script(Answer::No);
+    EXPECT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
+    EXPECT_EQ(Prompts(),
+              std::vector<std::wstring>{L"Do you want to save file '" + Wide(m_strFile) + L"'?"});
+    EXPECT_EQ(ReadBytes(m_strFile), StrokeFileText(kThreeStrokes));
+    EXPECT_EQ(m_document.Count(), 1);
+    EXPECT_FALSE(m_document.IsModified());
+    EXPECT_EQ(m_document.ClipStroke().m_keys, CStenoEncoder().StenoToKeys(L"KAT")); // kept
+}
+
+TEST_F(StrokeDocumentFilesTest, LoadWhileModifiedAndYesSavesFirst)
+{
+    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
+    m_document.CopyStroke();
+    m_document.PasteStroke();
+    WriteBytes(m_strOther, StrokeFileText({{"PW", "PW", "1:2:3:0"}}));
+    m_prompter.Script(Answer::Yes);
+    EXPECT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
+    EXPECT_EQ(m_document.Count(), 1);
+
+    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter)); // not modified: no question
+    EXPECT_EQ(m_document.Count(), 4);
+    EXPECT_EQ(m_prompter.Asked().size(), 1u);
+}
+
+TEST_F(StrokeDocumentFilesTest, RetryReadsAgainAndCancelKeepsTheStrokesRead)
+{
+    WriteBytes(
+        m_strFile,
+        StrokeFileText({{"KAT", "KAT", "9:5:7:0"}, {"PW", "PW", "9:5:8:0"}, {"TK", "TK", ""}}));
+    m_prompter.Script(Answer::Retry);
+    m_prompter.Script(Answer::Cancel);
+    EXPECT_FALSE(m_document.LoadFile(Wide(m_strFile), m_prompter));
+    const std::wstring strFailure = L"Failed to load file '" + Wide(m_strFile) + L"'";
+    EXPECT_EQ(Prompts(), (std::vector<std::wstring>{strFailure, strFailure}));
+    EXPECT_EQ(m_document.Count(), 2); // the second reading started from an empty document
+    EXPECT_TRUE(m_document.FileName().empty());
+    EXPECT_FALSE(m_document.IsModified());
+    EXPECT_EQ(m_document.Current(), 0);
+    EXPECT_NE(m_document.LastFailure().find("no time group"), std::string::npos);
+    EXPECT_EQ(m_log.back(), "current 0/2");
+}
+
+TEST_F(StrokeDocumentFilesTest, UnreadableFilesAreFailuresAndBelongToNobody)
+{
+    const std::string strNoHeader = m_folder / "noheader.rtf";
+    WriteBytes(strNoHeader, "{\\rtf1\\pc\n{\\*\\cxs KAT}\n{\\*\\cxt 1:2:3:0}\n}\r\n");
+    for (const std::string& strPath :
+         {m_folder / "missing.rtf", strNoHeader, m_folder.Path().string()}) {
+        m_prompter.Script(Answer::Cancel);
+        EXPECT_FALSE(m_document.LoadFile(Wide(strPath), m_prompter)) << strPath;
+        EXPECT_EQ(Prompts().back(), L"Failed to load file '" + Wide(strPath) + L"'");
+        EXPECT_TRUE(m_document.FileName().empty());
+        EXPECT_EQ(m_document.Count(), 0);
+    }
+    // So a later Save cannot overwrite the unread file.
+    EXPECT_FALSE(m_document.SaveFile(L"", m_prompter));
+    EXPECT_EQ(m_prompter.Asked().size(), 3u);
+    EXPECT_EQ(ReadBytes(strNoHeader), "{\\rtf1\\pc\n{\\*\\cxs KAT}\n{\\*\\cxt 1:2:3:0}\n}\r\n");
+}
+
+TEST_F(StrokeDocumentFilesTest, SaveWritesWhatLoadReadsBack)
+{
+    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
+    m_document.SetCurrentStroke(1, false);
+    m_document.EndEdit(true, rtfcre::MakeLocalTime(2024, 3, 5, 14, 0, 1), 0x0A0003u);
+    const std::vector<CStenoStroke> saved = m_document.Strokes();
+    EXPECT_TRUE(m_document.SaveFile(Wide(m_strOther), m_prompter));
+    EXPECT_FALSE(m_document.IsModified());
+    EXPECT_EQ(m_document.FileName(), Wide(m_strOther));
+    const std::string strBytes = ReadBytes(m_strOther);
+    EXPECT_NE(strBytes.find("{\\*\\cxsystem {\\i Corvane writer} Ardentide Inc}\n"),
+              std::string::npos);
+    EXPECT_TRUE(strBytes.ends_with("}\n}\r\n"));
+
+    // Read back, every stroke has its keys, values and time of day, dated today.
+    ASSERT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
+    ASSERT_EQ(m_document.Count(), 3);
+    const std::int64_t today = std::time(nullptr);
+    for (int i = 0; i < 3; ++i) {
+        const CStenoStroke& stroke = m_document.Stroke(i);
+        EXPECT_EQ(stroke.m_keys, saved[i].m_keys);
+        EXPECT_EQ(stroke.m_rawKeys, saved[i].m_rawKeys);
+        EXPECT_EQ(stroke.m_keyValues, saved[i].m_keyValues);
+        EXPECT_EQ(stroke.m_keyTimes, saved[i].m_keyTimes);
+        EXPECT_EQ(rtfcre::FormatLocalTime(stroke.m_time, "%H:%M:%S"),
+                  rtfcre::FormatLocalTime(saved[i].m_time, "%H:%M:%S"));
+        EXPECT_EQ(rtfcre::FormatLocalTime(stroke.m_time, "%Y-%m-%d"),
+                  rtfcre::FormatLocalTime(today, "%Y-%m-%d"));
+    }
+    EXPECT_TRUE(m_prompter.Asked().empty());
+}
+
+TEST_F(StrokeDocumentFilesTest, SaveWithoutAnyNameDoesNothing)
+{
+    m_document.AssignStrokes(GeneratedStrokes(2));
+    m_document.SetModified(true);
+    EXPECT_FALSE(m_document.SaveFile(L"", m_prompter));
+    EXPECT_TRUE(m_document.IsModified());
+    EXPECT_TRUE(m_prompter.Asked().empty());
+}
+
+TEST_F(StrokeDocumentFilesTest, SaveOverItsOwnFile)
+{
+    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
+    m_document.SetCurrentStroke(2, false);
+    m_prompter.Script(Answer::Yes);
+    m_document.DeleteStroke(m_prompter);
+    EXPECT_TRUE(m_document.SaveFile(L"", m_prompter));
+    EXPECT_EQ(m_document.FileName(), Wide(m_strFile));
+    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
+    EXPECT_EQ(m_document.Count(), 2);
+    EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
+}
+
+TEST_F(StrokeDocumentFilesTest, EmptyDocumentSavesHeaderAndBrace)
+{
+    EXPECT_TRUE(m_document.SaveFile(Wide(m_strOther), m_prompter));
+    EXPECT_EQ(m_document.FileName(), Wide(m_strOther));
+    const std::string strBytes = ReadBytes(m_strOther);
+    EXPECT_TRUE(strBytes.starts_with("{\\rtf1\\pc\n"));
+    EXPECT_TRUE(strBytes.ends_with("}\n}\r\n"));
+    EXPECT_EQ(strBytes.find("cxs "), std::string::npos);
+    ASSERT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
+    EXPECT_EQ(m_document.Count(), 0);
+    EXPECT_EQ(m_document.Current(), -1);
+}
+
+// The user is told, creates the missing folder and chooses Retry.
+class CFolderMakingPrompter : public CLoggingPrompter
+{
+public:
+    CFolderMakingPrompter(Log& log, std::string strFolder)
+        : CLoggingPrompter(log), m_strFolder(std::move(strFolder))
+    {
+    }
+    platform::Answer RetryCancel(const std::wstring& strText) override
+    {
+        CLoggingPrompter::RetryCancel(strText);
+        std::filesystem::create_directory(m_strFolder);
+        return platform::Answer::Retry;
+    }
+
+private:
+    std::string m_strFolder;
+};
+
+TEST_F(StrokeDocumentFilesTest, RetryAfterTheProblemWasFixedSaves)
+{
+    const std::string strTarget = m_folder / "later/day1.rtf";
+    CFolderMakingPrompter prompter(m_log, m_folder / "later");
+    prompter.Script(Answer::Retry);
+    m_document.AssignStrokes(GeneratedStrokes(3));
+    m_document.SetModified(true);
+    EXPECT_TRUE(m_document.SaveFile(Wide(strTarget), prompter));
+    EXPECT_EQ(m_log, Log{"fail Failed to save file '" + strTarget + "'"});
+    EXPECT_FALSE(m_document.IsModified());
+    EXPECT_TRUE(std::filesystem::exists(strTarget));
+}
+
+} // namespace
+} // namespace strokelist::test
