@@ -66,7 +66,8 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
       m_btnOptions(this), m_btnHelp(this)
 {
     CBorderlessWindow::MakeBorderless(this);
-    m_pFrame = new CBorderlessWindow(this, [this] { OnCancel(); });
+    // Dragging the body moves the window; owned by the window itself.
+    new CBorderlessWindow(this, [this] { OnCancel(); });
     setWindowIcon(CBitmapRegistry::LoadIcon(kIconBitmap));
     // The background is drawn whole; nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -18,7 +18,6 @@
 
 #include <string>
 
-class CBorderlessWindow;
 class CStenoViewList;
 class CMessageEvent;
 class QKeyEvent;
@@ -115,7 +114,6 @@ private:
 
     int m_nWindowState = mainwindow::kWindowNormal;
     CStenoViewList* m_pList = nullptr; // child window, deleted first
-    CBorderlessWindow* m_pFrame = nullptr;
     platform::Rect m_rcNormal;
     QPixmap m_bmpBackground;
     platform::Rect m_rcStatus;
