@@ -20,6 +20,12 @@ inline constexpr int kPathBandHeight = 50;  ///< repainted when the file changes
 inline constexpr platform::Point kFileMenuAt{5, 76};
 inline constexpr platform::Point kEditMenuAt{85, 76};
 inline constexpr platform::Point kOptionsMenuAt{165, 76};
+/// The client size the window opens with, before it maximises itself.
+inline constexpr platform::Size kInitialClientSize{675, 520};
+
+/// The two size states; minimising leaves the state as it was.
+inline constexpr int kWindowMaximized = 1;
+inline constexpr int kWindowNormal = 2;
 
 /// The seven buttons: minimize, maximize, close on the right of the title band,
 /// File, Edit, Options, Help below it on the left.
@@ -36,5 +42,8 @@ std::wstring StatusText(int nCurrent, int nCount);
 
 /// The window text: "Quillmark - <path>" or "Quillmark - No document".
 std::wstring WindowTitle(const std::wstring& strFileName);
+
+/// Asked on closing with unsaved changes, also when the document has no name.
+std::wstring CloseQuestion(const std::wstring& strFileName);
 
 } // namespace mainwindow

@@ -2,13 +2,22 @@
 // looks and writes them as PNG files into the folder given on the command line,
 // so the skin can be reviewed without running the editor.
 //
-//   quillmark-gallery <folder>
+//   quillmark-gallery <folder> [stroke-file]
+//
+// With a stroke file it also draws the main window with that file open, as
+// main-window.png.
 
+#include "framework/CommandIds.h"
 #include "framework/EditMenuWnd.h"
 #include "framework/FileMenuWnd.h"
 #include "framework/OptionsMenuWnd.h"
 #include "framework/xSkinButton.h"
+#include "mainwindow/QuillmarkDlg.h"
 #include "platform/Fonts.h"
+#include "platform/MessageEvent.h"
+#include "platform/ScriptedFileDialogs.h"
+#include "platform/ScriptedPrompter.h"
+#include "strokelist/StenoViewList.h"
 
 #include <QApplication>
 #include <QDir>
@@ -106,6 +115,31 @@ public:
         Save(menu, strName);
     }
 
+    /// The main window in its normal state at a screenshot's size, with the
+    /// file open and a stroke a little way down current.
+    void DrawMainWindow(const QString& strFile)
+    {
+        constexpr QSize kShotSize(1000, 640);
+        constexpr int kCurrentStroke = 6;
+        platform::ScriptedPrompter prompter;
+        platform::ScriptedFileDialogs dialogs;
+        CQuillmarkDlg dlg(prompter, dialogs);
+        dlg.show();
+        if (dlg.WindowState() == mainwindow::kWindowMaximized)
+            dlg.ToggleMaximize();
+        dlg.resize(kShotSize);
+        dialogs.Script(strFile.toStdWString());
+        platform::SendCommand(&dlg, framework::ID_FILE_OPEN);
+        if (dlg.List()->Document().Count() == 0) {
+            std::fprintf(stderr, "quillmark-gallery: cannot open '%s'\n", qPrintable(strFile));
+            ++m_nFailures;
+            return;
+        }
+        dlg.List()->Document().SetCurrentStroke(kCurrentStroke, false);
+        QApplication::processEvents();
+        Save(dlg, QStringLiteral("main-window"));
+    }
+
 private:
     QDir m_folder;
     int m_nFailures = 0;
@@ -118,8 +152,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quillmark-gallery <folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: quillmark-gallery <folder> [stroke-file]\n");
         return 2;
     }
     platform::RegisterFontSubstitutions();
@@ -135,5 +169,7 @@ int main(int argc, char** argv)
     gallery.DrawMenu<CFileMenuWnd>(QStringLiteral("menu-file"), 0);
     gallery.DrawMenu<CEditMenuWnd>(QStringLiteral("menu-edit"), 5);
     gallery.DrawMenu<COptionsMenuWnd>(QStringLiteral("menu-options"), 1);
+    if (argc == 3)
+        gallery.DrawMainWindow(QString::fromLocal8Bit(argv[2]));
     return gallery.Failures() == 0 ? 0 : 1;
 }

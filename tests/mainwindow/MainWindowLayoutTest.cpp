@@ -56,3 +56,10 @@ TEST(MainWindowLayout, StatusAndTitleTexts)
     EXPECT_EQ(WindowTitle(L""), L"Quillmark - No document");
     EXPECT_EQ(WindowTitle(L"/work/day1.rtf"), L"Quillmark - /work/day1.rtf");
 }
+
+TEST(MainWindowLayout, CloseQuestionQuotesTheNameEvenWhenEmpty)
+{
+    EXPECT_EQ(CloseQuestion(L"/w/day1.rtf"),
+              L"Do you want to save file '/w/day1.rtf' before close?");
+    EXPECT_EQ(CloseQuestion(L""), L"Do you want to save file '' before close?");
+}

@@ -1,0 +1,27 @@
+#include "mainwindow/FileRequests.h"
+
+#include "mainwindow/SaveAsProposal.h"
+
+namespace mainwindow {
+
+std::wstring DefaultFolder(std::wstring_view documentsFolder)
+{
+    return std::wstring(documentsFolder) + std::wstring(kBackupSubfolder);
+}
+
+platform::FileRequest OpenRequest(std::wstring_view documentsFolder)
+{
+    return {std::wstring(kStrokeFileFilter),
+            std::wstring(kStrokeFileExt),
+            DefaultFolder(documentsFolder),
+            {}};
+}
+
+platform::FileRequest SaveAsRequest(std::wstring_view fileName, std::wstring_view documentsFolder)
+{
+    SaveAsProposal proposal = ProposeSaveAs(fileName, DefaultFolder(documentsFolder));
+    return {std::wstring(kStrokeFileFilter), std::wstring(kStrokeFileExt),
+            std::move(proposal.strFolder), std::move(proposal.strName)};
+}
+
+} // namespace mainwindow
