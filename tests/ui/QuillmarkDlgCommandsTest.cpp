@@ -171,7 +171,7 @@ TEST_F(QuillmarkDlgCommandsTest, SaveAsThroughTheCommand)
     const std::string strCopy = m_folder / "day1_copy.rtf";
     m_fileDialogs.Script(Wide(strCopy));
     platform::SendCommand(&m_dlg, ID_FILE_SAVE_AS);
-    EXPECT_EQ(test_support::ReadBytes(strCopy).empty(), false);
+    EXPECT_EQ(ReadBytes(strCopy).empty(), false);
     EXPECT_EQ(Document().FileName(), Wide(strCopy));
     EXPECT_EQ(m_dlg.windowTitle(), QString::fromStdString("Quillmark - " + strCopy));
 }
@@ -219,7 +219,7 @@ protected:
     std::string OpenModified()
     {
         const std::string strPath = Open(6);
-        m_strBytes = test_support::ReadBytes(strPath);
+        m_strBytes = ReadBytes(strPath);
         m_prompter.Script(Answer::Yes);
         platform::SendCommand(&m_dlg, ID_EDIT_DELETE_STROKE);
         EXPECT_TRUE(Document().IsModified());
@@ -237,7 +237,7 @@ TEST_F(QuillmarkDlgCloseTest, CancelKeepsTheWindowAndTheChanges)
     EXPECT_EQ(m_prompter.Asked().back(), (Prompt{PromptKind::YesNoCancel, CloseText(strPath)}));
     EXPECT_TRUE(m_dlg.isVisible());
     EXPECT_TRUE(Document().IsModified());
-    EXPECT_EQ(test_support::ReadBytes(strPath), m_strBytes);
+    EXPECT_EQ(ReadBytes(strPath), m_strBytes);
 }
 
 TEST_F(QuillmarkDlgCloseTest, NoClosesWithoutSaving)
@@ -249,7 +249,7 @@ TEST_F(QuillmarkDlgCloseTest, NoClosesWithoutSaving)
     EXPECT_FALSE(m_dlg.isVisible());
     EXPECT_EQ(m_dlg.result(), QDialog::Rejected);
     EXPECT_FALSE(Document().IsModified());
-    EXPECT_EQ(test_support::ReadBytes(strPath), m_strBytes);
+    EXPECT_EQ(ReadBytes(strPath), m_strBytes);
 }
 
 TEST_F(QuillmarkDlgCloseTest, YesSavesThenCloses)
@@ -260,7 +260,7 @@ TEST_F(QuillmarkDlgCloseTest, YesSavesThenCloses)
     Key(Qt::Key_X); // Exit
     EXPECT_EQ(m_prompter.Asked().back(), (Prompt{PromptKind::YesNoCancel, CloseText(strPath)}));
     EXPECT_FALSE(m_dlg.isVisible());
-    EXPECT_NE(test_support::ReadBytes(strPath), m_strBytes);
+    EXPECT_NE(ReadBytes(strPath), m_strBytes);
     platform::ScriptedPrompter prompter;
     strokelist::CStrokeDocument reread;
     ASSERT_TRUE(reread.LoadFile(Wide(strPath), prompter));
