@@ -1,6 +1,7 @@
 // Writes a large stroke file in the writer's own form for benchmarks:
 //   quillmark-bench-generate OUT COUNT [SEED]
-// Strokes hold varied keys, per-key values (odd for the keys pressed), per-key
+// Strokes hold varied keys, per-key values (odd for the keys pressed, now and
+// then even for a key the writer marked), per-key
 // file times of real magnitude, and times rising through one local day.
 #include "rtfcre/FileException.h"
 #include "rtfcre/LocalTime.h"
@@ -49,10 +50,7 @@ public:
         const std::int64_t nTicks = (time + kFileTimeEpoch) * kFileTicksPerSecond;
         for (int i = 0; i < steno::kKeyCount; ++i) {
             const bool bPressed = (stroke.m_rawKeys & steno::KeyBit(i)) != 0;
-            // The lowest bit of a key value marks the key as pressed.
-            const auto nDepth = static_cast<std::uint16_t>(m_random() % 900);
-            stroke.m_keyValues[i] = bPressed ? static_cast<std::uint16_t>(nDepth | 1)
-                                             : static_cast<std::uint16_t>(nDepth & ~1);
+            stroke.m_keyValues[i] = KeyValue(bPressed);
             if (bPressed)
                 m_lastPress[i] = nTicks + static_cast<std::int64_t>(m_random() % 2000000);
             stroke.m_keyTimes[i] = {static_cast<std::int32_t>(m_lastPress[i] & 0xFFFFFFFF),
@@ -62,6 +60,18 @@ public:
     }
 
 private:
+    // A pressed key's value is odd; a non-zero even value marks it, and the
+    // list greys such a key. Keys that are up carry even depths.
+    std::uint16_t KeyValue(bool bPressed)
+    {
+        const auto nDepth = static_cast<std::uint16_t>(m_random() % 900);
+        if (!bPressed)
+            return static_cast<std::uint16_t>(nDepth & ~1);
+        if (m_random() % 12 == 0)
+            return static_cast<std::uint16_t>((nDepth | 2) & ~1);
+        return static_cast<std::uint16_t>(nDepth | 1);
+    }
+
     std::mt19937_64 m_random;
     std::int64_t m_lastPress[steno::kKeyCount] = {};
 };
