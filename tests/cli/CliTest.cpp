@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <csignal>
 #include <ctime>
 #include <sys/resource.h>
@@ -30,16 +29,24 @@ protected:
         WriteBytes(m_strFile, m_strOriginal);
     }
 
-    /// Runs the tool; "FILE" in the arguments stands for the test's stroke file.
-    static void Expect(std::vector<std::string> arguments, const std::string& strFile, int nExit,
+    static void Expect(const std::vector<std::string>& arguments, int nExit,
                        const std::string& strOut, const std::string& strErr)
     {
-        std::replace(arguments.begin(), arguments.end(), std::string("FILE"), strFile);
         const CliResult result = RunCli(arguments);
         SCOPED_TRACE(arguments[0] + (arguments.size() > 2 ? " " + arguments[2] : ""));
         EXPECT_EQ(result.nExit, nExit);
         EXPECT_EQ(result.strOut, strOut);
         EXPECT_EQ(result.strErr, strErr);
+    }
+
+    /// A failed save: exit 1, the message with the target and a reason naming the cause.
+    static void ExpectSaveFailure(const CliResult& result, const std::string& strTarget,
+                                  const char* reason)
+    {
+        EXPECT_EQ(result.nExit, 1) << strTarget;
+        EXPECT_TRUE(result.strErr.starts_with("Failed to save file '" + strTarget + "': "))
+            << result.strErr;
+        EXPECT_NE(result.strErr.find(reason), std::string::npos) << result.strErr;
     }
 
     std::string Write(const std::string& strContent) const
@@ -105,7 +112,7 @@ TEST_F(CliTest, DumpPrintsOneLinePerStroke)
         Write(HeaderText() + StrokeLines("KA-T", "KA-T", "9:5:7:0", kZeroValues, kZeroPairs) +
               StrokeLines("#1-9", "", "10:0:0:0", "65535 3", strPairs) +
               StrokeLines("", "", "0:0:0:0", kZeroValues, kZeroPairs) + "}\r\n");
-    Expect({"dump", strPath}, "", 0,
+    Expect({"dump", strPath}, 0,
            "0\t1714727107\tKA-T\tKA-T\t" + kZeroValues + "\t" + kZeroPairs + "\n" +
                "1\t1714730400\t#1-9\t#1-9\t" + strValues + "\t" + strPairs + "\n" +
                "2\t1714694400\t\t\t" + kZeroValues + "\t" + kZeroPairs + "\n",
@@ -140,18 +147,16 @@ TEST_F(CliTest, LoadFailuresExitOne)
         {"", "cannot open: No such file or directory"},
     };
     const std::string strOut = m_folder / "out.rtf";
-    const std::vector<std::vector<std::string>> calls = {{"dump", "FILE"},
-                                                         {"info", "FILE"},
-                                                         {"find", "FILE", "KAT"},
-                                                         {"goto", "FILE", "09:05:07"},
-                                                         {"replace", "FILE", "KAT", "PW"},
-                                                         {"resave", "FILE", strOut}};
     for (const Row& row : rows) {
         const std::string strPath =
             row.strContent.empty() ? m_folder / "missing-\xc3\xbc.rtf" : Write(row.strContent);
-        for (const auto& call : calls)
-            Expect(call, strPath, 1, "",
-                   "Failed to load file '" + strPath + "': " + row.reason + "\n");
+        for (const std::vector<std::string>& call : {std::vector<std::string>{"dump", strPath},
+                                                     {"info", strPath},
+                                                     {"find", strPath, "KAT"},
+                                                     {"goto", strPath, "09:05:07"},
+                                                     {"replace", strPath, "KAT", "PW"},
+                                                     {"resave", strPath, strOut}})
+            Expect(call, 1, "", "Failed to load file '" + strPath + "': " + row.reason + "\n");
     }
     EXPECT_FALSE(std::filesystem::exists(strOut));
 }
@@ -160,11 +165,11 @@ TEST_F(CliTest, InfoSummarisesTheFile)
 {
     Expect({"info", Write(HeaderText() + StrokeLines("A", "A", "9:5:7:0") +
                           StrokeLines("B", "B", "8:0:0:0") + StrokeLines("C", "C", "17:45:12:0"))},
-           "", 0,
+           0,
            "system: Corvane writer\ncreated: 2024-05-03\nstrokes: 3\n"
            "first: 2024-05-03 09:05:07\nlast: 2024-05-03 17:45:12\n",
            "");
-    Expect({"info", Write(HeaderText() + "}\r\n")}, "", 0,
+    Expect({"info", Write(HeaderText() + "}\r\n")}, 0,
            "system: Corvane writer\ncreated: 2024-05-03\nstrokes: 0\nfirst: none\nlast: none\n",
            "");
 }
@@ -179,7 +184,7 @@ TEST_F(CliTest, ResaveWritesTheSavedForm)
     {
     };
     stat(strOut.c_str(), &before);
-    Expect({"resave", strIn, strOut}, "", 0, "", "");
+    Expect({"resave", strIn, strOut}, 0, "", "");
     struct stat after
     {
     };
@@ -213,11 +218,8 @@ TEST_F(CliTest, ResaveReportsATargetThatCannotBeWritten)
     };
     for (const Row& row : rows) {
         const CliResult result = RunCli({"resave", m_strFile, row.strTarget}, true);
-        EXPECT_EQ(result.nExit, 1) << row.strTarget;
+        ExpectSaveFailure(result, row.strTarget, row.reason);
         EXPECT_EQ(result.strOut, "");
-        EXPECT_TRUE(result.strErr.starts_with("Failed to save file '" + row.strTarget + "': "))
-            << result.strErr;
-        EXPECT_NE(result.strErr.find(row.reason), std::string::npos) << result.strErr;
     }
     EXPECT_EQ(ReadBytes(strReadOnly), "kept");
     EXPECT_EQ(m_folder.Names(), (std::set<std::string>{"day1.rtf", "read-only.rtf"}));
@@ -242,39 +244,38 @@ TEST_F(CliTest, ResaveFailingMidWriteKeepsTheOldTarget)
 
 TEST_F(CliTest, FindGotoAndReplaceAnswerLikeTheEditor)
 {
-    Expect({"find", "FILE", "KAT"}, m_strFile, 0, "0\t09:05:07\n3\t13:00:00\n", "");
-    Expect({"find", "FILE", "-T"}, m_strFile, 0, "2\t09:05:09\n", "");
-    Expect({"find", "FILE", "STKPW"}, m_strFile, 0, "", "No occurrences found\n");
-    Expect({"goto", "FILE", "09:05:08"}, m_strFile, 0, "1\n", "");
-    Expect({"goto", "FILE", "13:00:00"}, m_strFile, 0, "3\n", "");
-    Expect({"goto", "FILE", "09:05:10"}, m_strFile, 0, "", "No occurrences found\n");
+    Expect({"find", m_strFile, "KAT"}, 0, "0\t09:05:07\n3\t13:00:00\n", "");
+    Expect({"find", m_strFile, "-T"}, 0, "2\t09:05:09\n", "");
+    Expect({"find", m_strFile, "STKPW"}, 0, "", "No occurrences found\n");
+    Expect({"goto", m_strFile, "09:05:08"}, 0, "1\n", "");
+    Expect({"goto", m_strFile, "13:00:00"}, 0, "3\n", "");
+    Expect({"goto", m_strFile, "09:05:10"}, 0, "", "No occurrences found\n");
     const std::string strOut = m_folder / "out.rtf";
-    Expect({"replace", "FILE", "STKPW", "PW", "-o", strOut}, m_strFile, 0,
-           "Nothing found to replace\n", "");
+    Expect({"replace", m_strFile, "STKPW", "PW", "-o", strOut}, 0, "Nothing found to replace\n",
+           "");
     EXPECT_FALSE(std::filesystem::exists(strOut));
     EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
 
     WriteBytes(m_strFile, StrokeFileText({}));
-    Expect({"find", "FILE", "KAT"}, m_strFile, 0, "", "No occurrences found\n");
-    Expect({"goto", "FILE", "09:05:07"}, m_strFile, 0, "", "No occurrences found\n");
-    Expect({"replace", "FILE", "KAT", "PW"}, m_strFile, 0, "Nothing found to replace\n", "");
+    Expect({"find", m_strFile, "KAT"}, 0, "", "No occurrences found\n");
+    Expect({"goto", m_strFile, "09:05:07"}, 0, "", "No occurrences found\n");
+    Expect({"replace", m_strFile, "KAT", "PW"}, 0, "Nothing found to replace\n", "");
 }
 
 TEST_F(CliTest, ReplaceSavesOverTheFileWhenSomethingChanged)
 {
-    Expect({"replace", "FILE", "KAT", "TKOG"}, m_strFile, 0, "2 stroke(s) replaced\n", "");
-    Expect({"find", "FILE", "TKOG"}, m_strFile, 0, "0\t09:05:07\n3\t13:00:00\n", "");
-    Expect({"find", "FILE", "KAT"}, m_strFile, 0, "", "No occurrences found\n");
+    Expect({"replace", m_strFile, "KAT", "TKOG"}, 0, "2 stroke(s) replaced\n", "");
+    Expect({"find", m_strFile, "TKOG"}, 0, "0\t09:05:07\n3\t13:00:00\n", "");
+    Expect({"find", m_strFile, "KAT"}, 0, "", "No occurrences found\n");
     EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
 }
 
 TEST_F(CliTest, ReplaceIntoAnotherFileLeavesTheOriginal)
 {
     const std::string strOut = m_folder / "day1-fixed.rtf";
-    Expect({"replace", "FILE", "-T", "-D", "-o", strOut}, m_strFile, 0, "1 stroke(s) replaced\n",
-           "");
+    Expect({"replace", m_strFile, "-T", "-D", "-o", strOut}, 0, "1 stroke(s) replaced\n", "");
     EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
-    Expect({"find", strOut, "-D"}, "", 0, "2\t09:05:09\n", "");
+    Expect({"find", strOut, "-D"}, 0, "2\t09:05:09\n", "");
     // Only the keys change: the raw stroke stays as written.
     EXPECT_NE(ReadBytes(strOut).find("{\\*\\cxsf -T}"), std::string::npos);
 }
@@ -283,11 +284,8 @@ TEST_F(CliTest, ReplaceOverAReadOnlyFileFailsAndKeepsIt)
 {
     chmod(m_strFile.c_str(), 0444);
     const CliResult result = RunCli({"replace", m_strFile, "KAT", "PW"}, true);
-    EXPECT_EQ(result.nExit, 1);
+    ExpectSaveFailure(result, m_strFile, "Permission denied");
     EXPECT_EQ(result.strOut, "2 stroke(s) replaced\n");
-    EXPECT_TRUE(result.strErr.starts_with("Failed to save file '" + m_strFile + "': "))
-        << result.strErr;
-    EXPECT_NE(result.strErr.find("Permission denied"), std::string::npos) << result.strErr;
     EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
     EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
 }
@@ -298,9 +296,9 @@ TEST_F(CliTest, AnyFileNameWorks)
          {"Zeugenaussage-\xc3\xa4\xc3\xb6.rtf", "\xe8\xa8\xbc\xe8\xa8\x80.rtf"}) {
         const std::string strPath = m_folder / strName;
         WriteBytes(strPath, m_strOriginal);
-        Expect({"find", strPath, "PW"}, "", 0, "1\t09:05:08\n", "");
-        Expect({"replace", strPath, "PW", "TKPW"}, "", 0, "1 stroke(s) replaced\n", "");
-        Expect({"find", strPath, "TKPW"}, "", 0, "1\t09:05:08\n", "");
+        Expect({"find", strPath, "PW"}, 0, "1\t09:05:08\n", "");
+        Expect({"replace", strPath, "PW", "TKPW"}, 0, "1 stroke(s) replaced\n", "");
+        Expect({"find", strPath, "TKPW"}, 0, "1\t09:05:08\n", "");
     }
 }
 

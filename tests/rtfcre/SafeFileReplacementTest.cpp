@@ -82,17 +82,6 @@ TEST_F(SafeFileReplacementTest, TemporaryFileStartsEmptyBesideTheTarget)
     EXPECT_EQ(m_folder.Names().size(), 2u);
 }
 
-TEST_F(SafeFileReplacementTest, WithoutCommitTheTargetStaysAndTheTemporaryFileGoes)
-{
-    WriteBytes(m_strTarget, "old");
-    {
-        CSafeFileReplacement replacement(m_strTarget);
-        WriteBytes(replacement.TempPath(), "half of the new");
-    }
-    EXPECT_EQ(ReadBytes(m_strTarget), "old");
-    EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
-}
-
 TEST_F(SafeFileReplacementTest, LinkIsWrittenThroughAndStaysALink)
 {
     std::filesystem::create_directory(m_folder / "real");
@@ -122,12 +111,6 @@ TEST_F(SafeFileReplacementTest, LinkLoopIsRefused)
     std::filesystem::create_symlink("b", m_folder / "a");
     std::filesystem::create_symlink("a", m_folder / "b");
     EXPECT_EQ(ErrorOf([&] { CSafeFileReplacement replacement(m_folder / "a"); }), ELOOP);
-}
-
-TEST_F(SafeFileReplacementTest, MissingFolderIsRefused)
-{
-    EXPECT_EQ(ErrorOf([&] { CSafeFileReplacement replacement(m_folder / "no/such.rtf"); }), ENOENT);
-    EXPECT_TRUE(m_folder.Names().empty());
 }
 
 TEST_F(SafeFileReplacementTest, OnlyRegularFilesAreReplaced)

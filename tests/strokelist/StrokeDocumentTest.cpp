@@ -297,16 +297,5 @@ TEST_F(StrokeDocumentTest, EmptyDocumentEverywhere)
     EXPECT_FALSE(m_document.IsModified());
 }
 
-TEST_F(StrokeDocumentTest, HeadlessDocumentNeedsNoWindows)
-{
-    CStrokeDocument document;
-    document.AssignStrokes({MakeStroke(1), MakeStroke(2)});
-    EXPECT_EQ(document.SetCurrentStroke(1, true), 1);
-    document.CopyStroke();
-    document.PasteStroke();
-    EXPECT_EQ(document.Count(), 3);
-    EXPECT_EQ(document.Current(), 1);
-}
-
 } // namespace
 } // namespace strokelist::test
