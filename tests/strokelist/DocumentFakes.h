@@ -115,10 +115,10 @@ inline CStenoStroke MakeStroke(steno::KeyBits keys, std::int64_t time = 0)
 }
 
 /// A document wired to the fakes above, all logging into one log.
-class DocumentFixture : public ::testing::Test
+class WiredDocumentFixture : public ::testing::Test
 {
 protected:
-    DocumentFixture() { m_mainWindow.Attach(m_document); }
+    WiredDocumentFixture() { m_mainWindow.Attach(m_document); }
 
     /// The texts of every message box so far.
     std::vector<std::wstring> Prompts() const

@@ -15,7 +15,7 @@ constexpr KeyBits kO = KeyBit(steno::kKeyO);
 constexpr KeyBits kOther = KeyBit(steno::kKeyLeftS);
 
 // Twelve strokes with keys A at 2 and 9 and S- elsewhere; stroke i written at 5000 + i.
-class SearchRequestsTest : public DocumentFixture
+class SearchRequestsTest : public WiredDocumentFixture
 {
 protected:
     void SetUp() override

@@ -17,7 +17,7 @@ constexpr steno::KeyBits kKaT =
     KeyBit(steno::kKeyK) | KeyBit(steno::kKeyA) | KeyBit(steno::kKeyRightT);
 
 // Twelve strokes told apart by their keys (stroke i has keys i + 1).
-class StrokeDocumentTest : public DocumentFixture
+class StrokeDocumentTest : public WiredDocumentFixture
 {
 protected:
     void SetUp() override { Fill(12); }

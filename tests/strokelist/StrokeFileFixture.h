@@ -28,7 +28,7 @@ inline std::vector<CStenoStroke> GeneratedStrokes(int nCount)
     return strokes;
 }
 
-class StrokeFileFixture : public DocumentFixture
+class StrokeFileFixture : public WiredDocumentFixture
 {
 protected:
     std::wstring Wide(const std::string& strPath) const
