@@ -6,6 +6,7 @@
 #include "rtfcre/FileException.h"
 #include "rtfcre/LocalTime.h"
 #include "rtfcre/RTFCREWriter.h"
+#include "rtfcre/SystemLine.h"
 #include "steno/StenoEncoder.h"
 
 #include <algorithm>
@@ -92,7 +93,7 @@ int main(int argc, char** argv)
     try {
         CRTFCREWriter writer;
         writer.Open(argv[1]);
-        writer.WriteHeader(L"Corvane writer", L"Ardentide Inc", nStart);
+        writer.WriteHeader(rtfcre::kSystemName, rtfcre::kSystemText, nStart);
         for (long long i = 0; i < nCount; ++i) {
             const CStenoStroke stroke = source.Next(nStart + i * kDaySpan / std::max(nCount, 1LL));
             writer.WriteStroke(encoder.KeysToSteno(stroke.m_keys),

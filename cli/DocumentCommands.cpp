@@ -156,3 +156,14 @@ int RunGoto(const std::vector<std::string>& arguments)
         std::printf("%d\n", document.Current());
     return kExitSuccess;
 }
+
+int RunResave(const std::vector<std::string>& arguments)
+{
+    CStrokeDocument document;
+    CCliPrompter prompter(stderr);
+    if (!Load(document, prompter, arguments[0]))
+        return kExitFailure;
+    if (!document.SaveFile(rtfcre::WideFromPath(arguments[1]), prompter))
+        return ReportFailure(prompter, document);
+    return kExitSuccess;
+}

@@ -1,6 +1,6 @@
 #pragma once
 // The commands that run the editor's own document operations on a file: find,
-// replace and go to time, with the same messages the editor shows.
+// replace, go to time and resave, with the same messages the editor shows.
 
 #include <string>
 #include <vector>
@@ -11,3 +11,6 @@ int RunFind(const std::vector<std::string>& arguments);
 int RunReplace(const std::vector<std::string>& arguments);
 /// goto FILE HH:MM:SS: the first stroke written at that time on the file's date.
 int RunGoto(const std::vector<std::string>& arguments);
+/// resave IN OUT: loads IN and saves its strokes to OUT as the editor does; OUT is
+/// replaced only once the whole new file is written.
+int RunResave(const std::vector<std::string>& arguments);

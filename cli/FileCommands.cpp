@@ -4,21 +4,17 @@
 #include "cli/OutputBuffer.h"
 #include "rtfcre/FileException.h"
 #include "rtfcre/LocalTime.h"
-#include "rtfcre/RTFCREWriter.h"
 #include "rtfcre/StrokeFileLoading.h"
 #include "steno/StenoEncoder.h"
 
 #include <array>
 #include <cstdio>
-#include <ctime>
 #include <new>
 #include <optional>
 #include <unistd.h>
 
 namespace {
 
-constexpr std::wstring_view kSystemName = L"Corvane writer";
-constexpr std::wstring_view kSystemText = L"Ardentide Inc";
 constexpr const char* kTimeFormat = "%Y-%m-%d %H:%M:%S";
 
 void ReportFailure(const char* what, const std::string& strPath, const std::string& strReason)
@@ -118,34 +114,4 @@ int RunInfo(const std::vector<std::string>& arguments)
     PrintTime(out, "first", strokes, false);
     PrintTime(out, "last", strokes, true);
     return FinishOutput(out, kExitSuccess);
-}
-
-int RunResave(const std::vector<std::string>& arguments)
-{
-    StrokeFileHeader header;
-    std::vector<CStenoStroke> strokes;
-    if (!Load(arguments[0], header, strokes))
-        return kExitFailure;
-    const std::string& strTarget = arguments[1];
-    try {
-        const CStenoEncoder encoder;
-        CRTFCREWriter writer;
-        writer.Open(strTarget);
-        writer.WriteHeader(kSystemName, kSystemText, std::time(nullptr));
-        for (const CStenoStroke& stroke : strokes) {
-            // Raw keys mostly equal the keys: one text serves both.
-            const std::wstring strSteno = encoder.KeysToSteno(stroke.m_keys);
-            const bool bSame = stroke.m_rawKeys == stroke.m_keys;
-            writer.WriteStroke(strSteno, bSame ? strSteno : encoder.KeysToSteno(stroke.m_rawKeys),
-                               stroke.m_time, stroke.m_keyValues, stroke.m_keyTimes);
-        }
-        writer.Finish();
-    } catch (const CFileException& error) {
-        ReportFailure("save", strTarget, error.what());
-        return kExitFailure;
-    } catch (const std::bad_alloc&) {
-        ReportFailure("save", strTarget, "not enough memory");
-        return kExitFailure;
-    }
-    return kExitSuccess;
 }

@@ -24,6 +24,21 @@ constexpr std::size_t kBufferSize = 1024 * 1024;
 constexpr std::size_t kStrokeRoom = 64 + 3 * 11 + 24 * 6 + 24 * 24;
 constexpr int kFileMode = 0666;
 
+// Starts writing the bytes just handed to the file out to the disk, without
+// waiting: the sync that ends a safe save then finds less left to do. Only a
+// hint; where the system has no such call, or the file is a pipe, nothing happens.
+void StartWriteback(int nFile, std::size_t nOffset, std::size_t nBytes)
+{
+#ifdef __linux__
+    (void)sync_file_range(nFile, static_cast<off_t>(nOffset), static_cast<off_t>(nBytes),
+                          SYNC_FILE_RANGE_WRITE);
+#else
+    (void)nFile;
+    (void)nOffset;
+    (void)nBytes;
+#endif
+}
+
 char* PutBytes(char* pOut, std::string_view bytes)
 {
     std::memcpy(pOut, bytes.data(), bytes.size());
@@ -106,6 +121,7 @@ void CRTFCREWriter::Attach(int nFile, const std::filesystem::path& path)
     m_strPath = path;
     m_strFailure.clear();
     m_nUsed = 0;
+    m_nFlushed = 0;
 }
 
 void CRTFCREWriter::Fail(const char* what, int nError)
@@ -132,6 +148,9 @@ void CRTFCREWriter::Flush()
         else if (nWritten == 0)
             Fail("cannot write", EIO);
     }
+    if (!Failed())
+        StartWriteback(m_file, m_nFlushed, m_nUsed);
+    m_nFlushed += m_nUsed;
     // After a failure nothing more reaches the file: the save has failed as a whole.
     m_nUsed = 0;
 }

@@ -64,5 +64,6 @@ private:
     std::string m_strFailure; ///< the first failure; empty while none
     std::vector<char> m_buffer;
     std::size_t m_nUsed = 0;
+    std::size_t m_nFlushed = 0; ///< bytes handed to the file so far
     rtfcre::CLocalDayClock m_clock;
 };

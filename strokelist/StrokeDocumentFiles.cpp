@@ -6,6 +6,7 @@
 #include "rtfcre/RTFCREWriter.h"
 #include "rtfcre/SafeFileReplacement.h"
 #include "rtfcre/StrokeFileLoading.h"
+#include "rtfcre/SystemLine.h"
 #include "steno/StenoEncoder.h"
 #include "strokelist/StrokeListView.h"
 
@@ -18,9 +19,6 @@
 
 namespace strokelist {
 namespace {
-
-constexpr std::wstring_view kSystemName = L"Corvane writer";
-constexpr std::wstring_view kSystemText = L"Ardentide Inc";
 
 std::wstring Quoted(const std::wstring& strText)
 {
@@ -102,12 +100,16 @@ void CStrokeDocument::WriteFile(const std::wstring& strTarget) const
         if (fdWriter < 0)
             throw CFileException::FromErrno("cannot write " + replacement.TempPath(), errno);
         writer.Attach(fdWriter, replacement.TempPath());
-        writer.WriteHeader(kSystemName, kSystemText, std::time(nullptr));
+        writer.WriteHeader(rtfcre::kSystemName, rtfcre::kSystemText, std::time(nullptr));
         const CStenoEncoder encoder;
         for (const CStenoStroke& stroke : m_strokes) {
+            // Raw keys mostly equal the keys: one text then serves both.
+            const std::wstring strSteno = encoder.KeysToSteno(stroke.m_keys);
+            const bool bSame = stroke.m_rawKeys == stroke.m_keys;
+            const std::wstring strRaw =
+                bSame ? std::wstring() : encoder.KeysToSteno(stroke.m_rawKeys);
             // A failed write fails the whole save; Finish reports it.
-            if (!writer.WriteStroke(encoder.KeysToSteno(stroke.m_keys),
-                                    encoder.KeysToSteno(stroke.m_rawKeys), stroke.m_time,
+            if (!writer.WriteStroke(strSteno, bSame ? strSteno : strRaw, stroke.m_time,
                                     stroke.m_keyValues, stroke.m_keyTimes))
                 break;
         }

@@ -1,247 +1,305 @@
 // quillmark-cli's output is a contract: these tests run the real binary and
 // compare its bytes and exit codes.
 #include "rtfcre/LocalTime.h"
-#include "tests/rtfcre/TestFiles.h"
+#include "tests/support/CliRunner.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <ctime>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <vector>
-
-extern char** environ;
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
-struct CliRun
-{
-    int nExitCode = -1;
-    std::string strOut;
-    std::string strErr;
-};
+using namespace test_support;
 
-constexpr const char* kHeader = "{\\rtf1\\pc\n{\\*\\cxrev100}\n{\\*\\cxnotes}\n"
-                                "{\\*\\cxsystem {\\i Corvane writer} Ardentide Inc}\n{\\info\n"
-                                "{\\creatim\\yr2024\\mo5\\da3}\n}\n";
-
-std::string Stroke(const std::string& strSteno, const std::string& strRaw,
-                   const std::string& strTime, const std::string& strValues = "",
-                   const std::string& strPairs = "")
-{
-    return "{\\*\\cxs " + strSteno + "}\n{\\*\\cxsf " + strRaw + "}\n{\\*\\cxt " + strTime +
-           "}\n{\\*\\cxsp " + strValues + "}\n{\\*\\cxspt " + strPairs + "}\n";
-}
-
-const std::string kZeroValues = "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
-const std::string kZeroPairs =
-    "0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 "
-    "0,0 0,0 0,0 0,0";
+// Strokes KAT at 0 and 3, written a second apart from 09:05:07 on 2024-03-05 (UTC).
+const std::vector<FileStroke> kStrokes = {{"KAT", "KAT", "9:5:7:0"},
+                                          {"PW", "PW", "9:5:8:0"},
+                                          {"-T", "-T", "9:5:9:0"},
+                                          {"KAT", "KA", "13:0:0:0"}};
 
 class CliTest : public ::testing::Test
 {
 protected:
-    /// Runs quillmark-cli with the arguments under TZ=UTC0.
-    CliRun Run(const std::vector<std::string>& arguments)
+    void SetUp() override
     {
-        const CScopedTimeZone zone(kUtcZone);
-        const auto outPath = m_dir.Path("stdout");
-        const auto errPath = m_dir.Path("stderr");
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        std::vector<std::string> all = {QUILLMARK_CLI_PATH};
-        all.insert(all.end(), arguments.begin(), arguments.end());
-        std::vector<char*> argv;
-        for (std::string& argument : all)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        pid_t pid = 0;
-        CliRun run;
-        if (posix_spawn(&pid, QUILLMARK_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
-            int nStatus = 0;
-            ::waitpid(pid, &nStatus, 0);
-            run.nExitCode = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        run.strOut = ReadBytes(outPath);
-        run.strErr = ReadBytes(errPath);
-        return run;
+        chmod(m_folder.Path().c_str(), 0777); // for the runs as "nobody"
+        WriteBytes(m_strFile, m_strOriginal);
     }
 
-    std::string Write(const std::string& content)
+    static void Expect(const std::vector<std::string>& arguments, int nExit,
+                       const std::string& strOut, const std::string& strErr)
     {
-        return m_dir.Write("strokes.rtf", content).string();
+        const CliResult result = RunCli(arguments);
+        SCOPED_TRACE(arguments[0] + (arguments.size() > 2 ? " " + arguments[2] : ""));
+        EXPECT_EQ(result.nExit, nExit);
+        EXPECT_EQ(result.strOut, strOut);
+        EXPECT_EQ(result.strErr, strErr);
     }
 
-    CTempDirectory m_dir;
+    /// A failed save: exit 1, the message with the target and a reason naming the cause.
+    static void ExpectSaveFailure(const CliResult& result, const std::string& strTarget,
+                                  const char* reason)
+    {
+        EXPECT_EQ(result.nExit, 1) << strTarget;
+        EXPECT_TRUE(result.strErr.starts_with("Failed to save file '" + strTarget + "': "))
+            << result.strErr;
+        EXPECT_NE(result.strErr.find(reason), std::string::npos) << result.strErr;
+    }
+
+    std::string Write(const std::string& strContent) const
+    {
+        return m_folder.Write("strokes.rtf", strContent).string();
+    }
+
+    const CScopedTimeZone m_zone{kUtcZone}; // the tool inherits it
+    CTempFolder m_folder;
+    const std::string m_strFile = m_folder / "day1.rtf";
+    const std::string m_strOriginal = StrokeFileText(kStrokes);
 };
-
-} // namespace
 
 TEST_F(CliTest, HelpGoesToStandardOutput)
 {
-    const CliRun run = Run({"--help"});
-    EXPECT_EQ(run.nExitCode, 0);
-    EXPECT_EQ(run.strOut.rfind("Usage: quillmark-cli", 0), 0u);
-    EXPECT_NE(run.strOut.find("dump FILE"), std::string::npos);
-    EXPECT_NE(run.strOut.find("resave IN OUT"), std::string::npos);
-    EXPECT_NE(run.strOut.find("info FILE"), std::string::npos);
-    EXPECT_EQ(run.strErr, "");
+    const CliResult result = RunCli({"--help"});
+    EXPECT_EQ(result.nExit, 0);
+    EXPECT_TRUE(result.strOut.starts_with("Usage: quillmark-cli"));
+    for (const char* strCommand : {"dump FILE", "resave IN OUT", "info FILE"})
+        EXPECT_NE(result.strOut.find(strCommand), std::string::npos) << strCommand;
+    EXPECT_EQ(result.strErr, "");
 }
 
 TEST_F(CliTest, UsageErrorsExitTwo)
 {
     const std::vector<std::vector<std::string>> calls = {
-        {},       {"frobnicate"}, {"dump"}, {"dump", "a", "b"}, {"resave", "a"},
-        {"info"}, {"--help", "x"}};
+        {},
+        {"frobnicate"},
+        {"dump"},
+        {"dump", "a", "b"},
+        {"resave", "a"},
+        {"info"},
+        {"--help", "x"},
+        {"replace", m_strFile, "KAT"},
+        {"replace", m_strFile, "KAT", "PW", "-x", "out.rtf"},
+        {"replace", m_strFile, "KAT", "PW", "-o"},
+    };
     for (const auto& call : calls) {
-        const CliRun run = Run(call);
-        EXPECT_EQ(run.nExitCode, 2) << call.size();
-        EXPECT_EQ(run.strOut, "");
-        EXPECT_EQ(run.strErr.rfind("Usage: quillmark-cli", 0), 0u);
+        const CliResult result = RunCli(call);
+        EXPECT_EQ(result.nExit, 2) << call.size();
+        EXPECT_EQ(result.strOut, "");
+        EXPECT_TRUE(result.strErr.starts_with("Usage: quillmark-cli")) << result.strErr;
     }
+    for (const char* strTime :
+         {"9:05:08", "09:05", "24:00:00", "09:60:00", "09:05:61", "ab:cd:ef", "09-05-08"}) {
+        const CliResult result = RunCli({"goto", m_strFile, strTime});
+        EXPECT_EQ(result.nExit, 2) << strTime;
+        EXPECT_EQ(result.strOut, "");
+        EXPECT_TRUE(result.strErr.starts_with("Usage: quillmark-cli goto")) << result.strErr;
+    }
+    EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
 }
 
 TEST_F(CliTest, DumpPrintsOneLinePerStroke)
 {
-    std::string pairs = "-1,-1 5,0";
-    for (int i = 0; i < 22; ++i)
-        pairs += " 0,0";
-    const std::string path =
-        Write(std::string(kHeader) + Stroke("KA-T", "KA-T", "9:5:7:0", kZeroValues, kZeroPairs) +
-              Stroke("#1-9", "", "10:0:0:0", "65535 3", pairs) + "}\r\n");
-    const CliRun run = Run({"dump", path});
-    EXPECT_EQ(run.nExitCode, 0);
-    EXPECT_EQ(run.strErr, "");
-    std::string values = "65535 3";
-    for (int i = 0; i < 22; ++i)
-        values += " 0";
-    EXPECT_EQ(run.strOut, "0\t1714727107\tKA-T\tKA-T\t" + kZeroValues + "\t" + kZeroPairs + "\n" +
-                              "1\t1714730400\t#1-9\t#1-9\t" + values + "\t" + pairs + "\n");
-}
-
-TEST_F(CliTest, DumpOfAnEmptyStrokeLeavesEmptyFields)
-{
-    const std::string path =
-        Write(std::string(kHeader) + Stroke("", "", "0:0:0:0", kZeroValues, kZeroPairs));
-    const CliRun run = Run({"dump", path});
-    EXPECT_EQ(run.nExitCode, 0);
-    EXPECT_EQ(run.strOut, "0\t1714694400\t\t\t" + kZeroValues + "\t" + kZeroPairs + "\n");
+    std::string strPairs = "-1,-1 5,0";
+    std::string strValues = "65535 3";
+    for (int i = 0; i < 22; ++i) {
+        strPairs += " 0,0";
+        strValues += " 0";
+    }
+    const std::string strPath =
+        Write(HeaderText() + StrokeLines("KA-T", "KA-T", "9:5:7:0", kZeroValues, kZeroPairs) +
+              StrokeLines("#1-9", "", "10:0:0:0", "65535 3", strPairs) +
+              StrokeLines("", "", "0:0:0:0", kZeroValues, kZeroPairs) + "}\r\n");
+    Expect({"dump", strPath}, 0,
+           "0\t1714727107\tKA-T\tKA-T\t" + kZeroValues + "\t" + kZeroPairs + "\n" +
+               "1\t1714730400\t#1-9\t#1-9\t" + strValues + "\t" + strPairs + "\n" +
+               "2\t1714694400\t\t\t" + kZeroValues + "\t" + kZeroPairs + "\n",
+           "");
 }
 
 TEST_F(CliTest, DumpPrintsTheStrokesBeforeAFailure)
 {
-    const std::string path = Write(std::string(kHeader) + Stroke("A", "A", "1:0:0:0", "1") +
-                                   Stroke("B", "B", "2:0:0:0", "2") + "{\\*\\cxs C}\n\n\n\n");
-    const CliRun run = Run({"dump", path});
-    EXPECT_EQ(run.nExitCode, 1);
-    EXPECT_EQ(std::count(run.strOut.begin(), run.strOut.end(), '\n'), 2);
-    EXPECT_EQ(run.strOut.rfind("0\t1714698000\tA\tA\t1 0 ", 0), 0u);
-    EXPECT_EQ(run.strErr,
-              "Failed to load file '" + path + "': no time group for the stroke at line 18\n");
+    const std::string strPath =
+        Write(HeaderText() + StrokeLines("A", "A", "1:0:0:0", "1", "") +
+              StrokeLines("B", "B", "2:0:0:0", "2", "") + "{\\*\\cxs C}\n\n\n\n");
+    const CliResult result = RunCli({"dump", strPath});
+    EXPECT_EQ(result.nExit, 1);
+    EXPECT_EQ(std::count(result.strOut.begin(), result.strOut.end(), '\n'), 2);
+    EXPECT_TRUE(result.strOut.starts_with("0\t1714698000\tA\tA\t1 0 "));
+    EXPECT_EQ(result.strErr,
+              "Failed to load file '" + strPath + "': no time group for the stroke at line 18\n");
 }
 
+// Every command that reads a file names it and the reason, and writes nothing.
 TEST_F(CliTest, LoadFailuresExitOne)
 {
     struct Row
     {
-        std::string content;
+        std::string strContent; // empty: no file at all
         const char* reason;
     };
     const Row rows[] = {
-        {"{\\*\\cxsystem {\\i N} T}\n" + Stroke("A", "A", "1:0:0:0"),
+        {"{\\*\\cxsystem {\\i N} T}\n" + StrokeLines("A", "A", "1:0:0:0"),
          "no creation line in the header"},
-        {"{\\creatim\\yr2024\\mo5\\da3}\n" + Stroke("A", "A", "1:0:0:0"),
-         "no system line in the header"},
-        {std::string(kHeader) + Stroke("A", "A", "1:60:0:0"), "minute 60 out of range at line 10"},
+        {HeaderText() + StrokeLines("A", "A", "1:60:0:0"), "minute 60 out of range at line 10"},
+        {"", "cannot open: No such file or directory"},
     };
+    const std::string strOut = m_folder / "out.rtf";
     for (const Row& row : rows) {
-        const std::string path = Write(row.content);
-        for (const char* command : {"dump", "info"}) {
-            const CliRun run = Run({command, path});
-            EXPECT_EQ(run.nExitCode, 1) << command << ' ' << row.reason;
-            EXPECT_EQ(run.strOut, "");
-            EXPECT_EQ(run.strErr, "Failed to load file '" + path + "': " + row.reason + "\n");
-        }
+        const std::string strPath =
+            row.strContent.empty() ? m_folder / "missing-\xc3\xbc.rtf" : Write(row.strContent);
+        for (const std::vector<std::string>& call : {std::vector<std::string>{"dump", strPath},
+                                                     {"info", strPath},
+                                                     {"find", strPath, "KAT"},
+                                                     {"goto", strPath, "09:05:07"},
+                                                     {"replace", strPath, "KAT", "PW"},
+                                                     {"resave", strPath, strOut}})
+            Expect(call, 1, "", "Failed to load file '" + strPath + "': " + row.reason + "\n");
     }
-    const std::string missing = m_dir.Path("missing.rtf").string();
-    const CliRun run = Run({"info", missing});
-    EXPECT_EQ(run.nExitCode, 1);
-    EXPECT_EQ(run.strErr,
-              "Failed to load file '" + missing + "': cannot open: No such file or directory\n");
+    EXPECT_FALSE(std::filesystem::exists(strOut));
 }
 
 TEST_F(CliTest, InfoSummarisesTheFile)
 {
-    const std::string path = Write(std::string(kHeader) + Stroke("A", "A", "9:5:7:0") +
-                                   Stroke("B", "B", "8:0:0:0") + Stroke("C", "C", "17:45:12:0"));
-    const CliRun run = Run({"info", path});
-    EXPECT_EQ(run.nExitCode, 0);
-    EXPECT_EQ(run.strOut, "system: Corvane writer\n"
-                          "created: 2024-05-03\n"
-                          "strokes: 3\n"
-                          "first: 2024-05-03 09:05:07\n"
-                          "last: 2024-05-03 17:45:12\n");
-}
-
-TEST_F(CliTest, InfoOfAFileWithoutStrokes)
-{
-    const CliRun run = Run({"info", Write(std::string(kHeader) + "}\r\n")});
-    EXPECT_EQ(run.nExitCode, 0);
-    EXPECT_EQ(run.strOut,
-              "system: Corvane writer\ncreated: 2024-05-03\nstrokes: 0\nfirst: none\nlast: none\n");
+    Expect({"info", Write(HeaderText() + StrokeLines("A", "A", "9:5:7:0") +
+                          StrokeLines("B", "B", "8:0:0:0") + StrokeLines("C", "C", "17:45:12:0"))},
+           0,
+           "system: Corvane writer\ncreated: 2024-05-03\nstrokes: 3\n"
+           "first: 2024-05-03 09:05:07\nlast: 2024-05-03 17:45:12\n",
+           "");
+    Expect({"info", Write(HeaderText() + "}\r\n")}, 0,
+           "system: Corvane writer\ncreated: 2024-05-03\nstrokes: 0\nfirst: none\nlast: none\n",
+           "");
 }
 
 TEST_F(CliTest, ResaveWritesTheSavedForm)
 {
-    const std::string in =
-        Write(std::string(kHeader) + "{\\*\\cxs KA-T}{\\*\\cxsf TK-T}{\\*\\cxt 9:5:7}\n");
-    const std::string out = m_dir.Path("out.rtf").string();
-    const CliRun run = Run({"resave", in, out});
-    ASSERT_EQ(run.nExitCode, 0) << run.strErr;
-    EXPECT_EQ(run.strOut, "");
-    const CScopedTimeZone zone(kUtcZone);
+    const std::string strIn =
+        Write(HeaderText() + "{\\*\\cxs KA-T}{\\*\\cxsf TK-T}{\\*\\cxt 9:5:7}\n");
+    const std::string strOut = m_folder / "out.rtf";
+    WriteBytes(strOut, "an older file");
+    struct stat before
+    {
+    };
+    stat(strOut.c_str(), &before);
+    Expect({"resave", strIn, strOut}, 0, "", "");
+    struct stat after
+    {
+    };
+    stat(strOut.c_str(), &after);
+    EXPECT_NE(after.st_ino, before.st_ino); // replaced by a new file, not written over
     const std::time_t now = std::time(nullptr);
-    const std::string today = "{\\creatim\\yr" + std::to_string(rtfcre::LocalYear(now)) + "\\mo" +
-                              std::to_string(rtfcre::LocalMonth(now)) + "\\da" +
-                              std::to_string(rtfcre::LocalDay(now)) + "}\n";
-    EXPECT_EQ(ReadBytes(out), "{\\rtf1\\pc\n{\\*\\cxrev100}\n{\\*\\cxnotes}\n"
-                              "{\\*\\cxsystem {\\i Corvane writer} Ardentide Inc}\n{\\info\n" +
-                                  today + "}\n" +
-                                  Stroke("KA-T", "TK-T", "9:5:7:0", kZeroValues, kZeroPairs) +
-                                  "}\r\n");
+    const std::string strToday = "\\yr" + std::to_string(rtfcre::LocalYear(now)) + "\\mo" +
+                                 std::to_string(rtfcre::LocalMonth(now)) + "\\da" +
+                                 std::to_string(rtfcre::LocalDay(now));
+    EXPECT_EQ(ReadBytes(strOut),
+              HeaderText(strToday) +
+                  StrokeLines("KA-T", "TK-T", "9:5:7:0", kZeroValues, kZeroPairs) + "}\r\n");
+    EXPECT_EQ(m_folder.Names(), (std::set<std::string>{"day1.rtf", "out.rtf", "strokes.rtf"}));
 }
 
-TEST_F(CliTest, ResaveLeavesTheTargetAloneWhenLoadingFails)
-{
-    const std::string in = Write("{\\*\\cxsystem {\\i N} T}\n");
-    const auto out = m_dir.Path("out.rtf");
-    const CliRun run = Run({"resave", in, out.string()});
-    EXPECT_EQ(run.nExitCode, 1);
-    EXPECT_EQ(run.strErr, "Failed to load file '" + in + "': no creation line in the header\n");
-    EXPECT_FALSE(std::filesystem::exists(out));
-}
-
+// A target that cannot be replaced is reported and, when it exists, kept as it was.
 TEST_F(CliTest, ResaveReportsATargetThatCannotBeWritten)
 {
-    const std::string in = Write(std::string(kHeader) + Stroke("A", "A", "1:0:0:0"));
+    const std::string strReadOnly = m_folder / "read-only.rtf";
+    WriteBytes(strReadOnly, "kept");
+    chmod(strReadOnly.c_str(), 0444);
     struct Row
     {
-        std::string target;
+        std::string strTarget;
         const char* reason;
     };
     const Row rows[] = {
-        {m_dir.Path("no/folder.rtf").string(), "cannot create: No such file or directory"},
-        {"/dev/full", "cannot write: No space left on device"},
+        {m_folder / "no/folder.rtf", "No such file or directory"},
+        {"/dev/full", "is not a regular file"},
+        {strReadOnly, "Permission denied"},
     };
     for (const Row& row : rows) {
-        const CliRun run = Run({"resave", in, row.target});
-        EXPECT_EQ(run.nExitCode, 1);
-        EXPECT_EQ(run.strErr, "Failed to save file '" + row.target + "': " + row.reason + "\n");
+        const CliResult result = RunCli({"resave", m_strFile, row.strTarget}, true);
+        ExpectSaveFailure(result, row.strTarget, row.reason);
+        EXPECT_EQ(result.strOut, "");
+    }
+    EXPECT_EQ(ReadBytes(strReadOnly), "kept");
+    EXPECT_EQ(m_folder.Names(), (std::set<std::string>{"day1.rtf", "read-only.rtf"}));
+}
+
+TEST_F(CliTest, ResaveFailingMidWriteKeepsTheOldTarget)
+{
+    const std::string strOut = m_folder / "out.rtf";
+    const std::string strOld(4000, 'x');
+    WriteBytes(strOut, strOld);
+    // The limit lets the header through and stops the strokes; the tool inherits it.
+    const int nExit = RunInChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{600, 600};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        return RunCli({"resave", m_strFile, strOut}).nExit;
+    });
+    EXPECT_EQ(nExit, 1);
+    EXPECT_EQ(ReadBytes(strOut), strOld);
+    EXPECT_EQ(m_folder.Names(), (std::set<std::string>{"day1.rtf", "out.rtf"}));
+}
+
+TEST_F(CliTest, FindGotoAndReplaceAnswerLikeTheEditor)
+{
+    Expect({"find", m_strFile, "KAT"}, 0, "0\t09:05:07\n3\t13:00:00\n", "");
+    Expect({"find", m_strFile, "-T"}, 0, "2\t09:05:09\n", "");
+    Expect({"find", m_strFile, "STKPW"}, 0, "", "No occurrences found\n");
+    Expect({"goto", m_strFile, "09:05:08"}, 0, "1\n", "");
+    Expect({"goto", m_strFile, "13:00:00"}, 0, "3\n", "");
+    Expect({"goto", m_strFile, "09:05:10"}, 0, "", "No occurrences found\n");
+    const std::string strOut = m_folder / "out.rtf";
+    Expect({"replace", m_strFile, "STKPW", "PW", "-o", strOut}, 0, "Nothing found to replace\n",
+           "");
+    EXPECT_FALSE(std::filesystem::exists(strOut));
+    EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
+
+    WriteBytes(m_strFile, StrokeFileText({}));
+    Expect({"find", m_strFile, "KAT"}, 0, "", "No occurrences found\n");
+    Expect({"goto", m_strFile, "09:05:07"}, 0, "", "No occurrences found\n");
+    Expect({"replace", m_strFile, "KAT", "PW"}, 0, "Nothing found to replace\n", "");
+}
+
+TEST_F(CliTest, ReplaceSavesOverTheFileWhenSomethingChanged)
+{
+    Expect({"replace", m_strFile, "KAT", "TKOG"}, 0, "2 stroke(s) replaced\n", "");
+    Expect({"find", m_strFile, "TKOG"}, 0, "0\t09:05:07\n3\t13:00:00\n", "");
+    Expect({"find", m_strFile, "KAT"}, 0, "", "No occurrences found\n");
+    EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
+}
+
+TEST_F(CliTest, ReplaceIntoAnotherFileLeavesTheOriginal)
+{
+    const std::string strOut = m_folder / "day1-fixed.rtf";
+    Expect({"replace", m_strFile, "-T", "-D", "-o", strOut}, 0, "1 stroke(s) replaced\n", "");
+    EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
+    Expect({"find", strOut, "-D"}, 0, "2\t09:05:09\n", "");
+    // Only the keys change: the raw stroke stays as written.
+    EXPECT_NE(ReadBytes(strOut).find("{\\*\\cxsf -T}"), std::string::npos);
+}
+
+TEST_F(CliTest, ReplaceOverAReadOnlyFileFailsAndKeepsIt)
+{
+    chmod(m_strFile.c_str(), 0444);
+    const CliResult result = RunCli({"replace", m_strFile, "KAT", "PW"}, true);
+    ExpectSaveFailure(result, m_strFile, "Permission denied");
+    EXPECT_EQ(result.strOut, "2 stroke(s) replaced\n");
+    EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
+    EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
+}
+
+TEST_F(CliTest, AnyFileNameWorks)
+{
+    for (const char* strName :
+         {"Zeugenaussage-\xc3\xa4\xc3\xb6.rtf", "\xe8\xa8\xbc\xe8\xa8\x80.rtf"}) {
+        const std::string strPath = m_folder / strName;
+        WriteBytes(strPath, m_strOriginal);
+        Expect({"find", strPath, "PW"}, 0, "1\t09:05:08\n", "");
+        Expect({"replace", strPath, "PW", "TKPW"}, 0, "1 stroke(s) replaced\n", "");
+        Expect({"find", strPath, "TKPW"}, 0, "1\t09:05:08\n", "");
     }
 }
+
+} // namespace

@@ -32,27 +32,6 @@ std::wstring HoveredText(const CMenuNavigation& menu)
 
 } // namespace
 
-TEST(MenuTables, EntriesInTableOrder)
-{
-    const auto file = FileMenuItems();
-    ASSERT_EQ(file.size(), 7u);
-    EXPECT_EQ(file[2], (MenuItem{ID_FILE_SAVE_AS, L"Save As ...", 5, {24, 57, 149, 79}, 0}));
-    EXPECT_EQ(file[4], (MenuItem{57616, L"Recent File", 0, {24, 87, 149, 109}, 1}));
-    EXPECT_EQ(file[5], (MenuItem{0, L"", 5, {4, 111, 146, 115}, 0}));
-    EXPECT_EQ(file[6].nID, 57665u);
-
-    const auto edit = EditMenuItems();
-    const std::uint32_t editIds[] = {1013, 1014, 57634, 57637, 57641, 1015, 57636};
-    ASSERT_EQ(edit.size(), std::size(editIds));
-    for (std::size_t i = 0; i < edit.size(); ++i)
-        EXPECT_EQ(edit[i].nID, editIds[i]);
-    EXPECT_EQ(edit[5].rcItem, (platform::Rect{24, 134, 149, 156}));
-
-    const auto options = OptionsMenuItems();
-    ASSERT_EQ(options.size(), 2u);
-    EXPECT_EQ(options[1], (MenuItem{1024, L"Stroke Times", 7, {24, 34, 149, 57}, 0}));
-}
-
 TEST(MenuNavigation, OpeningHoversTheFirstEntry)
 {
     CMenuNavigation menu(FileMenuItems());

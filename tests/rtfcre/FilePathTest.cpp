@@ -1,5 +1,5 @@
 #include "rtfcre/FilePath.h"
-#include "tests/rtfcre/TestFiles.h"
+#include "tests/support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 

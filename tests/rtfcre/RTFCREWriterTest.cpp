@@ -3,12 +3,13 @@
 #include "rtfcre/LocalTime.h"
 #include "rtfcre/RTFCREReader.h"
 #include "steno/StenoEncoder.h"
-#include "tests/rtfcre/TestFiles.h"
+#include "tests/support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <random>
 #include <unistd.h>
 
@@ -88,68 +89,60 @@ TEST_F(RTFCREWriterTest, WholeFileByteForByte)
     EXPECT_EQ(ReadBytes(path), expected);
 }
 
+// Without strokes the file is the header and the closing brace, whether
+// Finish or the destructor closes it.
 TEST_F(RTFCREWriterTest, EmptyDocumentKeepsHeaderAndBrace)
 {
-    const auto path = m_dir.Path("empty.rtf");
-    {
-        CRTFCREWriter writer;
-        writer.Open(path);
-        WriteHeader(writer);
-        writer.Finish();
-        EXPECT_FALSE(writer.StrokeWritten());
+    for (const bool bFinish : {true, false}) {
+        const auto path = m_dir.Path(bFinish ? "empty.rtf" : "unfinished.rtf");
+        {
+            CRTFCREWriter writer;
+            writer.Open(path);
+            WriteHeader(writer);
+            if (bFinish)
+                writer.Finish();
+            EXPECT_FALSE(writer.StrokeWritten());
+        }
+        EXPECT_EQ(ReadBytes(path), kHeaderBytes + "}\r\n") << bFinish;
     }
-    EXPECT_EQ(ReadBytes(path), kHeaderBytes + "}\r\n");
 }
 
-TEST_F(RTFCREWriterTest, DestructionFinishesTheFile)
+TEST_F(RTFCREWriterTest, OddInputsStillGiveAFile)
 {
-    const auto path = m_dir.Path("unfinished.rtf");
+    struct Case
     {
-        CRTFCREWriter writer;
-        writer.Open(path);
-        WriteHeader(writer);
+        const char* what;
+        std::function<void(CRTFCREWriter&)> write;
+        std::string strExpected;
+    };
+    const Case cases[] = {
+        {"stroke before the header writes an unknown header",
+         [this](CRTFCREWriter& writer) {
+             EXPECT_TRUE(writer.WriteStroke(L"S", L"S", At(1, 2, 3), KeyValues{}, KeyTimes{}));
+         },
+         "{\\*\\cxsystem {\\i unknown} unknown}\n{\\info\n{\\creatim\\yr"},
+        {"text in the ANSI code page",
+         [this](CRTFCREWriter& writer) {
+             writer.WriteHeader(L"Caf\u00E9 \u20AC", L"\u4E2D", At(0, 0, 0));
+         },
+         "{\\i Caf\xE9 \x80} ?}\n"},
+        {"a time that cannot be converted is -1",
+         [this](CRTFCREWriter& writer) {
+             WriteHeader(writer);
+             writer.WriteStroke(L"S", L"S", -1, KeyValues{}, KeyTimes{});
+         },
+         "{\\*\\cxt -1:-1:-1:0}\n"},
+    };
+    for (const Case& c : cases) {
+        const auto path = m_dir.Path("odd.rtf");
+        {
+            CRTFCREWriter writer;
+            writer.Open(path);
+            c.write(writer);
+            writer.Finish();
+        }
+        EXPECT_NE(ReadBytes(path).find(c.strExpected), std::string::npos) << c.what;
     }
-    EXPECT_EQ(ReadBytes(path), kHeaderBytes + "}\r\n");
-}
-
-TEST_F(RTFCREWriterTest, StrokeBeforeHeaderWritesAnUnknownHeader)
-{
-    const auto path = m_dir.Path("unknown.rtf");
-    {
-        CRTFCREWriter writer;
-        writer.Open(path);
-        EXPECT_TRUE(writer.WriteStroke(L"S", L"S", At(1, 2, 3), KeyValues{}, KeyTimes{}));
-        writer.Finish();
-    }
-    const std::string bytes = ReadBytes(path);
-    EXPECT_NE(bytes.find("{\\*\\cxsystem {\\i unknown} unknown}\n{\\info\n{\\creatim\\yr"),
-              std::string::npos);
-    EXPECT_NE(bytes.find("{\\*\\cxt 1:2:3:0}\n"), std::string::npos);
-}
-
-TEST_F(RTFCREWriterTest, TextIsWrittenInTheAnsiCodePage)
-{
-    const auto path = m_dir.Path("ansi.rtf");
-    {
-        CRTFCREWriter writer;
-        writer.Open(path);
-        writer.WriteHeader(L"Caf\u00E9 \u20AC", L"\u4E2D", At(0, 0, 0));
-        writer.Finish();
-    }
-    EXPECT_NE(ReadBytes(path).find("{\\i Caf\xE9 \x80} ?}\n"), std::string::npos);
-}
-
-TEST_F(RTFCREWriterTest, TimesThatCannotBeConvertedAreMinusOne)
-{
-    const auto path = m_dir.Path("bad-time.rtf");
-    {
-        CRTFCREWriter writer;
-        writer.Open(path);
-        WriteHeader(writer);
-        writer.WriteStroke(L"S", L"S", -1, KeyValues{}, KeyTimes{});
-        writer.Finish();
-    }
-    EXPECT_NE(ReadBytes(path).find("{\\*\\cxt -1:-1:-1:0}\n"), std::string::npos);
 }
 
 TEST_F(RTFCREWriterTest, FileThatCannotBeCreatedThrows)

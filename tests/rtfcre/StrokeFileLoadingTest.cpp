@@ -3,7 +3,7 @@
 #include "rtfcre/LocalTime.h"
 #include "rtfcre/RTFCREWriter.h"
 #include "steno/StenoEncoder.h"
-#include "tests/rtfcre/TestFiles.h"
+#include "tests/support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,7 @@ const std::string kHeader = "{\\rtf1\\pc\n{\\*\\cxsystem {\\i Corvane writer} Ar
 std::string Stroke(const std::string& strSteno, const std::string& strRaw,
                    const std::string& strTime)
 {
-    return "{\\*\\cxs " + strSteno + "}\n{\\*\\cxsf " + strRaw + "}\n{\\*\\cxt " + strTime +
-           "}\n{\\*\\cxsp 1 2}\n{\\*\\cxspt 3,4}\n";
+    return test_support::StrokeLines(strSteno, strRaw, strTime, "1 2", "3,4");
 }
 
 class StrokeFileLoadingTest : public ::testing::Test

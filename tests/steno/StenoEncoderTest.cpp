@@ -144,12 +144,3 @@ TEST(KeySearch, ADigitTurnsTheNumberBarOn)
     EXPECT_EQ(CStenoEncoder::SearchKeys(L"1K-"), Keys({kKeyNumberBar, kKeyLeftS}));
     EXPECT_EQ(CStenoEncoder::SearchKeys(L"1-Z"), Keys({kKeyNumberBar, kKeyLeftS, kKeyZ}));
 }
-
-TEST(StenoEncoder, ReservedSlotsAndUnattachedControl)
-{
-    CStenoEncoder encoder;
-    EXPECT_EQ(encoder.AttachControl(nullptr), 0);
-    EXPECT_EQ(encoder.PutStroke(kAllKeysMask), 0);
-    EXPECT_EQ(encoder.PutStenoText(L"KAT"), 0);
-    EXPECT_EQ(encoder.Reserved2(1, 2, 3), 0);
-}

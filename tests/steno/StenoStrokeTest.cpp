@@ -26,15 +26,3 @@ TEST(StenoStroke, KeyBitsFollowTheIndex)
     EXPECT_EQ(KeyBit(kKeyAt), 1u << 23);
     EXPECT_EQ(KeyBit(kKeyZ), 1u);
 }
-
-TEST(StenoStroke, CopyTakesBothArrays)
-{
-    CStenoStroke stroke;
-    stroke.m_time = 1700000000;
-    stroke.m_keyValues[23] = 65535;
-    stroke.m_keyTimes[0] = {-1, 30000000};
-    const CStenoStroke copy = stroke;
-    EXPECT_EQ(copy, stroke);
-    EXPECT_EQ(copy.m_keyValues[23], 65535);
-    EXPECT_EQ(copy.m_keyTimes[0].nHigh, 30000000);
-}

@@ -9,6 +9,8 @@
 #include "strokelist/StrokeListObserver.h"
 #include "strokelist/StrokeListView.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -111,5 +113,28 @@ inline CStenoStroke MakeStroke(steno::KeyBits keys, std::int64_t time = 0)
     stroke.m_time = time;
     return stroke;
 }
+
+/// A document wired to the fakes above, all logging into one log.
+class WiredDocumentFixture : public ::testing::Test
+{
+protected:
+    WiredDocumentFixture() { m_mainWindow.Attach(m_document); }
+
+    /// The texts of every message box so far.
+    std::vector<std::wstring> Prompts() const
+    {
+        std::vector<std::wstring> texts;
+        for (const platform::Prompt& prompt : m_prompter.Asked())
+            texts.push_back(prompt.strText);
+        return texts;
+    }
+
+    Log m_log;
+    CFakeView m_view{m_log};
+    ReplaceStrokeState m_replace;
+    CFakeMainWindow m_mainWindow{m_log, m_replace};
+    CLoggingPrompter m_prompter{m_log};
+    CStrokeDocument m_document{&m_view, &m_mainWindow};
+};
 
 } // namespace strokelist::test

@@ -83,21 +83,16 @@ TEST_F(SaveFailureTest, TargetThatIsNotARegularFile)
     ExpectOriginalIntact();
 }
 
-TEST_F(SaveFailureTest, ReadOnlyTargetAsOrdinaryUser)
+TEST_F(SaveFailureTest, ReadOnlyTargetAndFailedRenameAsOrdinaryUser)
 {
-    chmod(m_folder.Path().c_str(), 0777);
-    chmod(m_strTarget.c_str(), 0444);
-    EXPECT_EQ(RunAsNobody([this] { return SaveExpectingFailure(); }), kChildFailedAsExpected);
-    ExpectOriginalIntact();
-}
-
-TEST_F(SaveFailureTest, FailedRenameAsOrdinaryUser)
-{
-    // A sticky folder lets nobody write root's file but not replace it.
-    chmod(m_folder.Path().c_str(), 01777);
-    chmod(m_strTarget.c_str(), 0666);
-    EXPECT_EQ(RunAsNobody([this] { return SaveExpectingFailure(); }), kChildFailedAsExpected);
-    ExpectOriginalIntact();
+    // In a sticky folder nobody may write root's file but not replace it.
+    for (const auto& [folderMode, fileMode] : {std::pair{0777, 0444}, std::pair{01777, 0666}}) {
+        chmod(m_folder.Path().c_str(), folderMode);
+        chmod(m_strTarget.c_str(), fileMode);
+        EXPECT_EQ(RunAsNobody([this] { return SaveExpectingFailure(); }), kChildFailedAsExpected)
+            << std::oct << folderMode;
+        ExpectOriginalIntact();
+    }
 }
 
 TEST_F(SaveFailureTest, WriteFailureInTheMiddleOfTheStrokes)
@@ -127,10 +122,7 @@ TEST_F(SaveFailureTest, FullDisk)
     EXPECT_NE(m_document.LastFailure().find("No space left on device"), std::string::npos)
         << m_document.LastFailure();
     EXPECT_EQ(ReadBytes(strTarget), m_strOriginal);
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(strDisk))
-        names.insert(entry.path().filename().string());
-    EXPECT_EQ(names, std::set<std::string>{"day1.rtf"});
+    EXPECT_EQ(test_support::Names(strDisk), std::set<std::string>{"day1.rtf"});
     umount(strDisk.c_str());
 }
 

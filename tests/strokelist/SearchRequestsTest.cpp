@@ -15,12 +15,11 @@ constexpr KeyBits kO = KeyBit(steno::kKeyO);
 constexpr KeyBits kOther = KeyBit(steno::kKeyLeftS);
 
 // Twelve strokes with keys A at 2 and 9 and S- elsewhere; stroke i written at 5000 + i.
-class SearchRequestsTest : public ::testing::Test
+class SearchRequestsTest : public WiredDocumentFixture
 {
 protected:
     void SetUp() override
     {
-        m_mainWindow.Attach(m_document);
         std::vector<CStenoStroke> strokes;
         for (int i = 0; i < 12; ++i)
             strokes.push_back(MakeStroke(i == 2 || i == 9 ? kA : kOther, 5000 + i));
@@ -49,14 +48,6 @@ protected:
         return m_document.Current();
     }
 
-    std::vector<std::wstring> Messages() const
-    {
-        std::vector<std::wstring> texts;
-        for (const platform::Prompt& prompt : m_prompter.Asked())
-            texts.push_back(prompt.strText);
-        return texts;
-    }
-
     std::vector<KeyBits> Keys() const
     {
         std::vector<KeyBits> keys;
@@ -65,14 +56,8 @@ protected:
         return keys;
     }
 
-    Log m_log;
-    CFakeView m_view{m_log};
     FindStrokeState m_find;
-    ReplaceStrokeState m_replace;
     GotoTimeState m_gotoTime;
-    CFakeMainWindow m_mainWindow{m_log, m_replace};
-    CLoggingPrompter m_prompter{m_log};
-    CStrokeDocument m_document{&m_view, &m_mainWindow};
 };
 
 TEST_F(SearchRequestsTest, FindStartIndexIsClampedIntoTheDocument)
@@ -108,7 +93,7 @@ TEST_F(SearchRequestsTest, RepeatedFindStepsThroughTheMatchesAndStartsOver)
                           "current 0/12"}));
     EXPECT_EQ(m_find.m_nNext, 0);
     EXPECT_EQ(Find(kA), 2);
-    EXPECT_EQ(Messages(), std::vector<std::wstring>{L"No occurrences found"});
+    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"No occurrences found"});
     EXPECT_FALSE(m_document.IsModified());
 }
 
@@ -148,7 +133,7 @@ TEST_F(SearchRequestsTest, ReplaceAllChangesEveryMatchAndGoesToTheTop)
 TEST_F(SearchRequestsTest, ReplaceAllReachingTheLastStroke)
 {
     Replace(kOther, kO, true);
-    EXPECT_EQ(Messages(), std::vector<std::wstring>{L"10 stroke(s) replaced"});
+    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"10 stroke(s) replaced"});
     EXPECT_EQ(m_document.Stroke(11).m_keys, kO);
     EXPECT_EQ(m_document.Current(), 0);
 }
@@ -157,7 +142,7 @@ TEST_F(SearchRequestsTest, ReplaceAllWithoutMatch)
 {
     m_document.SetCurrentStroke(4, false);
     Replace(kO, kA, true);
-    EXPECT_EQ(Messages(), std::vector<std::wstring>{L"Nothing found to replace"});
+    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"Nothing found to replace"});
     EXPECT_EQ(m_document.Current(), 0);
     EXPECT_EQ(m_replace.m_nNext, 0);
     EXPECT_FALSE(m_document.IsModified());
@@ -171,7 +156,7 @@ TEST_F(SearchRequestsTest, SingleReplaceStartsAtTheCurrentStroke)
     EXPECT_EQ(m_document.Stroke(9).m_keys, kO);
     EXPECT_EQ(m_document.Stroke(2).m_keys, kA);
     EXPECT_EQ(m_document.Current(), 9);
-    EXPECT_EQ(Messages(), std::vector<std::wstring>{L"1 stroke(s) replaced"});
+    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"1 stroke(s) replaced"});
     EXPECT_EQ(m_replace.m_nNext, 10);
     EXPECT_TRUE(m_document.IsModified());
 
@@ -181,7 +166,7 @@ TEST_F(SearchRequestsTest, SingleReplaceStartsAtTheCurrentStroke)
     Replace(kA, kO, false);
     EXPECT_EQ(m_document.Stroke(2).m_keys, kO);
     EXPECT_EQ(m_replace.m_nNext, 3);
-    EXPECT_EQ(Messages(),
+    EXPECT_EQ(Prompts(),
               (std::vector<std::wstring>{L"1 stroke(s) replaced", L"Nothing found to replace",
                                          L"1 stroke(s) replaced"}));
 }
@@ -198,7 +183,7 @@ TEST_F(SearchRequestsTest, ReplaceAtTheLastStrokeStartsOverAtTheTop)
     EXPECT_EQ(m_document.Stroke(0).m_keys, kOther);
     Replace(kOther, kO, false);
     EXPECT_EQ(m_document.Stroke(0).m_keys, kO);
-    EXPECT_EQ(Messages(),
+    EXPECT_EQ(Prompts(),
               (std::vector<std::wstring>{L"1 stroke(s) replaced", L"Nothing found to replace",
                                          L"1 stroke(s) replaced"}));
 }
@@ -208,7 +193,7 @@ TEST_F(SearchRequestsTest, ReplaceTouchesOnlyTheKeys)
     Replace(kA, kA, false); // the same keys still count
     const CStenoStroke& stroke = m_document.Stroke(2);
     EXPECT_EQ(stroke, MakeStroke(kA, 5002));
-    EXPECT_EQ(Messages(), std::vector<std::wstring>{L"1 stroke(s) replaced"});
+    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"1 stroke(s) replaced"});
     EXPECT_TRUE(m_document.IsModified());
 }
 
@@ -235,7 +220,7 @@ TEST_F(SearchRequestsTest, GotoTimeMatchesTheExactSecondOnly)
     EXPECT_EQ(GotoTime(5007), 7);
     EXPECT_EQ(m_gotoTime.m_nNext, 8);
     EXPECT_EQ(GotoTime(5007), 0); // no second stroke at that second
-    EXPECT_EQ(Messages(), std::vector<std::wstring>{L"No occurrences found"});
+    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"No occurrences found"});
     EXPECT_EQ(GotoTime(4999), 0);
     EXPECT_EQ(GotoTime(0), 0); // what the dialog holds with nothing current
     EXPECT_EQ(m_prompter.Asked().size(), 3u);
@@ -256,9 +241,9 @@ TEST_F(SearchRequestsTest, EmptyDocumentFindsNothingAnywhere)
     EXPECT_EQ(m_replace.m_nNext, -1);
     Replace(kA, kO, true);
     EXPECT_EQ(m_replace.m_nNext, -1);
-    EXPECT_EQ(Messages(), (std::vector<std::wstring>{
-                              L"No occurrences found", L"No occurrences found",
-                              L"Nothing found to replace", L"Nothing found to replace"}));
+    EXPECT_EQ(Prompts(), (std::vector<std::wstring>{
+                             L"No occurrences found", L"No occurrences found",
+                             L"Nothing found to replace", L"Nothing found to replace"}));
     EXPECT_FALSE(m_document.IsModified());
 }
 

@@ -19,6 +19,19 @@ class StrokeDocumentFilesTest : public StrokeFileFixture
 protected:
     void SetUp() override { WriteBytes(m_strFile, StrokeFileText(kThreeStrokes)); }
 
+    /// Loads the file, changes it (a pasted copy of its first stroke) and opens another.
+    void LoadOtherWhileModified(Answer answer)
+    {
+        ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
+        m_document.CopyStroke();
+        m_document.PasteStroke();
+        WriteBytes(m_strOther, StrokeFileText({{"PW", "PW", "1:2:3:0"}}));
+        m_prompter.Script(answer);
+        EXPECT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
+        EXPECT_EQ(m_document.Count(), 1);
+        EXPECT_FALSE(m_document.IsModified());
+    }
+
     const std::string m_strFile = m_folder / "day1.rtf";
     const std::string m_strOther = m_folder / "day2.rtf";
 };
@@ -27,14 +40,10 @@ TEST_F(StrokeDocumentFilesTest, LoadReadsEveryStrokeAndMakesTheFirstCurrent)
 {
     EXPECT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
     EXPECT_EQ(m_log, (Log{"layout", "hide editor", "scroll 0", "repaint", "current 0/3"}));
+    // How each record is built from the texts is the loading test's matter.
     ASSERT_EQ(m_document.Count(), 3);
-    const CStenoEncoder encoder;
-    EXPECT_EQ(m_document.Stroke(0).m_keys, encoder.StenoToKeys(L"KAT"));
-    EXPECT_EQ(m_document.Stroke(0).m_time, rtfcre::MakeLocalTime(2024, 3, 5, 9, 5, 7));
-    EXPECT_EQ(m_document.Stroke(0).m_keyValues[0], 2);
-    EXPECT_EQ(m_document.Stroke(0).m_keyTimes[23].nHigh, -1);
-    EXPECT_EQ(m_document.Stroke(1).m_rawKeys, m_document.Stroke(1).m_keys); // empty raw text
-    EXPECT_EQ(m_document.Stroke(2).m_rawKeys, encoder.StenoToKeys(L"-TS"));
+    EXPECT_EQ(m_document.Stroke(2).m_rawKeys, CStenoEncoder().StenoToKeys(L"-TS"));
+    EXPECT_EQ(m_document.Stroke(2).m_time, rtfcre::MakeLocalTime(2024, 3, 5, 23, 59, 59));
     EXPECT_EQ(m_document.FileName(), Wide(m_strFile));
     EXPECT_FALSE(m_document.IsModified());
     EXPECT_EQ(m_document.Current(), 0);
@@ -44,30 +53,16 @@ TEST_F(StrokeDocumentFilesTest, LoadReadsEveryStrokeAndMakesTheFirstCurrent)
 
 TEST_F(StrokeDocumentFilesTest, LoadWhileModifiedAndNoDiscardsTheChanges)
 {
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
-    m_document.CopyStroke();
-    m_document.PasteStroke();
-    WriteBytes(m_strOther, StrokeFileText({{"PW", "PW", "1:2:3:0"}}));
-    m_prompter.Script(Answer::No);
-    EXPECT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
+    LoadOtherWhileModified(Answer::No);
     EXPECT_EQ(Prompts(),
               std::vector<std::wstring>{L"Do you want to save file '" + Wide(m_strFile) + L"'?"});
     EXPECT_EQ(ReadBytes(m_strFile), StrokeFileText(kThreeStrokes));
-    EXPECT_EQ(m_document.Count(), 1);
-    EXPECT_FALSE(m_document.IsModified());
     EXPECT_EQ(m_document.ClipStroke().m_keys, CStenoEncoder().StenoToKeys(L"KAT")); // kept
 }
 
 TEST_F(StrokeDocumentFilesTest, LoadWhileModifiedAndYesSavesFirst)
 {
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
-    m_document.CopyStroke();
-    m_document.PasteStroke();
-    WriteBytes(m_strOther, StrokeFileText({{"PW", "PW", "1:2:3:0"}}));
-    m_prompter.Script(Answer::Yes);
-    EXPECT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
-    EXPECT_EQ(m_document.Count(), 1);
-
+    LoadOtherWhileModified(Answer::Yes);
     ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter)); // not modified: no question
     EXPECT_EQ(m_document.Count(), 4);
     EXPECT_EQ(m_prompter.Asked().size(), 1u);

@@ -1,6 +1,6 @@
 #include "DocumentFakes.h"
 
-#include "tests/rtfcre/TestFiles.h"
+#include "tests/support/FileTestSupport.h"
 
 #include "rtfcre/LocalTime.h"
 #include "steno/StenoKeys.h"
@@ -17,14 +17,10 @@ constexpr steno::KeyBits kKaT =
     KeyBit(steno::kKeyK) | KeyBit(steno::kKeyA) | KeyBit(steno::kKeyRightT);
 
 // Twelve strokes told apart by their keys (stroke i has keys i + 1).
-class StrokeDocumentTest : public ::testing::Test
+class StrokeDocumentTest : public WiredDocumentFixture
 {
 protected:
-    void SetUp() override
-    {
-        m_mainWindow.Attach(m_document);
-        Fill(12);
-    }
+    void SetUp() override { Fill(12); }
 
     void Fill(int nCount)
     {
@@ -42,12 +38,6 @@ protected:
     }
 
     const CScopedTimeZone m_zone{kUtcZone};
-    Log m_log;
-    CFakeView m_view{m_log};
-    ReplaceStrokeState m_replace;
-    CFakeMainWindow m_mainWindow{m_log, m_replace};
-    CLoggingPrompter m_prompter{m_log};
-    CStrokeDocument m_document{&m_view, &m_mainWindow};
 };
 
 struct BringIntoViewCase
@@ -87,15 +77,14 @@ INSTANTIATE_TEST_SUITE_P(Positions, BringIntoViewTest,
 
 TEST_F(StrokeDocumentTest, CentresByHalfAPageRoundedDown)
 {
-    m_view.m_nClientHeight = 219; // 10.95 rows: 219 / 40 = 5
-    m_document.SetCurrentStroke(8, true);
-    EXPECT_EQ(m_log.at(1), "scroll 3");
-    m_view.m_nClientHeight = 239; // 239 / 40 = 5 still; 240 gives 6
-    m_document.SetCurrentStroke(8, true);
-    EXPECT_EQ(m_log.at(5), "scroll 3");
-    m_view.m_nClientHeight = 240;
-    m_document.SetCurrentStroke(8, true);
-    EXPECT_EQ(m_log.at(9), "scroll 2");
+    // Half a page is client height / (2 * row height), rounded down.
+    for (const auto& [nHeight, strScroll] :
+         {std::pair{219, "scroll 3"}, std::pair{239, "scroll 3"}, std::pair{240, "scroll 2"}}) {
+        m_view.m_nClientHeight = nHeight;
+        m_log.clear();
+        m_document.SetCurrentStroke(8, true);
+        EXPECT_EQ(m_log.at(1), strScroll) << nHeight;
+    }
 }
 
 TEST_F(StrokeDocumentTest, WithoutRowHeightTheStrokeGoesToTheTop)
@@ -124,19 +113,14 @@ TEST_F(StrokeDocumentTest, WithoutBringIntoViewTheScrollStays)
     EXPECT_FALSE(m_document.IsModified());
 }
 
-TEST_F(StrokeDocumentTest, PasteBeforeAnyCopyDoesNothing)
+// Before any copy, and after copying a stroke without keys, the clipboard is empty.
+TEST_F(StrokeDocumentTest, PasteOfAnEmptyClipboardDoesNothing)
 {
     MakeCurrent(3);
     m_document.PasteStroke();
     EXPECT_TRUE(m_log.empty());
-    EXPECT_EQ(m_document.Count(), 12);
-    EXPECT_FALSE(m_document.IsModified());
-}
-
-TEST_F(StrokeDocumentTest, CopyingAnEmptyStrokeMakesPasteDoNothing)
-{
     std::vector<CStenoStroke> strokes(3);
-    strokes[1].m_time = 77; // keys and raw keys 0: still an empty clipboard
+    strokes[1].m_time = 77; // keys and raw keys 0
     m_document.AssignStrokes(strokes);
     MakeCurrent(1);
     m_document.CopyStroke();
@@ -245,23 +229,18 @@ TEST_F(StrokeDocumentTest, DeletingTheLastStrokeOfAll)
     EXPECT_EQ(m_prompter.Asked().size(), 1u);
 }
 
-TEST_F(StrokeDocumentTest, DeleteNoChangesNothing)
+TEST_F(StrokeDocumentTest, DeleteNoOrWithoutCurrentStrokeChangesNothing)
 {
     MakeCurrent(4);
     m_prompter.Script(Answer::No);
     m_document.DeleteStroke(m_prompter);
     EXPECT_EQ(m_log.size(), 1u); // the question only
-    EXPECT_EQ(m_document.Count(), 12);
     EXPECT_EQ(m_document.Current(), 4);
-    EXPECT_FALSE(m_document.IsModified());
-}
-
-TEST_F(StrokeDocumentTest, DeleteWithoutCurrentStrokeAsksNothing)
-{
     MakeCurrent(-1);
     m_document.DeleteStroke(m_prompter); // no scripted answer: a question would throw
-    EXPECT_TRUE(m_prompter.Asked().empty());
+    EXPECT_EQ(m_prompter.Asked().size(), 1u);
     EXPECT_EQ(m_document.Count(), 12);
+    EXPECT_FALSE(m_document.IsModified());
 }
 
 TEST_F(StrokeDocumentTest, BeginEditOpensTheEditorOnTheCurrentStroke)
@@ -316,17 +295,6 @@ TEST_F(StrokeDocumentTest, EmptyDocumentEverywhere)
     EXPECT_EQ(m_document.FindStrokeByTime(0, 0), -1);
     EXPECT_EQ(m_log, (Log{"hide editor", "repaint", "current -1/0"}));
     EXPECT_FALSE(m_document.IsModified());
-}
-
-TEST_F(StrokeDocumentTest, HeadlessDocumentNeedsNoWindows)
-{
-    CStrokeDocument document;
-    document.AssignStrokes({MakeStroke(1), MakeStroke(2)});
-    EXPECT_EQ(document.SetCurrentStroke(1, true), 1);
-    document.CopyStroke();
-    document.PasteStroke();
-    EXPECT_EQ(document.Count(), 3);
-    EXPECT_EQ(document.Current(), 1);
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <QRect>
 #include <QString>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <set>
 #include <string>
 
@@ -42,11 +41,6 @@ constexpr ExpectedBitmap kExpectedBitmaps[] = {
 };
 
 constexpr QRgb kWhite = qRgb(255, 255, 255);
-
-void PrintTo(const ExpectedBitmap& bitmap, std::ostream* pOut)
-{
-    *pOut << bitmap.nNumber << " (" << bitmap.nWidth << " x " << bitmap.nHeight << ")";
-}
 
 QImage LoadBitmap(int nNumber)
 {
@@ -87,11 +81,6 @@ struct MaskCase
     int nMask;
     QPoint inside; // a point well inside the button's shape
 };
-
-void PrintTo(const MaskCase& mask, std::ostream* pOut)
-{
-    *pOut << "mask " << mask.nMask;
-}
 
 class SkinMaskTest : public ::testing::TestWithParam<MaskCase>
 {
@@ -136,12 +125,6 @@ struct ButtonSkin
     int nOver;
     int nMask;
 };
-
-void PrintTo(const ButtonSkin& skin, std::ostream* pOut)
-{
-    *pOut << "normal " << skin.nNormal << ", down " << skin.nDown << ", over " << skin.nOver
-          << ", mask " << skin.nMask;
-}
 
 class ButtonSkinTest : public ::testing::TestWithParam<ButtonSkin>
 {
@@ -225,11 +208,6 @@ struct MonitorFrame
     int nSlice;          // width of the repeated slice of the bottom border
     int nSliceFromRight; // the bottom slice starts this many columns from the right
 };
-
-void PrintTo(const MonitorFrame& frame, std::ostream* pOut)
-{
-    *pOut << "frame " << frame.nNumber;
-}
 
 class MonitorFrameTest : public ::testing::TestWithParam<MonitorFrame>
 {
