@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <array>
 
 using namespace platform;
 using framework::CMenuNavigation;
@@ -31,18 +30,6 @@ constexpr ColorRef kOutline = kBlack;
 constexpr ColorRef kOutlineDisabled = Rgb(120, 120, 120);
 constexpr ColorRef kLetter = kWhite;
 constexpr ColorRef kLetterDisabled = Rgb(210, 210, 210);
-
-// Eight copies around the letter make its outline.
-constexpr std::array<Point, 8> kOutlineOffsets = {{
-    {-1, -1},
-    {-1, 1},
-    {1, -1},
-    {1, 1},
-    {-1, 0},
-    {1, 0},
-    {0, -1},
-    {0, 1},
-}};
 
 QFont LabelFont(bool bUnderline)
 {
@@ -126,11 +113,8 @@ void CBaseMenuWnd::DrawLabel(QPainter& painter, const MenuItem& item)
         const std::wstring strChar(1, item.strText[i]);
         const QFont& font = static_cast<int>(i) == item.nAccelChar ? m_fontUnderline : m_font;
         painter.setFont(font);
-        SetTextColor(painter, bDisabled ? kOutlineDisabled : kOutline);
-        for (const Point& offset : kOutlineOffsets)
-            TextOut(painter, x + offset.x, y + offset.y, strChar);
-        SetTextColor(painter, bDisabled ? kLetterDisabled : kLetter);
-        TextOut(painter, x, y, strChar);
+        OutlinedTextOut(painter, x, y, strChar, bDisabled ? kOutlineDisabled : kOutline,
+                        bDisabled ? kLetterDisabled : kLetter);
         x += TextExtent(font, strChar).cx + 1;
     }
 }

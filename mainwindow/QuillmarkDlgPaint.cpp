@@ -12,32 +12,18 @@
 
 #include <QPainter>
 
-#include <array>
 
 using namespace mainwindow;
 using namespace platform;
 
 namespace {
 
-// Eight black copies around the white face make the outline.
-constexpr std::array<Point, 8> kOutlineOffsets = {{
-    {-1, -1},
-    {-1, 1},
-    {1, -1},
-    {1, 1},
-    {-1, 0},
-    {1, 0},
-    {0, -1},
-    {0, 1},
-}};
-
 void DrawSteps(QPainter& painter, const std::vector<TextStep>& steps)
 {
     for (const TextStep& step : steps) {
         if (step.bOutlined) {
-            SetTextColor(painter, kBlack);
-            for (const Point& offset : kOutlineOffsets)
-                TextOut(painter, step.x + offset.x, step.y + offset.y, step.strText);
+            OutlinedTextOut(painter, step.x, step.y, step.strText, kBlack, kWhite);
+            continue;
         }
         SetTextColor(painter, kWhite);
         TextOut(painter, step.x, step.y, step.strText);

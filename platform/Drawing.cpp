@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <array>
+
 namespace platform {
 namespace {
 
@@ -108,6 +110,19 @@ void TextOut(QPainter& painter, int x, int y, const std::wstring& strText)
     const QFontMetrics metrics(painter.font());
     // In opaque mode QPainter fills the text's cell with the background itself.
     painter.drawText(QPoint(x, y + metrics.ascent()), ToQString(strText));
+}
+
+void OutlinedTextOut(QPainter& painter, int x, int y, const std::wstring& strText, ColorRef outline,
+                     ColorRef face)
+{
+    // The order of the copies matters only where antialiased edges overlap.
+    constexpr std::array<Point, 8> kOffsets = {
+        {{-1, -1}, {-1, 1}, {1, -1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
+    SetTextColor(painter, outline);
+    for (const Point& offset : kOffsets)
+        TextOut(painter, x + offset.x, y + offset.y, strText);
+    SetTextColor(painter, face);
+    TextOut(painter, x, y, strText);
 }
 
 void DrawText(QPainter& painter, const Rect& rc, const std::wstring& strText, TextFlags nFlags)

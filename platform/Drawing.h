@@ -39,6 +39,11 @@ void FillSolidRect(QPainter& painter, const Rect& rc, ColorRef color);
 /// font and pen, honouring the background mode.
 void TextOut(QPainter& painter, int x, int y, const std::wstring& strText);
 
+/// Draws a text outlined: eight copies in the outline colour one pixel around
+/// (x, y), then the face on top, as the drawn menus and the main window letter.
+void OutlinedTextOut(QPainter& painter, int x, int y, const std::wstring& strText, ColorRef outline,
+                     ColorRef face);
+
 /// Draws a text into a rectangle with the kDt* flags: alignment, single line,
 /// end ellipsis, '&' underlining the next character unless kDtNoPrefix, clipped
 /// to the rectangle unless kDtNoClip.
