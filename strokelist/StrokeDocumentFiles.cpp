@@ -25,18 +25,21 @@ std::wstring Quoted(const std::wstring& strText)
     return L"'" + strText + L"'";
 }
 
-// Every failure of a load or a save is reported the same way, whatever raised it.
-std::string ReasonOf(const std::exception_ptr& failure)
+// Runs one attempt at a load or a save; every failure, whatever raised it, is
+// caught and its reason kept for the user who asks.
+template <typename Action> bool Attempt(Action action, std::string& strReason)
 {
     try {
-        std::rethrow_exception(failure);
+        action();
+        return true;
     } catch (const std::bad_alloc&) {
-        return "not enough memory";
+        strReason = "not enough memory";
     } catch (const std::exception& error) {
-        return error.what();
+        strReason = error.what();
     } catch (...) {
-        return "unknown failure";
+        strReason = "unknown failure";
     }
+    return false;
 }
 
 } // namespace
@@ -66,16 +69,7 @@ bool CStrokeDocument::LoadFile(const std::wstring& strPath, platform::Prompter& 
     }
     DropStrokes();
     m_strFileName.clear();
-    for (;;) {
-        std::exception_ptr failure;
-        try {
-            ReadFile(strPath);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        if (!failure)
-            break;
-        m_strLastFailure = ReasonOf(failure);
+    while (!Attempt([&] { ReadFile(strPath); }, m_strLastFailure)) {
         if (prompter.RetryCancel(L"Failed to load file " + Quoted(strPath)) !=
             platform::Answer::Retry) {
             // The strokes read before the failure stay, without a file to save them over.
@@ -123,17 +117,8 @@ bool CStrokeDocument::SaveFile(const std::wstring& strPath, platform::Prompter& 
     const std::wstring strTarget = strPath.empty() ? m_strFileName : strPath;
     if (strTarget.empty())
         return false;
-    for (;;) {
-        std::exception_ptr failure;
-        try {
-            WriteFile(strTarget);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        if (!failure)
-            break;
+    while (!Attempt([&] { WriteFile(strTarget); }, m_strLastFailure)) {
         // The file on disk is as it was and the document keeps its changes.
-        m_strLastFailure = ReasonOf(failure);
         if (prompter.RetryCancel(L"Failed to save file " + Quoted(strTarget)) !=
             platform::Answer::Retry)
             return false;
