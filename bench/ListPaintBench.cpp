@@ -6,7 +6,7 @@
 // disturbed by other work; the medians are printed beside it.
 // Usage: quillmark-bench-list-paint [REPEATS] [ROUNDS]
 #include "platform/Fonts.h"
-#include "platform/ScriptedPrompter.h"
+#include "support/ScriptedPrompter.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>

@@ -6,8 +6,8 @@
 #include "framework/CommandIds.h"
 #include "mainwindow/QuillmarkDlg.h"
 #include "platform/MessageEvent.h"
-#include "platform/ScriptedFileDialogs.h"
-#include "platform/ScriptedPrompter.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedPrompter.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 // kept for the command to report with its reason, and information goes to the
 // stream the command chose.
 
-#include "platform/Prompter.h"
+#include "platform/core/Prompter.h"
 
 #include <cstdio>
 #include <string>

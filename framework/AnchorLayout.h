@@ -2,7 +2,7 @@
 // The arithmetic of anchored controls: each corner of a control is tied to a
 // point given in percent of the parent's client size, keeping its distance to it.
 
-#include "platform/Geometry.h"
+#include "platform/core/Geometry.h"
 
 namespace framework {
 

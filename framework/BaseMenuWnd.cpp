@@ -3,7 +3,7 @@
 #include "framework/CommandIds.h"
 #include "framework/MenuTables.h"
 #include "platform/BitmapRegistry.h"
-#include "platform/ColorRef.h"
+#include "platform/core/ColorRef.h"
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"

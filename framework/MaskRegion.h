@@ -2,7 +2,7 @@
 // The shape of a skinned control, read from its mask bitmap: every pixel that
 // is not pure white belongs to the control.
 
-#include "platform/Geometry.h"
+#include "platform/core/Geometry.h"
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,7 @@
 #pragma once
 // One entry of a drawn pop-up menu.
 
-#include "platform/Geometry.h"
+#include "platform/core/Geometry.h"
 
 #include <cstdint>
 #include <string>

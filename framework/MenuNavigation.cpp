@@ -1,6 +1,6 @@
 #include "framework/MenuNavigation.h"
 
-#include "platform/VirtualKeys.h"
+#include "platform/core/VirtualKeys.h"
 
 namespace framework {
 namespace {

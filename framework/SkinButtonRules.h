@@ -2,7 +2,7 @@
 // What a skinned button shows in each state: which bitmap, where the caption
 // goes and where the focus rectangle is drawn.
 
-#include "platform/Geometry.h"
+#include "platform/core/Geometry.h"
 
 #include <optional>
 

@@ -3,8 +3,8 @@
 // Every button of the program is one of these; its caption is drawn over the
 // bitmap, and clicking it sends its control identifier to its parent as a command.
 
-#include "platform/ColorRef.h"
-#include "platform/Geometry.h"
+#include "platform/core/ColorRef.h"
+#include "platform/core/Geometry.h"
 
 #include <QAbstractButton>
 #include <QPixmap>

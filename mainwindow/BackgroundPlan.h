@@ -3,7 +3,7 @@
 // repeating 50-pixel slices, never scaled. The plan is the exact list of
 // copies, in drawing order; later copies overwrite earlier ones.
 
-#include "platform/Geometry.h"
+#include "platform/core/Geometry.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // The keys the main window turns into commands before any control sees them:
 // the four Alt accelerators, and the underlined letters of an open pop-up menu.
 
-#include "platform/VirtualKeys.h"
+#include "platform/core/VirtualKeys.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 // What the Open and Save As dialogs start with: the stroke-file filter, the
 // default extension and the folder where the writer keeps its backups.
 
-#include "platform/FileDialogs.h"
+#include "platform/core/FileDialogs.h"
 
 #include <string>
 #include <string_view>

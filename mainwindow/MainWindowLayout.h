@@ -2,7 +2,7 @@
 // Where the main window puts its buttons, menus, list and status text for a
 // client area of w × h pixels.
 
-#include "platform/Geometry.h"
+#include "platform/core/Geometry.h"
 
 #include <array>
 #include <string>

@@ -3,7 +3,7 @@
 // column headings and the path line. Planning gives every character's place;
 // the window only draws the steps.
 
-#include "platform/TextMeasurer.h"
+#include "platform/core/TextMeasurer.h"
 
 #include <string>
 #include <string_view>

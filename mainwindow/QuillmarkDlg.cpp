@@ -8,7 +8,7 @@
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
-#include "platform/Prompter.h"
+#include "platform/core/Prompter.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>

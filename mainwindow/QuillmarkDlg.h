@@ -10,7 +10,7 @@
 #include "framework/xSkinButton.h"
 #include "mainwindow/CommandKeys.h"
 #include "mainwindow/MainWindowLayout.h"
-#include "platform/Geometry.h"
+#include "platform/core/Geometry.h"
 #include "strokelist/StrokeListObserver.h"
 
 #include <QFont>

@@ -6,7 +6,7 @@
 #include "mainwindow/AboutDlg.h"
 #include "mainwindow/FileRequests.h"
 #include "platform/Desktop.h"
-#include "platform/FileDialogs.h"
+#include "platform/core/FileDialogs.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MessageEvent.h"
 #include "strokelist/StenoViewList.h"

@@ -5,7 +5,7 @@
 
 #include "mainwindow/BackgroundPlan.h"
 #include "mainwindow/OutlinedText.h"
-#include "platform/ColorRef.h"
+#include "platform/core/ColorRef.h"
 #include "platform/Drawing.h"
 #include "platform/QtTextMeasurer.h"
 #include "strokelist/StenoViewList.h"

@@ -1,7 +1,7 @@
 #pragma once
 // What the windows need to know about the desktop.
 
-#include "platform/Geometry.h"
+#include "platform/core/Geometry.h"
 
 #include <string>
 

@@ -3,9 +3,9 @@
 // views were written in: text placed by the top-left corner of its cell, colours
 // as 0x00BBGGRR, rectangles whose right and bottom lie just outside.
 
-#include "platform/ColorRef.h"
-#include "platform/Geometry.h"
-#include "platform/TextFormat.h"
+#include "platform/core/ColorRef.h"
+#include "platform/core/Geometry.h"
+#include "platform/core/TextFormat.h"
 
 #include <QColor>
 #include <QRect>

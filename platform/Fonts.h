@@ -1,7 +1,7 @@
 #pragma once
 // Fonts by description, and the substitutes for the faces the program asks for.
 
-#include "platform/FontDesc.h"
+#include "platform/core/FontDesc.h"
 
 #include <QFont>
 

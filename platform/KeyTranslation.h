@@ -1,7 +1,7 @@
 #pragma once
 // Qt key events in the virtual-key codes the key tables are written in.
 
-#include "platform/VirtualKeys.h"
+#include "platform/core/VirtualKeys.h"
 
 class QKeyEvent;
 

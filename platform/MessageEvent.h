@@ -4,7 +4,7 @@
 // messages; sending delivers it at once, for the few places that need an answer
 // before going on.
 
-#include "platform/Messages.h"
+#include "platform/core/Messages.h"
 
 #include <QEvent>
 

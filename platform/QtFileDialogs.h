@@ -2,7 +2,7 @@
 // FileDialogs as Qt file dialogs: filter, default suffix, start folder and
 // proposed name; the save dialog asks before replacing an existing file.
 
-#include "platform/FileDialogs.h"
+#include "platform/core/FileDialogs.h"
 
 #include <QFileDialog>
 #include <QPointer>

@@ -2,7 +2,7 @@
 // The Prompter as Qt message boxes: the program's name as title, the icon and
 // buttons of each kind of box, the first button (Yes, Retry or OK) the default.
 
-#include "platform/Prompter.h"
+#include "platform/core/Prompter.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -3,7 +3,7 @@
 // the fonts a widget draws with. The metrics are made once: views measure
 // every key cell of every row they paint.
 
-#include "platform/TextMeasurer.h"
+#include "platform/core/TextMeasurer.h"
 
 #include <QFont>
 #include <QFontMetrics>

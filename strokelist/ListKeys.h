@@ -3,7 +3,7 @@
 // whether it acts on it or not, so the main window sees no key while the list
 // has the focus; only keys pressed with Alt go on, for the window's accelerators.
 
-#include "platform/VirtualKeys.h"
+#include "platform/core/VirtualKeys.h"
 
 namespace strokelist {
 

@@ -2,8 +2,8 @@
 // The stroke list's layout for a client size: the largest of the 20 list fonts
 // whose sample row fits, the three column rectangles, and the whole rows that fit.
 
-#include "platform/Geometry.h"
-#include "platform/TextMeasurer.h"
+#include "platform/core/Geometry.h"
+#include "platform/core/TextMeasurer.h"
 
 #include <array>
 #include <span>

@@ -3,7 +3,7 @@
 // document for its three search dialogs. Each dialog keeps its fields in one of
 // the plain records below; the start index m_nNext lives there between requests.
 
-#include "platform/Prompter.h"
+#include "platform/core/Prompter.h"
 #include "steno/StenoKeys.h"
 
 #include <cstdint>

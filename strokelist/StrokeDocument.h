@@ -3,7 +3,7 @@
 // stroke, the modified flag, the file it belongs to and a one-stroke clipboard,
 // with every operation on them. The list widget owns one and forwards to it.
 
-#include "platform/Prompter.h"
+#include "platform/core/Prompter.h"
 #include "rtfcre/StrokeFileLoading.h"
 #include "steno/StenoStroke.h"
 

@@ -1,7 +1,7 @@
 #include "framework/MenuNavigation.h"
 #include "framework/CommandIds.h"
 #include "framework/MenuTables.h"
-#include "platform/VirtualKeys.h"
+#include "platform/core/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "platform/TextFormat.h"
-#include "platform/ColorRef.h"
+#include "platform/core/TextFormat.h"
+#include "platform/core/ColorRef.h"
 
 #include <gtest/gtest.h>
 

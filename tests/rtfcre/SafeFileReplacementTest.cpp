@@ -1,6 +1,6 @@
 #include "rtfcre/SafeFileReplacement.h"
 
-#include "../support/FileTestSupport.h"
+#include "tests/support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 

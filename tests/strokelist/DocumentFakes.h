@@ -2,7 +2,7 @@
 // Recording stand-ins for the list window, the main window and the message boxes.
 // All three write into one log, so a test sees the order across them.
 
-#include "platform/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "strokelist/ListScrolling.h"
 #include "strokelist/SearchRequests.h"
 #include "strokelist/StrokeDocument.h"

@@ -4,7 +4,7 @@
 
 #include "DocumentFakes.h"
 
-#include "../support/FileTestSupport.h"
+#include "tests/support/FileTestSupport.h"
 
 #include <string>
 #include <vector>

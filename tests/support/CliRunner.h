@@ -2,7 +2,7 @@
 // Runs the quillmark-cli binary the way a script does and captures what it
 // prints. QUILLMARK_CLI_PATH comes from the build.
 
-#include "FileTestSupport.h"
+#include "tests/support/FileTestSupport.h"
 
 #include <fcntl.h>
 #include <string>

@@ -2,7 +2,7 @@
 // A text measurer with fixed widths: every character is nCharWidth pixels
 // wide unless listed in the overrides; the height is fixed.
 
-#include "platform/TextMeasurer.h"
+#include "platform/core/TextMeasurer.h"
 
 #include <map>
 

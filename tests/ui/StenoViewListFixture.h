@@ -3,7 +3,7 @@
 // and the current-stroke notifications, with a scripted prompter and a document
 // of generated strokes.
 
-#include "platform/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "strokelist/StenoViewList.h"
 #include "strokelist/StrokeListObserver.h"
 

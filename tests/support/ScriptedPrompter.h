@@ -4,7 +4,7 @@
 // answers, or scripting an answer the box cannot give, throws: either is a
 // mistake in the test or a question the code should not have asked.
 
-#include "platform/Prompter.h"
+#include "platform/core/Prompter.h"
 
 #include <cstddef>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "platform/ScriptedFileDialogs.h"
+#include "tests/support/ScriptedFileDialogs.h"
 
 #include <stdexcept>
 

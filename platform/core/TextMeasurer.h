@@ -2,7 +2,7 @@
 // Measures text in the font a view has selected. Core layout arithmetic takes
 // one, so tests can feed it fixed widths while the widgets measure with Qt.
 
-#include "platform/Geometry.h"
+#include "platform/core/Geometry.h"
 
 #include <string_view>
 

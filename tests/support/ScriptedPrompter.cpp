@@ -1,4 +1,4 @@
-#include "platform/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <stdexcept>
 

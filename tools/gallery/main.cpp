@@ -15,8 +15,8 @@
 #include "mainwindow/QuillmarkDlg.h"
 #include "platform/Fonts.h"
 #include "platform/MessageEvent.h"
-#include "platform/ScriptedFileDialogs.h"
-#include "platform/ScriptedPrompter.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedPrompter.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>

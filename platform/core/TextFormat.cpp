@@ -1,4 +1,4 @@
-#include "platform/TextFormat.h"
+#include "platform/core/TextFormat.h"
 
 namespace platform {
 

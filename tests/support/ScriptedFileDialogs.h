@@ -2,7 +2,7 @@
 // FileDialogs that return scripted paths and remember every request, for tests.
 // A dialog opened with nothing scripted throws.
 
-#include "platform/FileDialogs.h"
+#include "platform/core/FileDialogs.h"
 
 #include <cstddef>
 #include <deque>
