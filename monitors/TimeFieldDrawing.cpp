@@ -8,7 +8,6 @@ namespace monitors {
 namespace {
 
 constexpr int kCells = 6;
-constexpr int kHalfDay = 12;
 
 std::wstring TwoDigits(int nValue)
 {
@@ -16,7 +15,15 @@ std::wstring TwoDigits(int nValue)
 }
 
 // The cell each field's text goes in; the colons take cells 1 and 3.
-constexpr std::array<int, 4> kFieldCells = {0, 2, 4, 5};
+constexpr std::array<std::size_t, 4> kFieldCells = {0, 2, 4, 5};
+
+// White on black; a digit field also underlines the digit the next key replaces.
+void Highlight(TimeFieldText& cell, const CTimeFieldState& state)
+{
+    cell.bHighlight = true;
+    if (state.Field() != kAmPmField && !cell.strText.empty())
+        cell.strText.insert(static_cast<std::size_t>(state.Digit()), 1, L'&');
+}
 
 } // namespace
 
@@ -43,26 +50,19 @@ std::vector<TimeFieldText> TimeFieldLayout(const CTimeFieldState& state, bool bF
     const int nColon = measurer.TextWidth(L":");
     const std::array<int, kCells> widths = {nDigits, nColon,  nDigits,
                                             nColon,  nDigits, measurer.TextWidth(L" AM")};
-    const std::array<std::wstring, 4> texts = TimeFieldTexts(state.Time());
-    std::vector<TimeFieldText> cells(kCells);
+    std::vector<TimeFieldText> cells;
     int x = rcClient.left;
-    for (int i = 0; i < kCells; ++i) {
-        TimeFieldText& cell = cells[static_cast<std::size_t>(i)];
-        cell.rc = {x, rcClient.top, x + widths[static_cast<std::size_t>(i)], rcClient.bottom};
-        cell.strText = L":";
-        cell.nFlags = platform::kDtVCenter;
-        x = cell.rc.right;
+    for (const int nWidth : widths) {
+        cells.push_back(
+            {{x, rcClient.top, x + nWidth, rcClient.bottom}, L":", platform::kDtVCenter});
+        x += nWidth;
     }
-    for (std::size_t nField = 0; nField < texts.size(); ++nField)
-        cells[static_cast<std::size_t>(kFieldCells[nField])].strText = texts[nField];
     cells.back().nFlags = platform::kDtCenter | platform::kDtVCenter;
-    if (!bFocus)
-        return cells;
-    TimeFieldText& active =
-        cells[static_cast<std::size_t>(kFieldCells[static_cast<std::size_t>(state.Field())])];
-    active.bHighlight = true;
-    if (state.Field() != kAmPmField && !active.strText.empty())
-        active.strText.insert(static_cast<std::size_t>(state.Digit()), 1, L'&');
+    const std::array<std::wstring, 4> texts = TimeFieldTexts(state.Time());
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        cells[kFieldCells[i]].strText = texts[i];
+    if (bFocus)
+        Highlight(cells[kFieldCells[static_cast<std::size_t>(state.Field())]], state);
     return cells;
 }
 

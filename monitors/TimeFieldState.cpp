@@ -19,7 +19,6 @@ struct CTimeFieldState::Parts
 
 namespace {
 
-constexpr int kHalfDay = 12;
 constexpr int kMaxHour = 11;
 constexpr int kMaxMinute = 59;
 

@@ -14,6 +14,8 @@ inline constexpr int kHourField = 0;
 inline constexpr int kMinuteField = 1;
 inline constexpr int kSecondField = 2;
 inline constexpr int kAmPmField = 3;
+/// The hour field shows 0 to 11; AM/PM tells the halves of the day apart.
+inline constexpr int kHalfDay = 12;
 
 class CTimeFieldState
 {

@@ -81,7 +81,7 @@ void CStenoEdit::paintEvent(QPaintEvent*)
         steno::SplitStenoText(CStenoEncoder().KeysToSteno(m_state.Keys()));
     constexpr platform::TextFlags kFlags =
         platform::kDtCenter | platform::kDtVCenter | platform::kDtSingleLine;
-    painter.setPen(Qt::black);
+    platform::SetTextColor(painter, platform::kBlack);
     platform::DrawText(painter, layout.rcHyphen, L"-", kFlags);
     platform::DrawText(painter, layout.rcLeftText, texts.strLeft, kFlags);
     platform::DrawText(painter, layout.rcRightText, texts.strRight, kFlags);
