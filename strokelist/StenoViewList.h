@@ -67,6 +67,7 @@ public:
 
     /// The in-place stroke editor, hidden while no edit is open.
     const CStenoStrokeEdit& StrokeEdit() const { return *m_pStrokeEdit; }
+    CStenoStrokeEdit& StrokeEdit() { return *m_pStrokeEdit; }
 
 protected:
     bool event(QEvent* pEvent) override;
