@@ -25,19 +25,35 @@ const std::string kHeaderBytes = "{\\rtf1\\pc\n"
                                  "{\\creatim\\yr2024\\mo5\\da3}\n"
                                  "}\n";
 
+std::int64_t At(int nHour, int nMinute, int nSecond)
+{
+    return MakeLocalTime(2024, 5, 3, nHour, nMinute, nSecond);
+}
+
+void WriteHeader(CRTFCREWriter& writer)
+{
+    writer.WriteHeader(L"Corvane writer", L"Ardentide Inc", At(12, 0, 0));
+}
+
+bool WritePlainStroke(CRTFCREWriter& writer)
+{
+    return writer.WriteStroke(L"STKPW", L"STKPW", At(1, 0, 0), KeyValues{}, KeyTimes{});
+}
+
+/// What the call threw; empty when it threw nothing.
+std::string Thrown(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const CFileException& error) {
+        return error.what();
+    }
+    return {};
+}
+
 class RTFCREWriterTest : public ::testing::Test
 {
 protected:
-    std::int64_t At(int nHour, int nMinute, int nSecond) const
-    {
-        return MakeLocalTime(2024, 5, 3, nHour, nMinute, nSecond);
-    }
-
-    void WriteHeader(CRTFCREWriter& writer) const
-    {
-        writer.WriteHeader(L"Corvane writer", L"Ardentide Inc", At(12, 0, 0));
-    }
-
     CTempDirectory m_dir;
     CScopedTimeZone m_zone{kUtcZone};
 };
@@ -61,32 +77,20 @@ TEST_F(RTFCREWriterTest, WholeFileByteForByte)
         times[23] = {2147483647, -2147483647 - 1};
         EXPECT_TRUE(writer.WriteStroke(L"STPH", L"STPH-R", At(23, 59, 59), values, times));
         writer.Finish();
-        EXPECT_FALSE(writer.Failed());
     }
-    const std::string zeros = " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
-    const std::string pairs =
-        " 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0";
-    const std::string expected = kHeaderBytes +
-                                 "{\\*\\cxs KA-T}\n"
-                                 "{\\*\\cxsf KA-T}\n"
-                                 "{\\*\\cxt 9:5:7:0}\n"
-                                 "{\\*\\cxsp 0 0" +
-                                 zeros +
-                                 "}\n"
-                                 "{\\*\\cxspt 0,0 0,0" +
-                                 pairs +
-                                 "}\n"
-                                 "{\\*\\cxs STPH}\n"
-                                 "{\\*\\cxsf STPH-R}\n"
-                                 "{\\*\\cxt 23:59:59:0}\n"
-                                 "{\\*\\cxsp 1" +
-                                 zeros +
-                                 " 65535}\n"
-                                 "{\\*\\cxspt -1,-1" +
-                                 pairs +
-                                 " 2147483647,-2147483648}\n"
-                                 "}\r\n";
-    EXPECT_EQ(ReadBytes(path), expected);
+    std::string zeros, pairs;
+    for (int i = 0; i < 22; ++i) {
+        zeros += " 0";
+        pairs += " 0,0";
+    }
+    EXPECT_EQ(ReadBytes(path), kHeaderBytes +
+                                   "{\\*\\cxs KA-T}\n{\\*\\cxsf KA-T}\n"
+                                   "{\\*\\cxt 9:5:7:0}\n{\\*\\cxsp 0 0" +
+                                   zeros + "}\n{\\*\\cxspt 0,0 0,0" + pairs +
+                                   "}\n{\\*\\cxs STPH}\n{\\*\\cxsf STPH-R}\n"
+                                   "{\\*\\cxt 23:59:59:0}\n{\\*\\cxsp 1" +
+                                   zeros + " 65535}\n{\\*\\cxspt -1,-1" + pairs +
+                                   " 2147483647,-2147483648}\n}\r\n");
 }
 
 // Without strokes the file is the header and the closing brace, whether
@@ -109,102 +113,73 @@ TEST_F(RTFCREWriterTest, EmptyDocumentKeepsHeaderAndBrace)
 
 TEST_F(RTFCREWriterTest, OddInputsStillGiveAFile)
 {
-    struct Case
-    {
-        const char* what;
-        std::function<void(CRTFCREWriter&)> write;
-        std::string strExpected;
-    };
-    const Case cases[] = {
-        {"stroke before the header writes an unknown header",
-         [this](CRTFCREWriter& writer) {
-             EXPECT_TRUE(writer.WriteStroke(L"S", L"S", At(1, 2, 3), KeyValues{}, KeyTimes{}));
-         },
+    const std::pair<std::function<void(CRTFCREWriter&)>, std::string> cases[] = {
+        // A stroke before the header writes an unknown header.
+        {[](CRTFCREWriter& writer) { EXPECT_TRUE(WritePlainStroke(writer)); },
          "{\\*\\cxsystem {\\i unknown} unknown}\n{\\info\n{\\creatim\\yr"},
-        {"text in the ANSI code page",
-         [this](CRTFCREWriter& writer) {
+        // Text in the ANSI code page.
+        {[](CRTFCREWriter& writer) {
              writer.WriteHeader(L"Caf\u00E9 \u20AC", L"\u4E2D", At(0, 0, 0));
          },
          "{\\i Caf\xE9 \x80} ?}\n"},
-        {"a time that cannot be converted is -1",
-         [this](CRTFCREWriter& writer) {
+        // A time that cannot be converted is -1.
+        {[](CRTFCREWriter& writer) {
              WriteHeader(writer);
              writer.WriteStroke(L"S", L"S", -1, KeyValues{}, KeyTimes{});
          },
          "{\\*\\cxt -1:-1:-1:0}\n"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [write, strExpected] : cases) {
         const auto path = m_dir.Path("odd.rtf");
         {
             CRTFCREWriter writer;
             writer.Open(path);
-            c.write(writer);
+            write(writer);
             writer.Finish();
         }
-        EXPECT_NE(ReadBytes(path).find(c.strExpected), std::string::npos) << c.what;
+        EXPECT_NE(ReadBytes(path).find(strExpected), std::string::npos) << strExpected;
     }
 }
 
-TEST_F(RTFCREWriterTest, FileThatCannotBeCreatedThrows)
+// Every failure, wherever it surfaces, fails Finish with its reason, and no
+// stroke is taken after it.
+TEST_F(RTFCREWriterTest, EveryFailureFailsTheSave)
 {
-    CRTFCREWriter writer;
-    try {
-        writer.Open(m_dir.Path("no/such/folder.rtf"));
-        FAIL() << "no exception";
-    } catch (const CFileException& error) {
-        EXPECT_STREQ(error.what(), "cannot create: No such file or directory");
-    }
-    EXPECT_FALSE(writer.WriteStroke(L"S", L"S", 0, KeyValues{}, KeyTimes{}));
-}
+    CRTFCREWriter missing;
+    EXPECT_EQ(Thrown([&] { missing.Open(m_dir.Path("no/such/folder.rtf")); }),
+              "cannot create: No such file or directory");
+    EXPECT_FALSE(WritePlainStroke(missing));
 
-TEST_F(RTFCREWriterTest, FailedHeaderWriteThrowsAndStaysFailed)
-{
-    CRTFCREWriter writer;
-    writer.Open("/dev/full");
-    EXPECT_THROW(WriteHeader(writer), CFileException);
-    EXPECT_TRUE(writer.Failed());
-    EXPECT_EQ(writer.FailureReason(), "cannot write: No space left on device");
-    EXPECT_FALSE(writer.WriteStroke(L"S", L"S", At(1, 0, 0), KeyValues{}, KeyTimes{}));
-    EXPECT_THROW(writer.Finish(), CFileException);
-}
+    CRTFCREWriter full;
+    full.Open("/dev/full");
+    EXPECT_EQ(Thrown([&] { WriteHeader(full); }), "cannot write: No space left on device");
+    EXPECT_FALSE(WritePlainStroke(full));
+    EXPECT_EQ(Thrown([&] { full.Finish(); }), "cannot write: No space left on device");
 
-// A failure that surfaces only when the buffer is written, well after the
-// strokes were handed over, still fails the save at Finish.
-TEST_F(RTFCREWriterTest, LateWriteFailureFailsTheSave)
-{
+    // A failure that surfaces only when the buffer is written, well after the
+    // strokes were handed over.
     std::signal(SIGPIPE, SIG_IGN);
     int ends[2] = {-1, -1};
     ASSERT_EQ(::pipe(ends), 0);
-    CRTFCREWriter writer;
-    writer.Attach(ends[1], "pipe");
-    WriteHeader(writer); // fits the pipe's own buffer
+    CRTFCREWriter late;
+    late.Attach(ends[1], "pipe");
+    WriteHeader(late); // fits the pipe's own buffer
     ::close(ends[0]);
     bool bAllWritten = true;
     for (int i = 0; i < 5000; ++i)
-        bAllWritten =
-            writer.WriteStroke(L"STKPW", L"STKPW", At(1, 0, 0), KeyValues{}, KeyTimes{}) &&
-            bAllWritten;
+        bAllWritten = WritePlainStroke(late) && bAllWritten;
     EXPECT_FALSE(bAllWritten);
-    try {
-        writer.Finish();
-        FAIL() << "no exception";
-    } catch (const CFileException& error) {
-        EXPECT_STREQ(error.what(), "cannot write: Broken pipe");
-    }
-}
+    EXPECT_EQ(Thrown([&] { late.Finish(); }), "cannot write: Broken pipe");
 
-TEST_F(RTFCREWriterTest, FailureAtTheClosingBraceFailsTheSave)
-{
+    // At the closing brace: the descriptor is swapped for one that cannot be written.
     const auto path = m_dir.Path("closing.rtf");
-    CRTFCREWriter writer;
-    writer.Open(path);
-    WriteHeader(writer);
-    // The descriptor is swapped for one that cannot be written, as a full disk would.
+    CRTFCREWriter closing;
+    closing.Open(path);
+    WriteHeader(closing);
     const int nReadOnly = ::open(path.c_str(), O_RDONLY);
     ASSERT_GE(nReadOnly, 0);
-    writer.Attach(nReadOnly, path);
-    EXPECT_THROW(writer.Finish(), CFileException);
-    EXPECT_TRUE(writer.Failed());
+    closing.Attach(nReadOnly, path);
+    EXPECT_EQ(Thrown([&] { closing.Finish(); }), "cannot write: Bad file descriptor");
 }
 
 namespace {
@@ -254,12 +229,9 @@ TEST_F(RTFCREWriterTest, WrittenStrokesReadBackUnchanged)
     for (const CStenoStroke& s : strokes) {
         ASSERT_TRUE(
             reader.ReadStroke(strSteno, strRaw, read.m_time, read.m_keyValues, read.m_keyTimes));
-        EXPECT_EQ(encoder.StenoToKeys(strSteno), s.m_keys);
-        EXPECT_EQ(strRaw.empty() ? s.m_keys : encoder.StenoToKeys(strRaw),
-                  s.m_rawKeys ? s.m_rawKeys : s.m_keys);
-        EXPECT_EQ(read.m_time, s.m_time);
-        EXPECT_EQ(read.m_keyValues, s.m_keyValues);
-        EXPECT_EQ(read.m_keyTimes, s.m_keyTimes);
+        read.m_keys = encoder.StenoToKeys(strSteno);
+        read.m_rawKeys = encoder.StenoToKeys(strRaw); // an empty raw text is no keys
+        ASSERT_EQ(read, s);
     }
     EXPECT_FALSE(
         reader.ReadStroke(strSteno, strRaw, read.m_time, read.m_keyValues, read.m_keyTimes));
