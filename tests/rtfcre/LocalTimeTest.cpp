@@ -129,52 +129,39 @@ TEST(LocalTimeZones, FollowDaylightSavingAndLeapSeconds)
     EXPECT_EQ(Clocked(clock, {2016, 12, 31, 23, 0, 59}), Made({2016, 12, 31, 23, 0, 59}));
 }
 
-namespace {
-
-struct ClockCase
-{
-    const char* zone;
-    int nYear, nMonth, nDay;
-};
-
-void PrintTo(const ClockCase& day, std::ostream* pOut)
-{
-    *pOut << day.zone << ' ' << day.nYear << '-' << day.nMonth << '-' << day.nDay;
-}
-
-class LocalDayClockMatches : public ::testing::TestWithParam<ClockCase>
-{
-};
-
-} // namespace
-
 // The clock must give exactly what the C library gives, on plain days and on
 // days of a daylight-saving change or a leap second alike, all day long.
-TEST_P(LocalDayClockMatches, MakeTimeAndSplitTimeAgreeWithTheLibrary)
+TEST(LocalDayClock, MakeTimeAndSplitTimeAgreeWithTheLibrary)
 {
-    const ClockCase& day = GetParam();
-    const CScopedTimeZone zone(day.zone);
-    CLocalDayClock clock;
-    for (int nSecondOfDay = 0; nSecondOfDay < 86400; nSecondOfDay += 7 * 60 + 13) {
-        const Fields f{
-            day.nYear,        day.nMonth, day.nDay, nSecondOfDay / 3600, nSecondOfDay / 60 % 60,
-            nSecondOfDay % 60};
-        ASSERT_EQ(Clocked(clock, f), Made(f)) << testing::PrintToString(f);
-    }
-    const std::int64_t noon = Made({day.nYear, day.nMonth, day.nDay, 12, 0, 0});
-    CLocalDayClock splitter;
-    for (std::int64_t t = noon - 14 * 3600; t < noon + 14 * 3600; t += 11 * 60 + 7) {
-        Fields f = PartsOf(t);
-        ASSERT_EQ(splitter.SplitTime(t, f.nHour, f.nMinute, f.nSecond), IsConvertibleTime(t)) << t;
-        ASSERT_EQ(f, PartsOf(t)) << t;
+    struct Day
+    {
+        const char* zone;
+        int nYear, nMonth, nDay;
+    };
+    const Day days[] = {
+        {kUtcZone, 2024, 5, 3},      {kEasternZone, 2024, 5, 3},  {kEasternZone, 2024, 3, 10},
+        {kEasternZone, 2024, 3, 9},  {kEasternZone, 2024, 3, 11}, {kEasternZone, 2024, 11, 3},
+        {kEasternZone, 2024, 11, 2}, {kEasternZone, 2024, 4, 31}, {"CET-1", 1970, 1, 1},
+        {kUtcZone, 3000, 12, 31},    {kLeapZone, 2016, 12, 31},   {kLeapZone, 2017, 1, 1},
+    };
+    for (const Day& day : days) {
+        const CScopedTimeZone zone(day.zone);
+        SCOPED_TRACE(testing::Message()
+                     << day.zone << ' ' << day.nYear << '-' << day.nMonth << '-' << day.nDay);
+        CLocalDayClock clock;
+        for (int nSecondOfDay = 0; nSecondOfDay < 86400; nSecondOfDay += 7 * 60 + 13) {
+            const Fields f{
+                day.nYear,        day.nMonth, day.nDay, nSecondOfDay / 3600, nSecondOfDay / 60 % 60,
+                nSecondOfDay % 60};
+            ASSERT_EQ(Clocked(clock, f), Made(f)) << testing::PrintToString(f);
+        }
+        const std::int64_t noon = Made({day.nYear, day.nMonth, day.nDay, 12, 0, 0});
+        CLocalDayClock splitter;
+        for (std::int64_t t = noon - 14 * 3600; t < noon + 14 * 3600; t += 11 * 60 + 7) {
+            Fields f = PartsOf(t);
+            ASSERT_EQ(splitter.SplitTime(t, f.nHour, f.nMinute, f.nSecond), IsConvertibleTime(t))
+                << t;
+            ASSERT_EQ(f, PartsOf(t)) << t;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Days, LocalDayClockMatches,
-    ::testing::Values(ClockCase{kUtcZone, 2024, 5, 3}, ClockCase{kEasternZone, 2024, 5, 3},
-                      ClockCase{kEasternZone, 2024, 3, 10}, ClockCase{kEasternZone, 2024, 3, 9},
-                      ClockCase{kEasternZone, 2024, 3, 11}, ClockCase{kEasternZone, 2024, 11, 3},
-                      ClockCase{kEasternZone, 2024, 11, 2}, ClockCase{kEasternZone, 2024, 4, 31},
-                      ClockCase{"CET-1", 1970, 1, 1}, ClockCase{kUtcZone, 3000, 12, 31},
-                      ClockCase{kLeapZone, 2016, 12, 31}, ClockCase{kLeapZone, 2017, 1, 1}));

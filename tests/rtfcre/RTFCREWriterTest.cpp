@@ -17,13 +17,10 @@ using namespace rtfcre;
 
 namespace {
 
-const std::string kHeaderBytes = "{\\rtf1\\pc\n"
-                                 "{\\*\\cxrev100}\n"
-                                 "{\\*\\cxnotes}\n"
-                                 "{\\*\\cxsystem {\\i Corvane writer} Ardentide Inc}\n"
-                                 "{\\info\n"
-                                 "{\\creatim\\yr2024\\mo5\\da3}\n"
-                                 "}\n";
+using test_support::HeaderText;
+using test_support::kZeroPairs;
+using test_support::kZeroValues;
+using test_support::StrokeLines;
 
 std::int64_t At(int nHour, int nMinute, int nSecond)
 {
@@ -54,6 +51,20 @@ std::string Thrown(const std::function<void()>& call)
 class RTFCREWriterTest : public ::testing::Test
 {
 protected:
+    /// The bytes of a file the writer wrote with write, closed by Finish or the destructor.
+    std::string Written(const std::function<void(CRTFCREWriter&)>& write, bool bFinish = true)
+    {
+        const auto path = m_dir.Path("out.rtf");
+        {
+            CRTFCREWriter writer;
+            writer.Open(path);
+            write(writer);
+            if (bFinish)
+                writer.Finish();
+        }
+        return ReadBytes(path);
+    }
+
     CTempDirectory m_dir;
     CScopedTimeZone m_zone{kUtcZone};
 };
@@ -62,83 +73,44 @@ protected:
 
 TEST_F(RTFCREWriterTest, WholeFileByteForByte)
 {
-    const auto path = m_dir.Path("golden.rtf");
-    {
-        CRTFCREWriter writer;
-        writer.Open(path);
+    KeyValues values{};
+    values[0] = 1;
+    values[23] = 65535;
+    KeyTimes times{};
+    times[0] = {-1, -1};
+    times[23] = {2147483647, -2147483647 - 1};
+    const std::string strBytes = Written([&](CRTFCREWriter& writer) {
         WriteHeader(writer);
         WriteHeader(writer); // a second header is not written
         EXPECT_TRUE(writer.WriteStroke(L"KA-T", L"KA-T", At(9, 5, 7), KeyValues{}, KeyTimes{}));
-        KeyValues values{};
-        values[0] = 1;
-        values[23] = 65535;
-        KeyTimes times{};
-        times[0] = {-1, -1};
-        times[23] = {2147483647, -2147483647 - 1};
         EXPECT_TRUE(writer.WriteStroke(L"STPH", L"STPH-R", At(23, 59, 59), values, times));
-        writer.Finish();
-    }
+        // A time that cannot be converted is written as -1.
+        EXPECT_TRUE(writer.WriteStroke(L"", L"", -1, KeyValues{}, KeyTimes{}));
+    });
     std::string zeros, pairs;
     for (int i = 0; i < 22; ++i) {
         zeros += " 0";
         pairs += " 0,0";
     }
-    EXPECT_EQ(ReadBytes(path), kHeaderBytes +
-                                   "{\\*\\cxs KA-T}\n{\\*\\cxsf KA-T}\n"
-                                   "{\\*\\cxt 9:5:7:0}\n{\\*\\cxsp 0 0" +
-                                   zeros + "}\n{\\*\\cxspt 0,0 0,0" + pairs +
-                                   "}\n{\\*\\cxs STPH}\n{\\*\\cxsf STPH-R}\n"
-                                   "{\\*\\cxt 23:59:59:0}\n{\\*\\cxsp 1" +
-                                   zeros + " 65535}\n{\\*\\cxspt -1,-1" + pairs +
-                                   " 2147483647,-2147483648}\n}\r\n");
+    EXPECT_EQ(strBytes, HeaderText() +
+                            StrokeLines("KA-T", "KA-T", "9:5:7:0", kZeroValues, kZeroPairs) +
+                            StrokeLines("STPH", "STPH-R", "23:59:59:0", "1" + zeros + " 65535",
+                                        "-1,-1" + pairs + " 2147483647,-2147483648") +
+                            StrokeLines("", "", "-1:-1:-1:0", kZeroValues, kZeroPairs) + "}\r\n");
 }
 
-// Without strokes the file is the header and the closing brace, whether
-// Finish or the destructor closes it.
-TEST_F(RTFCREWriterTest, EmptyDocumentKeepsHeaderAndBrace)
+// A file always has its header and closing brace: without strokes, whether
+// Finish or the destructor closes it, and with a stroke written before the header.
+TEST_F(RTFCREWriterTest, HeaderAndBraceAreAlwaysWritten)
 {
-    for (const bool bFinish : {true, false}) {
-        const auto path = m_dir.Path(bFinish ? "empty.rtf" : "unfinished.rtf");
-        {
-            CRTFCREWriter writer;
-            writer.Open(path);
-            WriteHeader(writer);
-            if (bFinish)
-                writer.Finish();
-            EXPECT_FALSE(writer.StrokeWritten());
-        }
-        EXPECT_EQ(ReadBytes(path), kHeaderBytes + "}\r\n") << bFinish;
-    }
-}
-
-TEST_F(RTFCREWriterTest, OddInputsStillGiveAFile)
-{
-    const std::pair<std::function<void(CRTFCREWriter&)>, std::string> cases[] = {
-        // A stroke before the header writes an unknown header.
-        {[](CRTFCREWriter& writer) { EXPECT_TRUE(WritePlainStroke(writer)); },
-         "{\\*\\cxsystem {\\i unknown} unknown}\n{\\info\n{\\creatim\\yr"},
-        // Text in the ANSI code page.
-        {[](CRTFCREWriter& writer) {
-             writer.WriteHeader(L"Caf\u00E9 \u20AC", L"\u4E2D", At(0, 0, 0));
-         },
-         "{\\i Caf\xE9 \x80} ?}\n"},
-        // A time that cannot be converted is -1.
-        {[](CRTFCREWriter& writer) {
-             WriteHeader(writer);
-             writer.WriteStroke(L"S", L"S", -1, KeyValues{}, KeyTimes{});
-         },
-         "{\\*\\cxt -1:-1:-1:0}\n"},
-    };
-    for (const auto& [write, strExpected] : cases) {
-        const auto path = m_dir.Path("odd.rtf");
-        {
-            CRTFCREWriter writer;
-            writer.Open(path);
-            write(writer);
-            writer.Finish();
-        }
-        EXPECT_NE(ReadBytes(path).find(strExpected), std::string::npos) << strExpected;
-    }
+    for (const bool bFinish : {true, false})
+        EXPECT_EQ(Written(WriteHeader, bFinish), HeaderText() + "}\r\n") << bFinish;
+    const std::string strBytes = Written([](CRTFCREWriter& writer) { WritePlainStroke(writer); });
+    EXPECT_TRUE(strBytes.starts_with(
+        "{\\rtf1\\pc\n{\\*\\cxrev100}\n{\\*\\cxnotes}\n{\\*\\cxsystem {\\i unknown} unknown}\n"))
+        << strBytes;
+    EXPECT_TRUE(strBytes.ends_with(
+        "}\n" + StrokeLines("STKPW", "STKPW", "1:0:0:0", kZeroValues, kZeroPairs) + "}\r\n"));
 }
 
 // Every failure, wherever it surfaces, fails Finish with its reason, and no
