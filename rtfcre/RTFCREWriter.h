@@ -39,8 +39,6 @@ public:
     /// CFileException when anything written to this file failed.
     void Finish();
 
-    bool StrokeWritten() const { return m_bStrokeWritten; }
-
 private:
     /// Whether anything written to this file failed so far.
     bool Failed();
@@ -51,8 +49,9 @@ private:
     bool m_bOpen = false;
     int m_file = -1;
     bool m_bHeaderWritten = false;
+    // Kept for a file that ends without strokes: such a file keeps its header and brace.
     std::filesystem::path m_strPath;
-    bool m_bStrokeWritten = false;
+    bool m_bStrokeWritten = false; ///< a stroke was written completely
     std::string m_strFailure; ///< the first failure; empty while none
     rtfcre::CBufferedWriter m_out;
     rtfcre::CLocalDayClock m_clock;
