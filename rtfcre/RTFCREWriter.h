@@ -52,7 +52,7 @@ private:
     // Kept for a file that ends without strokes: such a file keeps its header and brace.
     std::filesystem::path m_strPath;
     bool m_bStrokeWritten = false; ///< a stroke was written completely
-    std::string m_strFailure; ///< the first failure; empty while none
+    std::string m_strFailure;      ///< the first failure; empty while none
     rtfcre::CBufferedWriter m_out;
     rtfcre::CLocalDayClock m_clock;
 };
