@@ -81,6 +81,7 @@ private:
 
     // The filter that sees keys and mouse presses before the controls.
     bool PreTranslateKey(const platform::KeyInput& key);
+    bool EditingStroke() const;
     bool PreTranslateSurfacePress(const QMouseEvent& event);
     bool OnMessage(const CMessageEvent& message);
     bool IsOwnWindow(const QObject* pObject) const;

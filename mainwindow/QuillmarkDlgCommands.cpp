@@ -9,8 +9,10 @@
 #include "platform/KeyTranslation.h"
 #include "platform/MessageEvent.h"
 #include "platform/core/FileDialogs.h"
+#include "strokelist/StenoStrokeEdit.h"
 #include "strokelist/StenoViewList.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -68,11 +70,17 @@ bool CQuillmarkDlg::PreTranslateKey(const platform::KeyInput& key)
             platform::SendCommand(this, letter->nCommand);
         return true;
     }
-    if (key.nVirtualKey != platform::kVkEscape)
+    if (key.nVirtualKey != platform::kVkEscape || EditingStroke())
         return false;
     // Esc closes the menus and never the window.
     HideAllMenus();
     return true;
+}
+
+// Keys go to the focus: while it is in the stroke editor, Esc abandons the edit there.
+bool CQuillmarkDlg::EditingStroke() const
+{
+    return m_pList != nullptr && m_pList->StrokeEdit().Owns(QApplication::focusWidget());
 }
 
 OpenMenu CQuillmarkDlg::VisibleMenu() const

@@ -1,6 +1,7 @@
 // The stroke editor over the list: opening, moving between its fields, commit,
 // cancel and the ways it closes without committing, through real key and mouse
 // events.
+#include "QuillmarkDlgFixture.h"
 #include "StenoViewListFixture.h"
 
 #include "monitors/TimeViewCtrl.h"
@@ -23,6 +24,13 @@ constexpr int kEdited = 12;
 /// The time of every stroke: 09:15:00 local time; stroke 14 is an hour later.
 const std::int64_t kMorning = rtfcre::MakeLocalTime(2024, 3, 5, 9, 15, 0);
 const std::int64_t kHourLater = rtfcre::MakeLocalTime(2024, 3, 5, 10, 15, 0);
+
+/// The fields' notices, then the editor's, are posted.
+void SettleNotices()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
 
 class StrokeEditTest : public StenoViewListFixture
 {
@@ -49,14 +57,7 @@ protected:
     static void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        Settle();
-    }
-
-    /// The fields' notices, then the editor's, are posted.
-    static void Settle()
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+        SettleNotices();
     }
 
     /// Opens the editor and changes the hour to 10 without committing.
@@ -90,19 +91,35 @@ protected:
 
 } // namespace
 
-TEST_F(StrokeEditTest, EnterOpensTheEditorOverTheCurrentRowWithTheFocusInTheTimeField)
+TEST_F(StrokeEditTest, EnterOrDoubleClickOpensTheEditorOverTheRowWithTheFocusInTheTimeField)
 {
-    Type(Qt::Key_Return);
-    ASSERT_TRUE(Editor().isVisible());
-    // The current stroke is the third visible row: two rows below the top.
     const strokelist::ListLayout& layout = m_pList->Layout();
     const int nRow = layout.RowHeight();
-    EXPECT_EQ(Editor().geometry(), QRect(0, 2 * nRow, layout.rcStroke.right, nRow));
-    EXPECT_EQ(QApplication::focusWidget(), TimeField());
+    const std::vector<std::pair<const char*, std::function<void()>>> openers = {
+        {"Enter", [] { Type(Qt::Key_Return); }},
+        {"double-click",
+         [this, nRow] {
+             m_pList->Document().SetCurrentStroke(-1, false);
+             QTest::mouseDClick(m_pList, Qt::LeftButton, {}, QPoint(5, 2 * nRow + 1));
+         }},
+    };
+    for (const auto& [pszName, open] : openers) {
+        SCOPED_TRACE(pszName);
+        open();
+        ASSERT_TRUE(Editor().isVisible());
+        // The current stroke is the third visible row: two rows below the top.
+        EXPECT_EQ(m_pList->Document().Current(), kEdited);
+        EXPECT_EQ(Editor().geometry(), QRect(0, 2 * nRow, layout.rcStroke.right, nRow));
+        EXPECT_EQ(QApplication::focusWidget(), TimeField());
+    }
     EXPECT_EQ(TimeField()->pos(), QPoint(1, 1));
     EXPECT_EQ(KeysField()->geometry(),
               QRect(layout.rcStroke.left + 1, 1, layout.rcStroke.Width(), nRow));
+}
 
+TEST_F(StrokeEditTest, TabAndShiftTabMoveBetweenTheFields)
+{
+    Type(Qt::Key_Return);
     for (QWidget* pExpected : {KeysField(), TimeField()}) {
         Type(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), pExpected);
@@ -158,7 +175,7 @@ TEST_F(StrokeEditTest, ClickOnAnotherRowOrTheWheelDropsTheEdit)
         m_pList->Document().SetCurrentStroke(kEdited, false);
         OpenAndTypeHour();
         close();
-        Settle();
+        SettleNotices();
         EXPECT_FALSE(Editor().isVisible());
         EXPECT_TRUE(m_pList->hasFocus());
         EXPECT_EQ(Edited().m_time, kMorning);
@@ -179,4 +196,27 @@ TEST_F(StrokeEditTest, PageDownScrollsUnderTheOpenEditor)
     EXPECT_EQ(Editor().geometry(), rcDrawn);
     Type(Qt::Key_Return);
     EXPECT_EQ(Edited().m_time, kHourLater);
+}
+
+namespace {
+
+class StrokeEditInMainWindowTest : public mainwindowtest::QuillmarkDlgFixture
+{
+};
+
+} // namespace
+
+// Esc belongs to the open editor, not to the main window's menu handling.
+TEST_F(StrokeEditInMainWindowTest, EditMenuEntryOpensTheEditorAndEscCancelsIt)
+{
+    Open(40);
+    const CStenoStrokeEdit& editor = m_dlg.List()->StrokeEdit();
+    Key(Qt::Key_E, Qt::AltModifier);
+    Key(Qt::Key_E);
+    SettleNotices();
+    ASSERT_TRUE(editor.isVisible());
+    Key(Qt::Key_Escape);
+    SettleNotices();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_TRUE(Document().IsModified());
 }
