@@ -83,6 +83,8 @@ private:
     struct RowColours;
 
     void RecalcLayout();
+    /// Lays out unless done since creation or the last load.
+    void EnsureLayout();
     void ApplyScrollRange();
     QRect ListArea() const;
     int ScrollLimit() const;
