@@ -27,16 +27,12 @@ std::optional<int> Letter(OpenMenu menu, char chKey)
 
 } // namespace
 
-TEST(CommandKeys, AltLettersOpenTheMenusAndHelp)
+TEST(CommandKeys, AltAloneWithALetterOpensTheMenusAndHelp)
 {
     EXPECT_EQ(Accelerator('E', true), IDC_BTN_EDIT);
     EXPECT_EQ(Accelerator('F', true), IDC_BTN_FILE);
     EXPECT_EQ(Accelerator('H', true), IDC_BTN_HELP);
     EXPECT_EQ(Accelerator('O', true), IDC_BTN_OPTIONS);
-}
-
-TEST(CommandKeys, AcceleratorsNeedAltAloneAndOneOfTheirLetters)
-{
     EXPECT_EQ(Accelerator('F', false), std::nullopt);
     EXPECT_EQ(Accelerator('F', true, true), std::nullopt);
     EXPECT_EQ(Accelerator('F', true, false, true), std::nullopt);
@@ -83,20 +79,13 @@ INSTANTIATE_TEST_SUITE_P(
                       LetterRow{OpenMenu::None, 'O', std::nullopt},
                       LetterRow{OpenMenu::None, 'G', std::nullopt}));
 
-TEST(FileRequests, OpenStartsInTheWritersBackupFolder)
+TEST(FileRequests, OpenStartsInTheWritersBackupFolderSaveAsBesideTheDocument)
 {
     EXPECT_EQ(OpenRequest(L"/home/ann/Documents"),
               (platform::FileRequest{L"RTF/CRE (*.rtf)", L"rtf",
                                      L"/home/ann/Documents/Corvane/backup/RTFCRE", L""}));
-    // An unknown documents folder still gives the writer's folder layout.
-    EXPECT_EQ(DefaultFolder(L""), L"/Corvane/backup/RTFCRE");
-}
-
-TEST(FileRequests, SaveAsProposesACopyBesideTheDocument)
-{
     EXPECT_EQ(SaveAsRequest(L"/work/day1.rtf", L"/home/ann/Documents"),
               (platform::FileRequest{L"RTF/CRE (*.rtf)", L"rtf", L"/work/", L"day1_copy"}));
-    const platform::FileRequest none = SaveAsRequest(L"", L"/home/ann/Documents");
-    EXPECT_EQ(none.strFolder, L"/home/ann/Documents/Corvane/backup/RTFCRE");
-    EXPECT_EQ(none.strFileName, L"");
+    EXPECT_EQ(SaveAsRequest(L"", L"/home/ann/Documents").strFolder,
+              L"/home/ann/Documents/Corvane/backup/RTFCRE");
 }
