@@ -60,24 +60,17 @@ TEST_P(MenuLetters, RunTheirEntry)
 INSTANTIATE_TEST_SUITE_P(
     CommandKeys, MenuLetters,
     ::testing::Values(LetterRow{OpenMenu::File, 'A', ID_FILE_SAVE_AS},
-                      LetterRow{OpenMenu::File, 'O', ID_FILE_OPEN},
                       LetterRow{OpenMenu::File, 'R', 0}, // used up, nothing runs
-                      LetterRow{OpenMenu::File, 'S', ID_FILE_SAVE},
                       LetterRow{OpenMenu::File, 'X', ID_APP_EXIT},
                       LetterRow{OpenMenu::File, 'C', std::nullopt},
                       LetterRow{OpenMenu::Edit, 'C', ID_EDIT_COPY},
-                      LetterRow{OpenMenu::Edit, 'D', ID_EDIT_DELETE_STROKE},
                       LetterRow{OpenMenu::Edit, 'E', ID_EDIT_EDIT_STROKE},
                       LetterRow{OpenMenu::Edit, 'F', ID_EDIT_FIND},
-                      LetterRow{OpenMenu::Edit, 'G', ID_EDIT_GOTO_TIME},
                       LetterRow{OpenMenu::Edit, 'P', ID_EDIT_PASTE},
                       LetterRow{OpenMenu::Edit, 'R', ID_EDIT_REPLACE},
-                      LetterRow{OpenMenu::Edit, 'X', std::nullopt},
                       LetterRow{OpenMenu::Options, 'C', ID_OPTIONS_CONFIGURATION},
-                      LetterRow{OpenMenu::Options, 'T', ID_OPTIONS_STROKE_TIMES},
                       LetterRow{OpenMenu::Options, 'S', std::nullopt},
-                      LetterRow{OpenMenu::None, 'O', std::nullopt},
-                      LetterRow{OpenMenu::None, 'G', std::nullopt}));
+                      LetterRow{OpenMenu::None, 'O', std::nullopt}));
 
 TEST(FileRequests, OpenStartsInTheWritersBackupFolderSaveAsBesideTheDocument)
 {
