@@ -34,6 +34,11 @@ SearchDialogLayout LayoutOf(SearchDialogKind kind)
             {{IDC_GOTO_TIME_PICKER, {61, 46, 61 + 214, 46 + 33}}}};
 }
 
+platform::FontDesc DialogFont()
+{
+    return {L"MS Shell Dlg", -11, platform::kWeightNormal, false, platform::Pitch::Default};
+}
+
 platform::FontDesc FieldFont()
 {
     return {L"Arial", -18, platform::kWeightBold, false, platform::Pitch::Default};

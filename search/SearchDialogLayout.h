@@ -38,6 +38,9 @@ struct SearchDialogLayout
 
 SearchDialogLayout LayoutOf(SearchDialogKind kind);
 
+/// "MS Shell Dlg" at 8 points (11 pixels): the buttons' captions.
+platform::FontDesc DialogFont();
+
 /// Arial bold, 18 pixels high: the keys fields and the time picker each get a copy.
 platform::FontDesc FieldFont();
 

@@ -6,6 +6,7 @@
 #include "platform/BitmapRegistry.h"
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
+#include "platform/Fonts.h"
 #include "platform/MessageEvent.h"
 #include "steno/StenoEdit.h"
 
@@ -34,6 +35,7 @@ CSearchDlg::CSearchDlg(search::SearchDialogKind kind, QWidget* pOwner)
     setModal(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(layout.size.cx, layout.size.cy);
+    setFont(platform::MakeFont(search::DialogFont()));
     CreateButtons(layout);
     // Dragging the body moves the dialog; the close button's command cancels.
     new CBorderlessWindow(this, [this] { OnButton(IDC_BTN_CLOSE_DIALOG); });
