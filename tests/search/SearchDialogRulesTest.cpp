@@ -10,10 +10,7 @@
 namespace search {
 namespace {
 
-using framework::IDC_BTN_CLOSE_DIALOG;
-using framework::IDC_BTN_REPLACE_ALL;
-using framework::kIdCancel;
-using framework::kIdOk;
+using namespace framework;
 using platform::WM_FIND_STROKE;
 using platform::WM_GOTO_TIME;
 using platform::WM_REPLACE_STROKE;
@@ -22,84 +19,48 @@ constexpr steno::KeyBits kTyped = 0x000300;
 constexpr steno::KeyBits kTypedPut = 0x040000;
 constexpr std::int64_t kPicked = 1714723215;
 constexpr int kNext = 7;
+const ButtonOutcome kHidden{std::nullopt, true};
+
+ButtonOutcome Post(platform::MessageId nMessage, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    return {SearchRequest{nMessage, wParam, lParam}, false};
+}
 
 TEST(SearchDialogRulesTest, OpeningValuesAreTheCurrentStrokesOrZeroWithoutOne)
 {
     strokelist::CStrokeDocument document;
-    CStenoStroke stroke;
-    stroke.m_keys = kTyped;
-    stroke.m_time = kPicked;
-    document.AssignStrokes({CStenoStroke{}, stroke});
+    document.AssignStrokes({CStenoStroke{}, CStenoStroke{kPicked, kTyped}});
     EXPECT_EQ(OpeningKeys(document), 0u);
     EXPECT_EQ(OpeningTime(document), 0);
-
     document.SetCurrentStroke(1, false);
     EXPECT_EQ(OpeningKeys(document), kTyped);
     EXPECT_EQ(OpeningTime(document), kPicked);
 }
 
-struct ButtonCase
+// Every button, Cancel and the close button too, first takes the fields into
+// the record; the start index is the record's.
+TEST(SearchDialogRulesTest, EachButtonTakesTheFieldsAndSendsItsRequest)
 {
-    SearchDialogKind kind;
-    int nID;
-    ButtonOutcome outcome;
-};
-
-const ButtonOutcome kHidden{std::nullopt, true};
-
-class ButtonTest : public ::testing::TestWithParam<ButtonCase>
-{
-};
-
-// Every button, Cancel and the close button too, leaves the fields in the record;
-// the start index comes from the record as it was before the press.
-TEST_P(ButtonTest, TakesTheFieldsAndSendsItsRequest)
-{
-    const ButtonCase& c = GetParam();
-    strokelist::FindStrokeState find{0, kNext};
-    strokelist::ReplaceStrokeState replace{0, 0, kNext};
-    strokelist::GotoTimeState gotoTime{0, kNext};
-    switch (c.kind) {
-    case SearchDialogKind::Find:
-        EXPECT_EQ(PressFindButton(c.nID, find, kTyped), c.outcome);
+    for (int nID : {kIdOk, kIdCancel, IDC_BTN_CLOSE_DIALOG}) {
+        const bool bAction = nID == kIdOk;
+        strokelist::FindStrokeState find{0, kNext};
+        EXPECT_EQ(PressFindButton(nID, find, kTyped),
+                  bAction ? Post(WM_FIND_STROKE, 0, kNext) : kHidden);
         EXPECT_EQ(find.m_keys, kTyped);
-        EXPECT_EQ(find.m_nNext, kNext);
-        break;
-    case SearchDialogKind::Replace:
-        EXPECT_EQ(PressReplaceButton(c.nID, replace, kTyped, kTypedPut), c.outcome);
+        strokelist::GotoTimeState gotoTime{0, kNext};
+        EXPECT_EQ(PressGotoTimeButton(nID, gotoTime, kPicked),
+                  bAction ? Post(WM_GOTO_TIME, 0, kNext) : kHidden);
+        EXPECT_EQ(gotoTime.m_time, kPicked);
+    }
+    for (int nID : {kIdOk, IDC_BTN_REPLACE_ALL, kIdCancel, IDC_BTN_CLOSE_DIALOG}) {
+        strokelist::ReplaceStrokeState replace{0, 0, kNext};
+        const ButtonOutcome outcome = nID == kIdOk ? Post(WM_REPLACE_STROKE, 0, kNext)
+                                      : nID == IDC_BTN_REPLACE_ALL ? Post(WM_REPLACE_STROKE, 1, -1)
+                                                                   : kHidden;
+        EXPECT_EQ(PressReplaceButton(nID, replace, kTyped, kTypedPut), outcome) << nID;
         EXPECT_EQ(replace.m_findKeys, kTyped);
         EXPECT_EQ(replace.m_replaceKeys, kTypedPut);
-        EXPECT_EQ(replace.m_nNext, kNext);
-        break;
-    case SearchDialogKind::GotoTime:
-        EXPECT_EQ(PressGotoTimeButton(c.nID, gotoTime, kPicked), c.outcome);
-        EXPECT_EQ(gotoTime.m_time, kPicked);
-        EXPECT_EQ(gotoTime.m_nNext, kNext);
-        break;
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryButton, ButtonTest,
-    ::testing::Values(
-        ButtonCase{SearchDialogKind::Find, kIdOk, {SearchRequest{WM_FIND_STROKE, 0, kNext}}},
-        ButtonCase{SearchDialogKind::Find, kIdCancel, kHidden},
-        ButtonCase{SearchDialogKind::Find, IDC_BTN_CLOSE_DIALOG, kHidden},
-        ButtonCase{SearchDialogKind::Replace, kIdOk, {SearchRequest{WM_REPLACE_STROKE, 0, kNext}}},
-        ButtonCase{SearchDialogKind::Replace,
-                   IDC_BTN_REPLACE_ALL,
-                   {SearchRequest{WM_REPLACE_STROKE, 1, -1}}},
-        ButtonCase{SearchDialogKind::Replace, kIdCancel, kHidden},
-        ButtonCase{SearchDialogKind::Replace, IDC_BTN_CLOSE_DIALOG, kHidden},
-        ButtonCase{SearchDialogKind::GotoTime, kIdOk, {SearchRequest{WM_GOTO_TIME, 0, kNext}}},
-        ButtonCase{SearchDialogKind::GotoTime, kIdCancel, kHidden},
-        ButtonCase{SearchDialogKind::GotoTime, IDC_BTN_CLOSE_DIALOG, kHidden}));
-
-TEST(SearchDialogRulesTest, AButtonTheDialogDoesNotHaveChangesNothing)
-{
-    strokelist::FindStrokeState find;
-    EXPECT_EQ(PressFindButton(IDC_BTN_REPLACE_ALL, find, kTyped), ButtonOutcome{});
-    EXPECT_EQ(find.m_keys, 0u);
 }
 
 TEST(SearchDialogRulesTest, TabInTheReplaceDialogFollowsItsTable)
