@@ -18,6 +18,9 @@
 
 #include <string>
 
+class CFindStrokeDlg;
+class CGotoTimeDlg;
+class CReplaceStrokeDlg;
 class CStenoViewList;
 class CMessageEvent;
 class QKeyEvent;
@@ -56,6 +59,9 @@ public:
     CBaseMenuWnd& FileMenu() { return m_fileMenu; }
     CBaseMenuWnd& EditMenu() { return m_editMenu; }
     CBaseMenuWnd& OptionsMenu() { return m_optionsMenu; }
+    CFindStrokeDlg* FindDlg() const { return m_pFindDlg; }
+    CReplaceStrokeDlg* ReplaceDlg() const { return m_pReplaceDlg; }
+    CGotoTimeDlg* GotoDlg() const { return m_pGotoDlg; }
     /// Where Open and Save As start without a document.
     std::wstring DefaultFolder() const;
 
@@ -77,6 +83,7 @@ private:
     void CreateButtons();
     void CreateMenus();
     void CreateList();
+    void CreateSearchDialogs();
     void PlaceControls();
 
     // The filter that sees keys and mouse presses before the controls.
@@ -84,6 +91,7 @@ private:
     bool EditingStroke() const;
     bool PreTranslateSurfacePress(const QMouseEvent& event);
     bool OnMessage(const CMessageEvent& message);
+    void OnSearchRequest(const CMessageEvent& message);
     bool IsOwnWindow(const QObject* pObject) const;
     mainwindow::OpenMenu VisibleMenu() const;
     void HideAllMenus();
@@ -97,7 +105,9 @@ private:
     void OnEditEdit();
     void OnEditCopy();
     void OnEditPaste();
-    void OnEditSearch();
+    void OnEditFind();
+    void OnEditReplace();
+    void OnEditGotoTime();
     void OnOptionsConfiguration();
     void OnOptionsStrokeTimes();
     void OnAbout();
@@ -115,6 +125,10 @@ private:
 
     int m_nWindowState = mainwindow::kWindowNormal;
     CStenoViewList* m_pList = nullptr; // child window, deleted first
+    // Owned modeless windows, hidden between uses.
+    CReplaceStrokeDlg* m_pReplaceDlg = nullptr;
+    CFindStrokeDlg* m_pFindDlg = nullptr;
+    CGotoTimeDlg* m_pGotoDlg = nullptr;
     platform::Rect m_rcNormal;
     QPixmap m_bmpBackground;
     platform::Rect m_rcStatus;
