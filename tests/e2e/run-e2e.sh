@@ -11,6 +11,11 @@ TIMEOUT=${QUILLMARK_E2E_TIMEOUT:-60}
 
 fail() {
   echo "e2e: FAIL: $*" >&2
+  # What the screen showed, for whoever reads the failure.
+  if [ -n "${DISPLAY:-}" ] && command -v import > /dev/null; then
+    import -window root "${TMPDIR:-/tmp}/quillmark-e2e-failure.png" 2> /dev/null &&
+      echo "e2e: the screen at the failure: ${TMPDIR:-/tmp}/quillmark-e2e-failure.png" >&2
+  fi
   exit 1
 }
 
@@ -78,6 +83,16 @@ wait_gone() {
   done
 }
 
+# Waits until the window is the active one, so typed text reaches it.
+wait_active() {
+  local id="$1" what="$2" deadline=$((SECONDS + TIMEOUT))
+  xdotool windowactivate "$id" 2> /dev/null || true
+  until [ "$(xdotool getactivewindow 2> /dev/null)" = "$id" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "timed out after ${TIMEOUT}s waiting for $what to take the keyboard"
+    sleep 0.1
+  done
+}
+
 # Sends keys to a window once it has the keyboard.
 keys() {
   local id="$1"
@@ -99,8 +114,8 @@ open_file() {
   local file="$1" dialog
   keys "$MAIN" alt+f o
   dialog=$(wait_window '^Open' "the Open dialog")
-  xdotool windowfocus --sync "$dialog"
-  sleep 0.3
+  wait_active "$dialog" "the Open dialog"
+  sleep 0.5
   xdotool type --delay 20 "$file"
   xdotool key Return
   wait_gone '^Open' "the Open dialog"
