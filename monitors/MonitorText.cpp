@@ -1,5 +1,7 @@
 #include "monitors/MonitorText.h"
 
+#include <algorithm>
+
 namespace monitors {
 
 FontChoice ChooseLargestFont(MonitorFonts fonts, std::wstring_view sample,
@@ -19,6 +21,13 @@ platform::ColorRef LetterColor(bool bDown, int nValue)
     if (!bDown)
         return platform::kWhite;
     return nValue != 0 && nValue % 2 == 0 ? kLetterGrey : platform::kBlack;
+}
+
+platform::Point KeepWithin(const platform::Rect& rcWindow, const platform::Rect& rcArea)
+{
+    const int x = std::min(rcWindow.left, rcArea.right - rcWindow.Width());
+    const int y = std::min(rcWindow.top, rcArea.bottom - rcWindow.Height());
+    return {std::max(x, rcArea.left), std::max(y, rcArea.top)};
 }
 
 } // namespace monitors

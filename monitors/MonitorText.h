@@ -63,4 +63,9 @@ constexpr platform::ColorRef ValueColor(int nKey)
     return nKey % 2 != 0 ? kOddKeyBlue : kEvenKeyGreen;
 }
 
+/// Where a window of rcWindow's size opens so that it lies within the area, as
+/// near rcWindow's place as it can: moved left and up first, right and down if
+/// it is larger than the area.
+platform::Point KeepWithin(const platform::Rect& rcWindow, const platform::Rect& rcArea);
+
 } // namespace monitors
