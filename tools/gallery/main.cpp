@@ -15,8 +15,8 @@
 #include "mainwindow/QuillmarkDlg.h"
 #include "platform/Fonts.h"
 #include "platform/MessageEvent.h"
-#include "support/ScriptedFileDialogs.h"
-#include "support/ScriptedPrompter.h"
+#include "platform/core/FileDialogs.h"
+#include "platform/core/Prompter.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>
@@ -27,6 +27,29 @@
 #include <cstdio>
 
 namespace {
+
+/// Answers every question with Cancel, so a file that cannot be opened ends
+/// the drawing instead of waiting for a click nobody gives.
+class CancellingPrompter : public platform::Prompter
+{
+public:
+    platform::Answer YesNo(const std::wstring&) override { return platform::Answer::No; }
+    platform::Answer YesNoCancel(const std::wstring&) override { return platform::Answer::Cancel; }
+    platform::Answer RetryCancel(const std::wstring&) override { return platform::Answer::Cancel; }
+    void Information(const std::wstring&) override {}
+};
+
+/// The Open dialog picks the file to draw; nothing is ever saved.
+class OneFileDialogs : public platform::FileDialogs
+{
+public:
+    explicit OneFileDialogs(std::wstring strPath) : m_strPath(std::move(strPath)) {}
+    std::wstring OpenFile(const platform::FileRequest&) override { return m_strPath; }
+    std::wstring SaveFile(const platform::FileRequest&) override { return {}; }
+
+private:
+    std::wstring m_strPath;
+};
 
 struct ButtonSkin
 {
@@ -121,14 +144,13 @@ public:
     {
         constexpr QSize kShotSize(1000, 640);
         constexpr int kCurrentStroke = 6;
-        platform::ScriptedPrompter prompter;
-        platform::ScriptedFileDialogs dialogs;
+        CancellingPrompter prompter;
+        OneFileDialogs dialogs(strFile.toStdWString());
         CQuillmarkDlg dlg(prompter, dialogs);
         dlg.show();
         if (dlg.WindowState() == mainwindow::kWindowMaximized)
             dlg.ToggleMaximize();
         dlg.resize(kShotSize);
-        dialogs.Script(strFile.toStdWString());
         platform::SendCommand(&dlg, framework::ID_FILE_OPEN);
         if (dlg.List()->Document().Count() == 0) {
             std::fprintf(stderr, "quillmark-gallery: cannot open '%s'\n", qPrintable(strFile));
