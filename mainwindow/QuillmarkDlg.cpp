@@ -3,6 +3,7 @@
 #include "framework/BorderlessWindow.h"
 #include "framework/CommandIds.h"
 #include "mainwindow/FileRequests.h"
+#include "monitors/StrokeMonitorDlg.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/Desktop.h"
 #include "platform/DialogControls.h"
@@ -82,8 +83,8 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
     CreateMenus();
     CreateList();
     PlaceControls();
-    // Monitors and search dialogs are created here once they exist: the stroke
-    // monitor shown at the lower left of the work area, the others hidden.
+    CreateMonitors();
+    // The search dialogs are created here once they exist, hidden.
     setWindowTitle(QString::fromStdWString(WindowTitle({})));
 
     // Keys reach the main window's filter before the control that has the focus.
@@ -96,7 +97,11 @@ CQuillmarkDlg::~CQuillmarkDlg()
     // The list goes first: it may still tell the main window about its document.
     delete m_pList;
     m_pList = nullptr;
-    // Then the monitors and the search dialogs, once they exist.
+    // Then the monitors (the time monitor goes with its owner) and the search
+    // dialogs, once they exist.
+    delete m_pStrokeMonitor;
+    m_pStrokeMonitor = nullptr;
+    m_pTimeMonitor = nullptr;
 }
 
 void CQuillmarkDlg::CreateButtons()
@@ -162,6 +167,7 @@ void CQuillmarkDlg::showEvent(QShowEvent* pEvent)
         return;
     m_bInitialised = true;
     ToggleMaximize();
+    ShowMonitorAtStart();
     m_pList->setFocus();
 }
 
@@ -195,9 +201,10 @@ void CQuillmarkDlg::UpdateTitle()
 
 void CQuillmarkDlg::OnCurrentStroke(int /*nCurrent*/, int /*nCount*/)
 {
-    // The status text reads the list itself. The monitors and the replace
-    // dialog's start index follow here once they exist.
+    // The status text reads the list itself. The replace dialog's start index
+    // follows here once it exists.
     update(platform::ToQRect(m_rcStatus));
+    UpdateMonitors();
 }
 
 void CQuillmarkDlg::reject()

@@ -19,6 +19,8 @@
 #include <string>
 
 class CStenoViewList;
+class CStrokeMonitorDlg;
+class CStrokeTimeMonitor;
 class CMessageEvent;
 class QKeyEvent;
 
@@ -56,6 +58,9 @@ public:
     CBaseMenuWnd& FileMenu() { return m_fileMenu; }
     CBaseMenuWnd& EditMenu() { return m_editMenu; }
     CBaseMenuWnd& OptionsMenu() { return m_optionsMenu; }
+    CStrokeMonitorDlg* StrokeMonitor() const { return m_pStrokeMonitor; }
+    CStrokeTimeMonitor* TimeMonitor() const { return m_pTimeMonitor; }
+    bool ShowsStrokeMonitor() const { return m_bShowStrokeMonitor; }
     /// Where Open and Save As start without a document.
     std::wstring DefaultFolder() const;
 
@@ -78,6 +83,9 @@ private:
     void CreateMenus();
     void CreateList();
     void PlaceControls();
+    void CreateMonitors();
+    void ShowMonitorAtStart();
+    void UpdateMonitors();
 
     // The filter that sees keys and mouse presses before the controls.
     bool PreTranslateKey(const platform::KeyInput& key);
@@ -121,6 +129,9 @@ private:
     QFont m_fontHeading;
     QFont m_fontPath;
     bool m_bInitialised = false;
+    bool m_bShowStrokeMonitor = true;              // lasts until the program ends
+    CStrokeMonitorDlg* m_pStrokeMonitor = nullptr; // owned; deleted after the list
+    CStrokeTimeMonitor* m_pTimeMonitor = nullptr;  // owned by the stroke monitor's window
 
     CxSkinButton m_btnMinimize;
     CxSkinButton m_btnMaximize;

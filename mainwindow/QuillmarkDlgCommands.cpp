@@ -231,18 +231,6 @@ void CQuillmarkDlg::OnEditSearch()
     // those exist.
 }
 
-void CQuillmarkDlg::OnOptionsConfiguration()
-{
-    m_optionsMenu.hide();
-    // The configuration dialog runs here once it exists.
-}
-
-void CQuillmarkDlg::OnOptionsStrokeTimes()
-{
-    m_optionsMenu.hide();
-    // Shows the stroke time monitor once it exists.
-}
-
 void CQuillmarkDlg::OnAbout()
 {
     CAboutDlg about(this);
