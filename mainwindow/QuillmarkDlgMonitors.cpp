@@ -9,6 +9,8 @@
 #include "platform/Desktop.h"
 #include "strokelist/StenoViewList.h"
 
+#include <QTimer>
+
 namespace {
 
 // The stroke monitor opens at the lower left of the work area.
@@ -30,7 +32,10 @@ void CQuillmarkDlg::CreateMonitors()
 
 void CQuillmarkDlg::ShowMonitorAtStart()
 {
-    m_pStrokeMonitor->setVisible(m_bShowStrokeMonitor);
+    // Once the main window is on the screen, so the window manager stacks the
+    // monitor above it.
+    QTimer::singleShot(0, m_pStrokeMonitor,
+                       [this] { m_pStrokeMonitor->setVisible(m_bShowStrokeMonitor); });
 }
 
 void CQuillmarkDlg::UpdateMonitors()
@@ -40,7 +45,7 @@ void CQuillmarkDlg::UpdateMonitors()
     const strokelist::CStrokeDocument& document = m_pList->Document();
     const int nCurrent = document.Current();
     m_pStrokeMonitor->SetStroke(nCurrent == -1 ? CStenoStroke{} : document.Stroke(nCurrent));
-    m_pTimeMonitor->update();
+    m_pTimeMonitor->RepaintWhole();
 }
 
 void CQuillmarkDlg::OnOptionsConfiguration()

@@ -42,12 +42,20 @@ CMonitorFrameDlg::CMonitorFrameDlg(QWidget* pOwner, int nBitmap, int r, int s, i
 
 void CMonitorFrameDlg::AddView(QWidget* pView, const QRect& rcView, int nID)
 {
+    m_pViewWnd = pView;
     platform::SetControlId(pView, nID);
     pView->setGeometry(rcView);
     // Presses on the view reach the window, so the whole body drags it.
     pView->setAttribute(Qt::WA_TransparentForMouseEvents);
     pView->lower();
     AddAnchor(pView, framework::kTopLeft, framework::kBottomRight);
+}
+
+void CMonitorFrameDlg::RepaintWhole()
+{
+    update();
+    if (m_pViewWnd != nullptr)
+        m_pViewWnd->update();
 }
 
 void CMonitorFrameDlg::OnCancel()

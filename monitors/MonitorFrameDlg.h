@@ -23,6 +23,10 @@ public:
     /// The close button: hides the window.
     virtual void OnCancel();
 
+    /// Repaints the frame and the view: a window's repaint leaves its children
+    /// as they were.
+    void RepaintWhole();
+
 protected:
     /// Places the view inside the frame; it grows and shrinks with the window.
     void AddView(QWidget* pView, const QRect& rcView, int nID);
@@ -39,6 +43,7 @@ private:
     void PlaceCloseButton();
 
     CxSkinButton m_btnClose;
+    QWidget* m_pViewWnd = nullptr; // child window
     QPixmap m_bmpBackground;
     framework::FrameSlices m_slices;
 };

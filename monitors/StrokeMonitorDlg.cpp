@@ -31,7 +31,7 @@ CStrokeMonitorDlg::CStrokeMonitorDlg(QWidget* pOwner)
 void CStrokeMonitorDlg::SetStroke(const CStenoStroke& stroke)
 {
     m_stroke = stroke;
-    update();
+    RepaintWhole();
 }
 
 void CStrokeMonitorDlg::OnCancel()

@@ -12,6 +12,7 @@
 #include "tests/ui/QuillmarkDlgFixture.h"
 
 #include <QImage>
+#include <QScreen>
 #include <QTimer>
 
 #include <functional>
@@ -37,10 +38,15 @@ std::vector<CStenoStroke> StrokesWithValues(int nCount)
     return strokes;
 }
 
-/// The colours a widget shows.
-std::set<QRgb> Colours(const QWidget& widget)
+/// The colours a view shows on the screen, as it was last painted.
+std::set<QRgb> Colours(const QWidget& view)
 {
-    const QImage image = const_cast<QWidget&>(widget).grab().toImage();
+    QCoreApplication::processEvents();
+    const QWidget& window = *view.window();
+    const QImage image =
+        window.screen()
+            ->grabWindow(window.winId(), view.x(), view.y(), view.width(), view.height())
+            .toImage();
     std::set<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
