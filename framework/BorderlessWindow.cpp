@@ -1,6 +1,7 @@
 #include "framework/BorderlessWindow.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -33,30 +34,48 @@ bool CBorderlessWindow::eventFilter(QObject* pWatched, QEvent* pEvent)
         return false;
     const auto& mouse = static_cast<const QMouseEvent&>(*pEvent);
     const QPoint ptGlobal = mouse.globalPosition().toPoint();
-    if (type == QEvent::MouseButtonPress)
-        return mouse.button() == Qt::LeftButton && StartMove(ptGlobal);
-    if (!m_bDragging)
+    if (type == QEvent::MouseButtonPress) {
+        if (mouse.button() != Qt::LeftButton)
+            return false;
+        m_bPressed = true;
+        m_ptPress = ptGlobal;
+        return true;
+    }
+    if (type == QEvent::MouseButtonRelease) {
+        const bool bOurs = m_bPressed || m_bDragging;
+        if (mouse.button() == Qt::LeftButton)
+            m_bPressed = m_bDragging = false;
+        return bOurs;
+    }
+    return OnMouseMove(ptGlobal);
+}
+
+bool CBorderlessWindow::OnMouseMove(const QPoint& ptGlobal)
+{
+    if (m_bDragging) {
+        m_pWindow->move(ptGlobal - m_ptGrab);
+        return true;
+    }
+    if (!m_bPressed)
         return false;
-    if (type == QEvent::MouseMove)
-        MoveTo(ptGlobal);
-    else if (mouse.button() == Qt::LeftButton)
-        m_bDragging = false;
+    // The move starts only once the pointer has really left the press point: a
+    // window manager that takes the pointer at the press would swallow the
+    // second click of a double-click.
+    if ((ptGlobal - m_ptPress).manhattanLength() < QApplication::startDragDistance())
+        return true;
+    m_bPressed = false;
+    StartMove(ptGlobal);
     return true;
 }
 
-bool CBorderlessWindow::StartMove(const QPoint& ptGlobal)
+void CBorderlessWindow::StartMove(const QPoint& ptGlobal)
 {
     // The window system moves the window as if its title bar were dragged; where
     // it cannot, the window follows the pointer itself.
     QWindow* pHandle = m_pWindow->windowHandle();
     if (pHandle != nullptr && pHandle->startSystemMove())
-        return true;
+        return;
     m_bDragging = true;
-    m_ptGrab = ptGlobal - m_pWindow->frameGeometry().topLeft();
-    return true;
-}
-
-void CBorderlessWindow::MoveTo(const QPoint& ptGlobal)
-{
+    m_ptGrab = m_ptPress - m_pWindow->frameGeometry().topLeft();
     m_pWindow->move(ptGlobal - m_ptGrab);
 }

@@ -31,11 +31,15 @@ protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
-    bool StartMove(const QPoint& ptGlobal);
-    void MoveTo(const QPoint& ptGlobal);
+    bool OnMouseMove(const QPoint& ptGlobal);
+    void StartMove(const QPoint& ptGlobal);
 
     QPointer<QWidget> m_pWindow;
     std::function<void()> m_cancel;
+    /// The left button went down on the body; no move has started yet.
+    bool m_bPressed = false;
+    QPoint m_ptPress;
+    /// Moving the window ourselves, where the window system cannot.
     bool m_bDragging = false;
     QPoint m_ptGrab; // pointer position relative to the window's top-left
 };

@@ -19,6 +19,11 @@ int CQuillmarkApp::InitInstance()
     QtPrompter prompter;
     QtFileDialogs fileDialogs;
     CQuillmarkDlg dlg(prompter, fileDialogs);
-    dlg.exec();
-    return 0;
+    prompter.SetOwner(&dlg);
+    fileDialogs.SetOwner(&dlg);
+    // An ordinary top-level window with its own task-bar button, not a modal
+    // dialog: the program ends when it closes.
+    QObject::connect(&dlg, &QDialog::finished, this, &QApplication::quit);
+    dlg.show();
+    return exec();
 }

@@ -2,6 +2,7 @@
 
 #include "framework/BorderlessWindow.h"
 #include "framework/CommandIds.h"
+#include "framework/SkinIds.h"
 #include "mainwindow/FileRequests.h"
 #include "monitors/StrokeMonitorDlg.h"
 #include "platform/BitmapRegistry.h"
@@ -26,25 +27,12 @@ namespace {
 constexpr int kIconBitmap = 128;
 constexpr int kBackgroundBitmap = 130;
 
-struct ButtonSkin
-{
-    int nNormal;
-    int nDown;
-    int nOver;
-    int nMask;
-};
-
 // Minimize, maximize/restore, close, File, Edit, Options, Help: the order of
 // PlaceButtons.
-constexpr std::array<ButtonSkin, 7> kButtonSkins = {{
-    {139, 137, 138, 142},
-    {136, 134, 135, 142},
-    {133, 131, 132, 142},
-    {156, 154, 155, 145},
-    {153, 151, 152, 145},
-    {150, 148, 149, 145},
-    {147, 157, 158, 145},
-}};
+constexpr std::array<framework::ButtonSkinIds, 7> kButtonSkins = {
+    framework::kSkinMinimize, framework::kSkinMaximize, framework::kSkinClose, framework::kSkinFile,
+    framework::kSkinEdit,     framework::kSkinOptions,  framework::kSkinHelp,
+};
 
 constexpr int kFontHeight = -17;
 constexpr int kPathFontHeight = -13;
@@ -58,7 +46,7 @@ QFont FontOf(const wchar_t* pszFace, int nHeight, int nWeight)
 
 CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs& fileDialogs,
                              QWidget* pParent)
-    : CResizableDialog(pParent), m_prompter(prompter), m_fileDialogs(fileDialogs),
+    : CResizableDialog(pParent, Qt::Window), m_prompter(prompter), m_fileDialogs(fileDialogs),
       m_bmpBackground(CBitmapRegistry::Load(kBackgroundBitmap)),
       m_fontStatus(FontOf(L"Arial", kFontHeight, platform::kWeightBold)),
       m_fontHeading(FontOf(L"Square721 BT", kFontHeight, platform::kWeightNormal)),
@@ -112,7 +100,7 @@ void CQuillmarkDlg::CreateButtons()
     const auto places = PlaceButtons(width());
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         CxSkinButton& button = *buttons[i];
-        const ButtonSkin& skin = kButtonSkins[i];
+        const framework::ButtonSkinIds& skin = kButtonSkins[i];
         platform::SetControlId(&button, places[i].nId);
         button.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, 0);
         // Title-bar buttons: the keyboard stays with the list and the menus.
@@ -199,10 +187,10 @@ void CQuillmarkDlg::UpdateTitle()
     setWindowTitle(QString::fromStdWString(WindowTitle(m_pList->Document().FileName())));
 }
 
-void CQuillmarkDlg::OnCurrentStroke(int /*nCurrent*/, int /*nCount*/)
+void CQuillmarkDlg::OnCurrentStroke(int nCurrent, int nCount)
 {
-    // The status text reads the list itself. The replace dialog's start index
-    // follows here once it exists.
+    m_nStatusCurrent = nCurrent;
+    m_nStatusCount = nCount;
     update(platform::ToQRect(m_rcStatus));
     UpdateMonitors();
 }

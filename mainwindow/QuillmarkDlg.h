@@ -125,6 +125,9 @@ private:
     platform::Rect m_rcNormal;
     QPixmap m_bmpBackground;
     platform::Rect m_rcStatus;
+    /// The current index and stroke count of the list's last notification.
+    int m_nStatusCurrent = -1;
+    int m_nStatusCount = 0;
     QFont m_fontStatus;
     QFont m_fontHeading;
     QFont m_fontPath;

@@ -6,9 +6,9 @@
 #include "mainwindow/AboutDlg.h"
 #include "mainwindow/FileRequests.h"
 #include "platform/Desktop.h"
-#include "platform/core/FileDialogs.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MessageEvent.h"
+#include "platform/core/FileDialogs.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QKeyEvent>
@@ -29,9 +29,6 @@ bool CQuillmarkDlg::OnMessage(const CMessageEvent& message)
     switch (message.Message()) {
     case platform::kWmCommand:
         OnCommand(static_cast<int>(message.WParam()));
-        return true;
-    case platform::WM_STROKELIST_CURRENT:
-        OnCurrentStroke(static_cast<int>(message.WParam()), static_cast<int>(message.LParam()));
         return true;
     case platform::WM_REPLACE_STROKE:
     case platform::WM_FIND_STROKE:
@@ -98,66 +95,41 @@ void CQuillmarkDlg::HideAllMenus()
 
 void CQuillmarkDlg::OnCommand(int nID)
 {
-    switch (nID) {
-    case IDC_BTN_MAXIMIZE:
-        ToggleMaximize();
-        break;
-    case IDC_BTN_MINIMIZE:
-        showMinimized();
-        break;
-    case kIdCancel:
-        OnCancel();
-        break;
-    case IDC_BTN_FILE:
-        m_fileMenu.Open();
-        break;
-    case IDC_BTN_EDIT:
-        m_editMenu.Open();
-        break;
-    case IDC_BTN_OPTIONS:
-        m_optionsMenu.Open();
-        break;
-    case IDC_BTN_HELP:
-    case IDM_ABOUTBOX:
-        OnAbout();
-        break;
-    case ID_FILE_OPEN:
-        OnFileOpen();
-        break;
-    case ID_FILE_SAVE:
-        OnFileSave();
-        break;
-    case ID_FILE_SAVE_AS:
-        OnFileSaveAs();
-        break;
-    case ID_APP_EXIT:
-        OnFileExit();
-        break;
-    case ID_EDIT_DELETE_STROKE:
-        OnEditDelete();
-        break;
-    case ID_EDIT_EDIT_STROKE:
-        OnEditEdit();
-        break;
-    case ID_EDIT_COPY:
-        OnEditCopy();
-        break;
-    case ID_EDIT_PASTE:
-        OnEditPaste();
-        break;
-    case ID_EDIT_REPLACE:
-    case ID_EDIT_FIND:
-    case ID_EDIT_GOTO_TIME:
-        OnEditSearch();
-        break;
-    case ID_OPTIONS_CONFIGURATION:
-        OnOptionsConfiguration();
-        break;
-    case ID_OPTIONS_STROKE_TIMES:
-        OnOptionsStrokeTimes();
-        break;
-    default:
-        break; // the recent-file entry and anything unknown
+    // Buttons, accelerators, menu entries and the window menu all end here.
+    struct Route
+    {
+        int nID;
+        void (*pRun)(CQuillmarkDlg&);
+    };
+    static constexpr Route kRoutes[] = {
+        {IDC_BTN_MAXIMIZE, [](CQuillmarkDlg& dlg) { dlg.ToggleMaximize(); }},
+        {IDC_BTN_MINIMIZE, [](CQuillmarkDlg& dlg) { dlg.showMinimized(); }},
+        {kIdCancel, [](CQuillmarkDlg& dlg) { dlg.OnCancel(); }},
+        {IDC_BTN_FILE, [](CQuillmarkDlg& dlg) { dlg.m_fileMenu.Open(); }},
+        {IDC_BTN_EDIT, [](CQuillmarkDlg& dlg) { dlg.m_editMenu.Open(); }},
+        {IDC_BTN_OPTIONS, [](CQuillmarkDlg& dlg) { dlg.m_optionsMenu.Open(); }},
+        {IDC_BTN_HELP, [](CQuillmarkDlg& dlg) { dlg.OnAbout(); }},
+        {IDM_ABOUTBOX, [](CQuillmarkDlg& dlg) { dlg.OnAbout(); }},
+        {ID_FILE_OPEN, [](CQuillmarkDlg& dlg) { dlg.OnFileOpen(); }},
+        {ID_FILE_SAVE, [](CQuillmarkDlg& dlg) { dlg.OnFileSave(); }},
+        {ID_FILE_SAVE_AS, [](CQuillmarkDlg& dlg) { dlg.OnFileSaveAs(); }},
+        {ID_APP_EXIT, [](CQuillmarkDlg& dlg) { dlg.OnFileExit(); }},
+        {ID_EDIT_DELETE_STROKE, [](CQuillmarkDlg& dlg) { dlg.OnEditDelete(); }},
+        {ID_EDIT_EDIT_STROKE, [](CQuillmarkDlg& dlg) { dlg.OnEditEdit(); }},
+        {ID_EDIT_COPY, [](CQuillmarkDlg& dlg) { dlg.OnEditCopy(); }},
+        {ID_EDIT_PASTE, [](CQuillmarkDlg& dlg) { dlg.OnEditPaste(); }},
+        {ID_EDIT_FIND, [](CQuillmarkDlg& dlg) { dlg.OnEditSearch(); }},
+        {ID_EDIT_REPLACE, [](CQuillmarkDlg& dlg) { dlg.OnEditSearch(); }},
+        {ID_EDIT_GOTO_TIME, [](CQuillmarkDlg& dlg) { dlg.OnEditSearch(); }},
+        {ID_OPTIONS_CONFIGURATION, [](CQuillmarkDlg& dlg) { dlg.OnOptionsConfiguration(); }},
+        {ID_OPTIONS_STROKE_TIMES, [](CQuillmarkDlg& dlg) { dlg.OnOptionsStrokeTimes(); }},
+    };
+    // The recent-file entry and anything unknown find no route and do nothing.
+    for (const Route& route : kRoutes) {
+        if (route.nID == nID) {
+            route.pRun(*this);
+            return;
+        }
     }
 }
 

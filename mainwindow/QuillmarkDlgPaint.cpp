@@ -5,13 +5,12 @@
 
 #include "mainwindow/BackgroundPlan.h"
 #include "mainwindow/OutlinedText.h"
-#include "platform/core/ColorRef.h"
 #include "platform/Drawing.h"
 #include "platform/QtTextMeasurer.h"
+#include "platform/core/ColorRef.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QPainter>
-
 
 using namespace mainwindow;
 using namespace platform;
@@ -56,10 +55,9 @@ void CQuillmarkDlg::PaintBackground(QPainter& painter) const
 
 void CQuillmarkDlg::PaintStatus(QPainter& painter) const
 {
-    const strokelist::CStrokeDocument& document = m_pList->Document();
     painter.setFont(m_fontStatus);
     SetTextColor(painter, kBlack);
-    DrawText(painter, m_rcStatus, StatusText(document.Current(), document.Count()),
+    DrawText(painter, m_rcStatus, StatusText(m_nStatusCurrent, m_nStatusCount),
              kDtLeft | kDtTop | kDtSingleLine);
 }
 

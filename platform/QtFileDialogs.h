@@ -12,6 +12,8 @@ class QtFileDialogs : public platform::FileDialogs
 {
 public:
     explicit QtFileDialogs(QWidget* pOwner = nullptr);
+    /// The window the dialogs belong to and open centred over.
+    void SetOwner(QWidget* pOwner) { m_pOwner = pOwner; }
 
     std::wstring OpenFile(const platform::FileRequest& request) override;
     std::wstring SaveFile(const platform::FileRequest& request) override;

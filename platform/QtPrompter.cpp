@@ -53,7 +53,7 @@ Answer QtPrompter::YesNoCancel(const std::wstring& strText)
 
 Answer QtPrompter::RetryCancel(const std::wstring& strText)
 {
-    return ToAnswer(Ask(m_pOwner, QMessageBox::Warning, strText,
+    return ToAnswer(Ask(m_pOwner, QMessageBox::Critical, strText,
                         QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry));
 }
 

@@ -13,6 +13,8 @@ public:
     /// The boxes are modal to the owner's window; a null owner makes them
     /// application-modal.
     explicit QtPrompter(QWidget* pOwner = nullptr);
+    /// The window the boxes belong to and open centred over.
+    void SetOwner(QWidget* pOwner) { m_pOwner = pOwner; }
 
     platform::Answer YesNo(const std::wstring& strText) override;
     platform::Answer YesNoCancel(const std::wstring& strText) override;

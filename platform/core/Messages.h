@@ -17,7 +17,9 @@ inline constexpr MessageId kWmApp = 0x8000;
 inline constexpr MessageId WM_SKINBUTTON_UNCHECK = 0x0500;
 
 /// Stroke list → main window at every setting of the current stroke
-/// (current index or -1, stroke count). Delivered directly.
+/// (current index or -1, stroke count). It travels as the direct call
+/// IStrokeListObserver::OnCurrentStroke, never as a posted message, so the
+/// main window has reacted before the list goes on.
 inline constexpr MessageId WM_STROKELIST_CURRENT = kWmApp + 1;
 /// Stroke editor → stroke list (1 commit, 0 cancel; 0).
 inline constexpr MessageId WM_STROKEEDIT_DONE = kWmApp + 2;

@@ -1,5 +1,6 @@
 #include "framework/BorderlessWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -52,13 +53,21 @@ TEST_F(BorderlessWindowTest, DraggingTheBodyMovesTheWindow)
     EXPECT_EQ(m_window.pos(), ptStart + QPoint(30, 10));
 }
 
-TEST_F(BorderlessWindowTest, DraggingALabelMovesTheWindowToo)
+TEST_F(BorderlessWindowTest, AMoveStartsOnlyPastTheDragDistance)
 {
+    // A press alone must not start the move: a window manager that takes the
+    // pointer would swallow the second click of a double-click.
     const QPoint ptStart = m_window.pos();
     QTest::mousePress(m_pLabel, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(m_pBorderless->IsDragging());
-    QTest::mouseRelease(&m_window, Qt::LeftButton, {}, QPoint(15, 55));
+    QTest::mouseMove(m_pLabel, QPoint(6, 6));
+    EXPECT_FALSE(m_pBorderless->IsDragging());
     EXPECT_EQ(m_window.pos(), ptStart);
+
+    QTest::mouseMove(m_pLabel, QPoint(5, 5 + QApplication::startDragDistance()));
+    EXPECT_TRUE(m_pBorderless->IsDragging());
+    QTest::mouseRelease(m_pLabel, Qt::LeftButton, {},
+                        QPoint(5, 5 + QApplication::startDragDistance()));
+    EXPECT_EQ(m_window.pos(), ptStart + QPoint(0, QApplication::startDragDistance()));
 }
 
 TEST_F(BorderlessWindowTest, CloseButtonRunsTheCancelActionAndDoesNotDrag)

@@ -74,7 +74,7 @@ TEST(PlatformPrompter, RetryCancelWarnsWithRetryAsDefault)
     SeenBox seen;
     AnswerNextBox(seen, QMessageBox::Retry);
     EXPECT_EQ(prompter.RetryCancel(L"Failed to load file 'b.rtf'"), Answer::Retry);
-    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_EQ(seen.buttons, QMessageBox::Retry | QMessageBox::Cancel);
     EXPECT_EQ(seen.defaultButton, QMessageBox::Retry);
 }

@@ -11,6 +11,7 @@
 #include "framework/EditMenuWnd.h"
 #include "framework/FileMenuWnd.h"
 #include "framework/OptionsMenuWnd.h"
+#include "framework/SkinIds.h"
 #include "framework/xSkinButton.h"
 #include "mainwindow/QuillmarkDlg.h"
 #include "platform/Fonts.h"
@@ -54,10 +55,7 @@ private:
 struct ButtonSkin
 {
     const char* pszName;
-    int nNormal;
-    int nDown;
-    int nOver;
-    int nMask;
+    framework::ButtonSkinIds ids;
     int nMargin;
     SkinButtonKind kind;
     const char* pszCaption;
@@ -66,15 +64,20 @@ struct ButtonSkin
 
 // Every skin the program's buttons use.
 constexpr ButtonSkin kButtonSkins[] = {
-    {"button-close", 133, 131, 132, 142, 0, SkinButtonKind::Push, "", {}},
-    {"button-maximize", 136, 134, 135, 142, 0, SkinButtonKind::Push, "", {}},
-    {"button-minimize", 139, 137, 138, 142, 0, SkinButtonKind::Push, "", {}},
-    {"button-file", 156, 154, 155, 145, 0, SkinButtonKind::Push, "", {}},
-    {"button-edit", 153, 151, 152, 145, 0, SkinButtonKind::Push, "", {}},
-    {"button-options", 150, 148, 149, 145, 0, SkinButtonKind::Push, "", {}},
-    {"button-help", 147, 157, 158, 145, 0, SkinButtonKind::Push, "", {}},
-    {"button-dialog", 181, 182, 184, 183, 5, SkinButtonKind::Push, "Find", {}},
-    {"checkbox-configuration", 169, 166, 168, 167, 0, SkinButtonKind::Check, "", {5, 12, 5, 5}},
+    {"button-close", framework::kSkinClose, 0, SkinButtonKind::Push, "", {}},
+    {"button-maximize", framework::kSkinMaximize, 0, SkinButtonKind::Push, "", {}},
+    {"button-minimize", framework::kSkinMinimize, 0, SkinButtonKind::Push, "", {}},
+    {"button-file", framework::kSkinFile, 0, SkinButtonKind::Push, "", {}},
+    {"button-edit", framework::kSkinEdit, 0, SkinButtonKind::Push, "", {}},
+    {"button-options", framework::kSkinOptions, 0, SkinButtonKind::Push, "", {}},
+    {"button-help", framework::kSkinHelp, 0, SkinButtonKind::Push, "", {}},
+    {"button-dialog", framework::kSkinDialogButton, 5, SkinButtonKind::Push, "Find", {}},
+    {"checkbox-configuration",
+     framework::kSkinCheckBox,
+     0,
+     SkinButtonKind::Check,
+     "",
+     {5, 12, 5, 5}},
 };
 
 class CGallery
@@ -104,8 +107,8 @@ public:
         QWidget host;
         CxSkinButton button(&host, skin.kind);
         button.setText(QString::fromLatin1(skin.pszCaption));
-        button.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, skin.nMargin,
-                       skin.rcFocusMargins);
+        button.SetSkin(skin.ids.nNormal, skin.ids.nDown, skin.ids.nOver, 0, 0, skin.ids.nMask, 0, 0,
+                       skin.nMargin, skin.rcFocusMargins);
         const QString strName = QString::fromLatin1(skin.pszName);
         Save(button, strName + QStringLiteral("-normal"));
 

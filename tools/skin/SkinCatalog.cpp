@@ -2,6 +2,7 @@
 
 #include "SkinBitmaps.h"
 #include "SkinPalette.h"
+#include "framework/SkinIds.h"
 
 #include <algorithm>
 
@@ -27,17 +28,10 @@ constexpr QRect kCheckBoxShape(3, 10, 23, 23);
 // separator entry; its background carries the rule there instead.
 constexpr int kEditMenuRuleRow = 129;
 
-struct ButtonNumbers
-{
-    int nNormal;
-    int nDown;
-    int nOver;
-};
-
 using StateDrawer = std::function<QImage(QSize, ButtonState)>;
 
-void AddButtonStates(std::vector<SkinBitmap>& table, const ButtonNumbers& numbers, QSize size,
-                     const char* pszNormal, const char* pszDown, const char* pszOver,
+void AddButtonStates(std::vector<SkinBitmap>& table, const framework::ButtonSkinIds& numbers,
+                     QSize size, const char* pszNormal, const char* pszDown, const char* pszOver,
                      const StateDrawer& draw)
 {
     const auto in = [draw](ButtonState state) {
@@ -53,16 +47,16 @@ void AddTitleButtons(std::vector<SkinBitmap>& table)
     const auto glyph = [](TitleGlyph g) {
         return [g](QSize s, ButtonState state) { return DrawTitleButton(s, g, state); };
     };
-    AddButtonStates(table, {133, 131, 132}, kTitleButtonSize, "close button, normal",
+    AddButtonStates(table, framework::kSkinClose, kTitleButtonSize, "close button, normal",
                     "close button, down", "close button, over", glyph(TitleGlyph::Close));
-    AddButtonStates(table, {136, 134, 135}, kTitleButtonSize, "maximize/restore button, normal",
-                    "maximize/restore button, down", "maximize/restore button, over",
-                    glyph(TitleGlyph::Maximize));
-    AddButtonStates(table, {139, 137, 138}, kTitleButtonSize, "minimize button, normal",
+    AddButtonStates(table, framework::kSkinMaximize, kTitleButtonSize,
+                    "maximize/restore button, normal", "maximize/restore button, down",
+                    "maximize/restore button, over", glyph(TitleGlyph::Maximize));
+    AddButtonStates(table, framework::kSkinMinimize, kTitleButtonSize, "minimize button, normal",
                     "minimize button, down", "minimize button, over", glyph(TitleGlyph::Minimize));
-    table.push_back({142, kTitleButtonSize, "mask of the title-bar and close buttons", [](QSize s) {
-                         return RoundedMask(s, QRect(QPoint(0, 0), s), metrics::kButtonRadius);
-                     }});
+    table.push_back(
+        {framework::kSkinClose.nMask, kTitleButtonSize, "mask of the title-bar and close buttons",
+         [](QSize s) { return RoundedMask(s, QRect(QPoint(0, 0), s), metrics::kButtonRadius); }});
 }
 
 void AddMenuButtons(std::vector<SkinBitmap>& table)
@@ -72,17 +66,18 @@ void AddMenuButtons(std::vector<SkinBitmap>& table)
             return DrawMenuButton(s, QString::fromLatin1(pszCaption), state);
         };
     };
-    AddButtonStates(table, {156, 154, 155}, kMenuButtonSize, "File button, normal",
+    AddButtonStates(table, framework::kSkinFile, kMenuButtonSize, "File button, normal",
                     "File button, down", "File button, over", caption("&File"));
-    AddButtonStates(table, {153, 151, 152}, kMenuButtonSize, "Edit button, normal",
+    AddButtonStates(table, framework::kSkinEdit, kMenuButtonSize, "Edit button, normal",
                     "Edit button, down", "Edit button, over", caption("&Edit"));
-    AddButtonStates(table, {150, 148, 149}, kMenuButtonSize, "Options button, normal",
+    AddButtonStates(table, framework::kSkinOptions, kMenuButtonSize, "Options button, normal",
                     "Options button, down", "Options button, over", caption("&Options"));
-    AddButtonStates(table, {147, 157, 158}, kMenuButtonSize, "Help button, normal",
+    AddButtonStates(table, framework::kSkinHelp, kMenuButtonSize, "Help button, normal",
                     "Help button, down", "Help button, over", caption("&Help"));
-    table.push_back(
-        {145, kMenuButtonSize, "mask of the File, Edit, Options and Help buttons",
-         [](QSize s) { return RoundedMask(s, QRect(QPoint(0, 0), s), metrics::kButtonRadius); }});
+    table.push_back({framework::kSkinFile.nMask, kMenuButtonSize,
+                     "mask of the File, Edit, Options and Help buttons", [](QSize s) {
+                         return RoundedMask(s, QRect(QPoint(0, 0), s), metrics::kButtonRadius);
+                     }});
 }
 
 void AddMenus(std::vector<SkinBitmap>& table)
@@ -149,18 +144,20 @@ void AddDialogs(std::vector<SkinBitmap>& table)
     table.push_back(
         DialogEntry(172, QSize(301, 150), "Goto Time dialog background", GotoTimeLayout));
     table.push_back(DialogEntry(173, QSize(401, 180), "Replace dialog background", ReplaceLayout));
-    AddButtonStates(table, {181, 182, 184}, kPushButtonSize, "dialog push button, normal",
-                    "dialog push button, down", "dialog push button, over", DrawPushButton);
-    table.push_back({183, kPushButtonSize, "mask of the dialog push buttons", [](QSize s) {
+    AddButtonStates(table, framework::kSkinDialogButton, kPushButtonSize,
+                    "dialog push button, normal", "dialog push button, down",
+                    "dialog push button, over", DrawPushButton);
+    table.push_back({framework::kSkinDialogButton.nMask, kPushButtonSize,
+                     "mask of the dialog push buttons", [](QSize s) {
                          return RoundedMask(s, QRect(QPoint(0, 0), s), metrics::kPushButtonRadius);
                      }});
     AddButtonStates(
-        table, {169, 166, 168}, kCheckBoxSize, "configuration check box, normal",
+        table, framework::kSkinCheckBox, kCheckBoxSize, "configuration check box, normal",
         "configuration check box, down and checked", "configuration check box, over",
         [](QSize s, ButtonState state) { return DrawCheckBox(s, kCheckBoxShape, state); });
-    table.push_back({167, kCheckBoxSize, "mask of the configuration check box", [](QSize s) {
-                         return RoundedMask(s, kCheckBoxShape, metrics::kPushButtonRadius);
-                     }});
+    table.push_back(
+        {framework::kSkinCheckBox.nMask, kCheckBoxSize, "mask of the configuration check box",
+         [](QSize s) { return RoundedMask(s, kCheckBoxShape, metrics::kPushButtonRadius); }});
 }
 
 // The monitors' views fill these rectangles: the stroke monitor's from
