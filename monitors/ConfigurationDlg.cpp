@@ -2,6 +2,7 @@
 
 #include "framework/BorderlessWindow.h"
 #include "framework/CommandIds.h"
+#include "framework/SkinIds.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
@@ -21,25 +22,14 @@ constexpr int kBackgroundBitmap = 165;
 constexpr QSize kTemplateSize{279, 150};
 constexpr int kVkM = platform::kVkA + ('M' - 'A');
 
-struct ButtonSkin
-{
-    int nNormal;
-    int nDown;
-    int nOver;
-    int nMask;
-    int nMargin;
-};
-
-constexpr ButtonSkin kCheckSkin{169, 166, 168, 167, 0};
-constexpr ButtonSkin kPushSkin{181, 182, 184, 183, 5};
-constexpr ButtonSkin kCloseSkin{133, 131, 132, 142, 0};
+constexpr int kPushMargin = 5;
 constexpr platform::Rect kCheckFocusMargins{5, 12, 5, 5};
 
-void Skin(CxSkinButton& button, int nID, const ButtonSkin& skin, QPoint ptAt,
+void Skin(CxSkinButton& button, int nID, const ButtonSkinIds& skin, QPoint ptAt, int nMargin = 0,
           const platform::Rect& rcFocusMargins = {})
 {
     platform::SetControlId(&button, nID);
-    button.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, skin.nMargin,
+    button.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, nMargin,
                    rcFocusMargins);
     button.move(ptAt);
 }
@@ -63,12 +53,12 @@ CConfigurationDlg::CConfigurationDlg(QWidget* pParent)
 void CConfigurationDlg::CreateButtons()
 {
     // The check box has no caption: the background carries "Show Stroke Monitor".
-    Skin(m_btnShowMonitor, IDC_SHOW_STROKE_MONITOR, kCheckSkin, {10, 42}, kCheckFocusMargins);
+    Skin(m_btnShowMonitor, IDC_SHOW_STROKE_MONITOR, kSkinCheckBox, {10, 42}, 0, kCheckFocusMargins);
     m_btnOK.setText(QStringLiteral("&OK"));
-    Skin(m_btnOK, kIdOk, kPushSkin, {292, 164});
+    Skin(m_btnOK, kIdOk, kSkinDialogButton, {292, 164}, kPushMargin);
     m_btnCancel.setText(QStringLiteral("&Cancel"));
-    Skin(m_btnCancel, kIdCancel, kPushSkin, {370, 164});
-    Skin(m_btnClose, IDC_BTN_CLOSE_DIALOG, kCloseSkin, {width() - 33, 3});
+    Skin(m_btnCancel, kIdCancel, kSkinDialogButton, {370, 164}, kPushMargin);
+    Skin(m_btnClose, IDC_BTN_CLOSE_DIALOG, kSkinClose, {width() - 33, 3});
     m_btnClose.setFocusPolicy(Qt::NoFocus);
     m_btnShowMonitor.setFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "framework/BorderlessWindow.h"
 #include "framework/CommandIds.h"
+#include "framework/SkinIds.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
@@ -31,12 +32,14 @@ CMonitorFrameDlg::CMonitorFrameDlg(QWidget* pOwner, int nBitmap, int r, int s, i
     CBorderlessWindow::MakeBorderless(this);
     // Dragging the body moves the window; owned by the window itself.
     new CBorderlessWindow(this, [this] { OnCancel(); });
-    // A monitor only watches: showing it leaves the keyboard where it was.
+    // A monitor only watches: showing or dragging it leaves the keyboard where it was.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(size);
     platform::SetControlId(&m_btnClose, framework::kIdCancel);
-    m_btnClose.SetSkin(133, 131, 132, 0, 0, 142, 0, 0, 0);
+    const framework::ButtonSkinIds& skin = framework::kSkinClose;
+    m_btnClose.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, 0);
     PlaceCloseButton();
 }
 
@@ -65,6 +68,8 @@ void CMonitorFrameDlg::OnCancel()
 
 bool CMonitorFrameDlg::event(QEvent* pEvent)
 {
+    if (pEvent->type() == QEvent::WindowActivate)
+        ReturnKeyboard();
     const CMessageEvent* pMessage = CMessageEvent::From(pEvent);
     if (pMessage == nullptr || pMessage->Message() != platform::kWmCommand)
         return CResizableDialog::event(pEvent);
@@ -104,6 +109,17 @@ void CMonitorFrameDlg::reject()
 {
     // The window manager's close request counts as the close button.
     OnCancel();
+}
+
+void CMonitorFrameDlg::ReturnKeyboard() const
+{
+    // Where the platform activates every window it shows, the keyboard goes
+    // back to the first owner that is not a monitor.
+    QWidget* pOwner = parentWidget();
+    while (pOwner != nullptr && qobject_cast<const CMonitorFrameDlg*>(pOwner->window()) != nullptr)
+        pOwner = pOwner->window()->parentWidget();
+    if (pOwner != nullptr && pOwner->isVisible())
+        pOwner->window()->activateWindow();
 }
 
 void CMonitorFrameDlg::PlaceCloseButton()

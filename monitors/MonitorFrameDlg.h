@@ -41,6 +41,7 @@ protected:
 
 private:
     void PlaceCloseButton();
+    void ReturnKeyboard() const;
 
     CxSkinButton m_btnClose;
     QWidget* m_pViewWnd = nullptr; // child window
