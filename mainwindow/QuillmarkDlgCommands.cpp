@@ -42,7 +42,7 @@ bool CQuillmarkDlg::OnMessage(const CMessageEvent& message)
 
 bool CQuillmarkDlg::IsOwnWindow(const QObject* pObject) const
 {
-    // The owned modeless windows (monitors, search dialogs) join here once they exist.
+    // The search dialogs join here once they exist; the monitors never take the keyboard.
     const auto* pWidget = qobject_cast<const QWidget*>(pObject);
     return pWidget != nullptr && pWidget->window() == this;
 }
