@@ -6,8 +6,8 @@
 // disturbed by other work; the medians are printed beside it.
 // Usage: quillmark-bench-list-paint [REPEATS] [ROUNDS]
 #include "platform/Fonts.h"
-#include "support/ScriptedPrompter.h"
 #include "strokelist/StenoViewList.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QImage>
