@@ -40,18 +40,6 @@ TEST(FramePlan, ClientOfTheBitmapSizeShowsItUnchanged)
                                                                  {82, 517, 40, 20, 82, 517}}));
 }
 
-TEST(FramePlan, StrokeMonitorWiderAndTallerRepeatsItsBands)
-{
-    const std::vector<BitmapCopy> expected{
-        {0, 0, 503, 83, 0, 0},       {423, 0, 80, 83, 503, 0},    {423, 0, 80, 83, 583, 0},
-        {0, 63, 503, 20, 0, 83},     {423, 63, 80, 20, 503, 83},  {423, 63, 80, 20, 583, 83},
-        {503, 0, 80, 83, 603, 0},    {503, 78, 80, 5, 603, 83},   {503, 78, 80, 5, 603, 88},
-        {503, 78, 80, 5, 603, 93},   {503, 78, 80, 5, 603, 98},   {0, 83, 503, 20, 0, 103},
-        {423, 83, 80, 20, 503, 103}, {423, 83, 80, 20, 583, 103}, {503, 83, 80, 20, 603, 103},
-    };
-    EXPECT_EQ(StrokeFrame({683, 123}), expected);
-}
-
 TEST(FramePlan, TimeMonitorFillsItsBottomWithTheFivePixelSlice)
 {
     const std::vector<BitmapCopy> expected{
