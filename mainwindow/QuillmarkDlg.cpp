@@ -11,6 +11,9 @@
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
 #include "platform/core/Prompter.h"
+#include "search/FindStrokeDlg.h"
+#include "search/GotoTimeDlg.h"
+#include "search/ReplaceStrokeDlg.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>
@@ -72,7 +75,7 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
     CreateList();
     PlaceControls();
     CreateMonitors();
-    // The search dialogs are created here once they exist, hidden.
+    CreateSearchDialogs();
     setWindowTitle(QString::fromStdWString(WindowTitle({})));
 
     // Keys reach the main window's filter before the control that has the focus.
@@ -85,11 +88,13 @@ CQuillmarkDlg::~CQuillmarkDlg()
     // The list goes first: it may still tell the main window about its document.
     delete m_pList;
     m_pList = nullptr;
-    // Then the monitors (the time monitor goes with its owner) and the search
-    // dialogs, once they exist.
+    // Then the monitors (the time monitor goes with its owner) and the search dialogs.
     delete m_pStrokeMonitor;
     m_pStrokeMonitor = nullptr;
     m_pTimeMonitor = nullptr;
+    delete m_pReplaceDlg;
+    delete m_pFindDlg;
+    delete m_pGotoDlg;
 }
 
 void CQuillmarkDlg::CreateButtons()
@@ -130,6 +135,14 @@ void CQuillmarkDlg::CreateList()
     // The menus open over the list.
     m_pList->lower();
     AddAnchor(m_pList, kTopLeft, kBottomRight);
+}
+
+// Hidden until their commands open them, centred over the window as it is then.
+void CQuillmarkDlg::CreateSearchDialogs()
+{
+    m_pReplaceDlg = new CReplaceStrokeDlg(this);
+    m_pFindDlg = new CFindStrokeDlg(this);
+    m_pGotoDlg = new CGotoTimeDlg(this);
 }
 
 void CQuillmarkDlg::PlaceControls()
@@ -193,6 +206,9 @@ void CQuillmarkDlg::OnCurrentStroke(int nCurrent, int nCount)
     m_nStatusCount = nCount;
     update(platform::ToQRect(m_rcStatus));
     UpdateMonitors();
+    // A single Replace after the user moved starts at the stroke now current.
+    if (m_pReplaceDlg != nullptr)
+        strokelist::FollowCurrentStroke(m_pReplaceDlg->State(), m_pList->Document());
 }
 
 void CQuillmarkDlg::reject()

@@ -18,6 +18,9 @@
 
 #include <string>
 
+class CFindStrokeDlg;
+class CGotoTimeDlg;
+class CReplaceStrokeDlg;
 class CStenoViewList;
 class CStrokeMonitorDlg;
 class CStrokeTimeMonitor;
@@ -61,6 +64,9 @@ public:
     CStrokeMonitorDlg* StrokeMonitor() const { return m_pStrokeMonitor; }
     CStrokeTimeMonitor* TimeMonitor() const { return m_pTimeMonitor; }
     bool ShowsStrokeMonitor() const { return m_bShowStrokeMonitor; }
+    CFindStrokeDlg* FindDlg() const { return m_pFindDlg; }
+    CReplaceStrokeDlg* ReplaceDlg() const { return m_pReplaceDlg; }
+    CGotoTimeDlg* GotoDlg() const { return m_pGotoDlg; }
     /// Where Open and Save As start without a document.
     std::wstring DefaultFolder() const;
 
@@ -82,6 +88,7 @@ private:
     void CreateButtons();
     void CreateMenus();
     void CreateList();
+    void CreateSearchDialogs();
     void PlaceControls();
     void CreateMonitors();
     void ShowMonitorAtStart();
@@ -91,6 +98,7 @@ private:
     bool PreTranslateKey(const platform::KeyInput& key);
     bool PreTranslateSurfacePress(const QMouseEvent& event);
     bool OnMessage(const CMessageEvent& message);
+    void OnSearchRequest(const CMessageEvent& message);
     bool IsOwnWindow(const QObject* pObject) const;
     mainwindow::OpenMenu VisibleMenu() const;
     void HideAllMenus();
@@ -104,7 +112,9 @@ private:
     void OnEditEdit();
     void OnEditCopy();
     void OnEditPaste();
-    void OnEditSearch();
+    void OnEditFind();
+    void OnEditReplace();
+    void OnEditGotoTime();
     void OnOptionsConfiguration();
     void OnOptionsStrokeTimes();
     void OnAbout();
@@ -122,6 +132,10 @@ private:
 
     int m_nWindowState = mainwindow::kWindowNormal;
     CStenoViewList* m_pList = nullptr; // child window, deleted first
+    // Owned modeless windows, hidden between uses.
+    CReplaceStrokeDlg* m_pReplaceDlg = nullptr;
+    CFindStrokeDlg* m_pFindDlg = nullptr;
+    CGotoTimeDlg* m_pGotoDlg = nullptr;
     platform::Rect m_rcNormal;
     QPixmap m_bmpBackground;
     platform::Rect m_rcStatus;
