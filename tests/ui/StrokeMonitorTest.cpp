@@ -23,7 +23,7 @@ namespace {
 /// Each stroke has S, T, K and P down with the values 3, 4, 4 and 5.
 std::vector<CStenoStroke> StrokesWithValues(int nCount)
 {
-    std::vector<CStenoStroke> strokes = NumberedStrokes(nCount);
+    std::vector<CStenoStroke> strokes(static_cast<std::size_t>(nCount));
     for (CStenoStroke& stroke : strokes) {
         stroke.m_rawKeys = steno::KeyBit(steno::kKeyLeftS) | steno::KeyBit(steno::kKeyLeftT) |
                            steno::KeyBit(steno::kKeyK) | steno::KeyBit(steno::kKeyLeftP);
