@@ -6,9 +6,9 @@
 #include "framework/CommandIds.h"
 #include "mainwindow/QuillmarkDlg.h"
 #include "platform/MessageEvent.h"
+#include "strokelist/StenoViewList.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "strokelist/StenoViewList.h"
 
 #include <QApplication>
 

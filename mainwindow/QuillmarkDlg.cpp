@@ -4,6 +4,7 @@
 #include "framework/CommandIds.h"
 #include "framework/SkinIds.h"
 #include "mainwindow/FileRequests.h"
+#include "monitors/StrokeMonitorDlg.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/Desktop.h"
 #include "platform/DialogControls.h"
@@ -73,8 +74,7 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
     CreateMenus();
     CreateList();
     PlaceControls();
-    // Monitors are created here once they exist: the stroke monitor shown at
-    // the lower left of the work area, the others hidden.
+    CreateMonitors();
     CreateSearchDialogs();
     setWindowTitle(QString::fromStdWString(WindowTitle({})));
 
@@ -88,7 +88,10 @@ CQuillmarkDlg::~CQuillmarkDlg()
     // The list goes first: it may still tell the main window about its document.
     delete m_pList;
     m_pList = nullptr;
-    // Then the monitors, once they exist, and the search dialogs.
+    // Then the monitors (the time monitor goes with its owner) and the search dialogs.
+    delete m_pStrokeMonitor;
+    m_pStrokeMonitor = nullptr;
+    m_pTimeMonitor = nullptr;
     delete m_pReplaceDlg;
     delete m_pFindDlg;
     delete m_pGotoDlg;
@@ -165,6 +168,7 @@ void CQuillmarkDlg::showEvent(QShowEvent* pEvent)
         return;
     m_bInitialised = true;
     ToggleMaximize();
+    ShowMonitorAtStart();
     m_pList->setFocus();
 }
 
@@ -201,6 +205,7 @@ void CQuillmarkDlg::OnCurrentStroke(int nCurrent, int nCount)
     m_nStatusCurrent = nCurrent;
     m_nStatusCount = nCount;
     update(platform::ToQRect(m_rcStatus));
+    UpdateMonitors();
     // A single Replace after the user moved starts at the stroke now current.
     if (m_pReplaceDlg != nullptr)
         strokelist::FollowCurrentStroke(m_pReplaceDlg->State(), m_pList->Document());

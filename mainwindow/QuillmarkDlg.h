@@ -22,6 +22,8 @@ class CFindStrokeDlg;
 class CGotoTimeDlg;
 class CReplaceStrokeDlg;
 class CStenoViewList;
+class CStrokeMonitorDlg;
+class CStrokeTimeMonitor;
 class CMessageEvent;
 class QKeyEvent;
 
@@ -59,6 +61,9 @@ public:
     CBaseMenuWnd& FileMenu() { return m_fileMenu; }
     CBaseMenuWnd& EditMenu() { return m_editMenu; }
     CBaseMenuWnd& OptionsMenu() { return m_optionsMenu; }
+    CStrokeMonitorDlg* StrokeMonitor() const { return m_pStrokeMonitor; }
+    CStrokeTimeMonitor* TimeMonitor() const { return m_pTimeMonitor; }
+    bool ShowsStrokeMonitor() const { return m_bShowStrokeMonitor; }
     CFindStrokeDlg* FindDlg() const { return m_pFindDlg; }
     CReplaceStrokeDlg* ReplaceDlg() const { return m_pReplaceDlg; }
     CGotoTimeDlg* GotoDlg() const { return m_pGotoDlg; }
@@ -85,6 +90,9 @@ private:
     void CreateList();
     void CreateSearchDialogs();
     void PlaceControls();
+    void CreateMonitors();
+    void ShowMonitorAtStart();
+    void UpdateMonitors();
 
     // The filter that sees keys and mouse presses before the controls.
     bool PreTranslateKey(const platform::KeyInput& key);
@@ -139,6 +147,9 @@ private:
     QFont m_fontHeading;
     QFont m_fontPath;
     bool m_bInitialised = false;
+    bool m_bShowStrokeMonitor = true;              // lasts until the program ends
+    CStrokeMonitorDlg* m_pStrokeMonitor = nullptr; // owned; deleted after the list
+    CStrokeTimeMonitor* m_pTimeMonitor = nullptr;  // owned by the stroke monitor's window
 
     CxSkinButton m_btnMinimize;
     CxSkinButton m_btnMaximize;

@@ -71,7 +71,8 @@ bool CQuillmarkDlg::IsOwnWindow(const QObject* pObject) const
 {
     // Only the main window's own controls: the search dialogs are windows of
     // their own and keep their keys, as a dialog does (the Esc step below would
-    // otherwise take Esc from the go-to-time dialog).
+    // otherwise take Esc from the go-to-time dialog); the monitors never take
+    // the keyboard.
     const auto* pWidget = qobject_cast<const QWidget*>(pObject);
     return pWidget != nullptr && pWidget->window() == this;
 }
@@ -252,18 +253,6 @@ void CQuillmarkDlg::OnEditGotoTime()
     m_editMenu.hide();
     m_pGotoDlg->CentreOver(platform::FromQRect(geometry()));
     m_pGotoDlg->Open(search::OpeningTime(m_pList->Document()));
-}
-
-void CQuillmarkDlg::OnOptionsConfiguration()
-{
-    m_optionsMenu.hide();
-    // The configuration dialog runs here once it exists.
-}
-
-void CQuillmarkDlg::OnOptionsStrokeTimes()
-{
-    m_optionsMenu.hide();
-    // Shows the stroke time monitor once it exists.
 }
 
 void CQuillmarkDlg::OnAbout()

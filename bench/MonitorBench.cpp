@@ -1,0 +1,125 @@
+// Moving the current stroke costs about the same whether the two monitors are
+// shown or hidden: the main window with a document of generated strokes, the
+// current stroke moved one down again and again with every window repainted
+// after each move, once with the stroke monitor and the stroke time monitor
+// shown and once with both hidden, in short alternating rounds of the same
+// run. The best round of each is compared; the medians are printed beside it.
+// Usage: quillmark-bench-monitors [MOVES] [ROUNDS]
+#include "framework/CommandIds.h"
+#include "mainwindow/QuillmarkDlg.h"
+#include "monitors/StrokeMonitorDlg.h"
+#include "monitors/StrokeTimeMonitor.h"
+#include "platform/Fonts.h"
+#include "platform/MessageEvent.h"
+#include "strokelist/StenoViewList.h"
+#include "tests/support/ScriptedFileDialogs.h"
+#include "tests/support/ScriptedPrompter.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int kStrokeCount = 10000;
+
+// Varied raw keys with values of 2 and more on every key, so the monitors
+// draw numbers and times as well as letters.
+std::vector<CStenoStroke> Strokes()
+{
+    std::vector<CStenoStroke> strokes(kStrokeCount);
+    std::uint32_t nSeed = 12345;
+    for (int i = 0; i < kStrokeCount; ++i) {
+        CStenoStroke& stroke = strokes[static_cast<std::size_t>(i)];
+        nSeed = nSeed * 1664525U + 1013904223U;
+        stroke.m_time = 1700000000 + i;
+        stroke.m_rawKeys = (nSeed >> 4) & steno::kAllKeysMask;
+        stroke.m_keys = stroke.m_rawKeys;
+        for (std::size_t k = 0; k < stroke.m_keyValues.size(); ++k) {
+            stroke.m_keyValues[k] = static_cast<std::uint16_t>(2 + (nSeed >> k) % 900);
+            stroke.m_keyTimes[k] = {static_cast<std::int32_t>(nSeed), 31104303};
+        }
+    }
+    return strokes;
+}
+
+/// Seconds per move over nMoves moves, each followed by the repaints it causes.
+double MoveSeconds(strokelist::CStrokeDocument& document, int nMoves)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < nMoves; ++i) {
+        document.SetCurrentStroke((document.Current() + 1) % document.Count(), true);
+        QCoreApplication::processEvents();
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    return elapsed.count() / nMoves;
+}
+
+void ShowMonitors(CQuillmarkDlg& dlg, bool bShow)
+{
+    dlg.StrokeMonitor()->setVisible(bShow);
+    dlg.TimeMonitor()->setVisible(bShow);
+    QCoreApplication::processEvents();
+}
+
+struct Summary
+{
+    double nBest;
+    double nMedian;
+};
+
+Summary Summarise(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return {values.front(), values[values.size() / 2]};
+}
+
+void PrintTimes(const char* pszWhat, const Summary& summary)
+{
+    std::printf("%-15s best %.3f ms, median %.3f ms per move\n", pszWhat, summary.nBest * 1000,
+                summary.nMedian * 1000);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    platform::RegisterFontSubstitutions();
+    const int nMoves = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
+    const int nRounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
+
+    platform::ScriptedPrompter prompter;
+    platform::ScriptedFileDialogs fileDialogs;
+    CQuillmarkDlg dlg(prompter, fileDialogs);
+    dlg.show();
+    strokelist::CStrokeDocument& document = dlg.List()->Document();
+    document.AssignStrokes(Strokes());
+    document.SetCurrentStroke(0, true);
+    QCoreApplication::processEvents();
+
+    std::vector<double> shownTimes;
+    std::vector<double> hiddenTimes;
+    for (int round = 0; round < nRounds; ++round) {
+        ShowMonitors(dlg, true);
+        shownTimes.push_back(MoveSeconds(document, nMoves));
+        ShowMonitors(dlg, false);
+        hiddenTimes.push_back(MoveSeconds(document, nMoves));
+    }
+    const Summary shown = Summarise(shownTimes);
+    const Summary hidden = Summarise(hiddenTimes);
+    std::printf("moving the current stroke in a %dx%d main window, %d strokes, %d alternating "
+                "rounds of %d moves\n",
+                dlg.width(), dlg.height(), kStrokeCount, nRounds, nMoves);
+    PrintTimes("monitors shown:", shown);
+    PrintTimes("monitors hidden:", hidden);
+    std::printf("ratio shown / hidden: best %.3f, median %.3f\n", shown.nBest / hidden.nBest,
+                shown.nMedian / hidden.nMedian);
+    return 0;
+}

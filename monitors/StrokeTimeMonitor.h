@@ -1,0 +1,27 @@
+#pragma once
+// The stroke time monitor: a tall, narrow skinned window listing the 24 keys
+// and, beside each key of the stroke monitor's stroke that was struck with a
+// value of 2 or more, the time of day it was struck, to the millisecond.
+
+#include "monitors/MonitorFrameDlg.h"
+
+class CAdvStrokeTimesView;
+class CStrokeMonitorDlg;
+
+class CStrokeTimeMonitor : public CMonitorFrameDlg
+{
+    Q_OBJECT
+
+public:
+    /// Owned by the stroke monitor, whose stroke it shows; it opens at its
+    /// owner's top-left corner.
+    explicit CStrokeTimeMonitor(CStrokeMonitorDlg* pOwner);
+
+    const CAdvStrokeTimesView* View() const { return m_pView; }
+
+protected:
+    void showEvent(QShowEvent* pEvent) override;
+
+private:
+    CAdvStrokeTimesView* m_pView = nullptr; // child window
+};
