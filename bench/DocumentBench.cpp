@@ -4,8 +4,8 @@
 //   Replace All                   vs  the same loop putting the new keys in place
 //   paste and delete at the front vs  one memmove of the record array
 // Usage: quillmark-document-bench [STROKES]
-#include "tests/support/ScriptedPrompter.h"
 #include "strokelist/StrokeDocument.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <algorithm>
 #include <chrono>

@@ -5,10 +5,7 @@
 // each is the figure compared: on a shared machine it is the one least
 // disturbed by other work; the medians are printed beside it.
 // Usage: quillmark-bench-list-paint [REPEATS] [ROUNDS]
-#include "bench/BenchRounds.h"
-#include "platform/Fonts.h"
-#include "platform/QtPrompter.h"
-#include "strokelist/StenoViewList.h"
+#include "bench/BenchList.h"
 
 #include <QApplication>
 #include <QImage>
@@ -22,37 +19,11 @@
 
 namespace {
 
-constexpr int kWidth = 1900;
-constexpr int kHeight = 1000;
-constexpr int kSmallCount = 1000;
-constexpr int kLargeCount = 1000000;
-
-struct ListUnderTest
-{
-    QtPrompter prompter; // the list never asks here
-    CStenoViewList list{nullptr, nullptr, prompter};
-
-    explicit ListUnderTest(int nCount)
-    {
-        list.resize(kWidth, kHeight);
-        list.show();
-        list.Document().AssignStrokes(bench::VariedStrokes(nCount));
-        list.ResetLayout();
-    }
-
-    /// Lays out with a first paint, then brings the middle stroke into view.
-    void ShowMiddle(QImage& image)
-    {
-        list.render(&image);
-        list.Document().SetCurrentStroke(list.Document().Count() / 2, true);
-    }
-};
-
-/// Seconds per paint over nRepeats paints.
-double PaintSeconds(CStenoViewList& list, QImage& image, int nRepeats)
-{
-    return bench::SecondsPer(nRepeats, [&] { list.render(&image); });
-}
+using bench::kHeight;
+using bench::kLargeCount;
+using bench::kSmallCount;
+using bench::kWidth;
+using bench::ListUnderTest;
 
 void PrintTimes(int nCount, const bench::Summary& summary)
 {
@@ -64,12 +35,11 @@ void PrintTimes(int nCount, const bench::Summary& summary)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatform();
     QApplication app(argc, argv);
     platform::RegisterFontSubstitutions();
-    const int nRepeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-    const int nRounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 31;
+    const int nRepeats = bench::CountArgument(argc, argv, 1, 10);
+    const int nRounds = bench::CountArgument(argc, argv, 2, 31);
 
     auto smallList = std::make_unique<ListUnderTest>(kSmallCount);
     auto largeList = std::make_unique<ListUnderTest>(kLargeCount);

@@ -5,6 +5,7 @@
 // shown and once with both hidden, in short alternating rounds of the same
 // run. The best round of each is compared; the medians are printed beside it.
 // Usage: quillmark-bench-monitors [MOVES] [ROUNDS]
+#include "bench/BenchList.h"
 #include "framework/CommandIds.h"
 #include "mainwindow/QuillmarkDlg.h"
 #include "monitors/StrokeMonitorDlg.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -31,32 +31,23 @@ constexpr int kStrokeCount = 10000;
 // draw numbers and times as well as letters.
 std::vector<CStenoStroke> Strokes()
 {
-    std::vector<CStenoStroke> strokes(kStrokeCount);
-    std::uint32_t nSeed = 12345;
-    for (int i = 0; i < kStrokeCount; ++i) {
-        CStenoStroke& stroke = strokes[static_cast<std::size_t>(i)];
-        nSeed = nSeed * 1664525U + 1013904223U;
-        stroke.m_time = 1700000000 + i;
-        stroke.m_rawKeys = (nSeed >> 4) & steno::kAllKeysMask;
-        stroke.m_keys = stroke.m_rawKeys;
+    std::vector<CStenoStroke> strokes = bench::VariedStrokes(kStrokeCount);
+    for (CStenoStroke& stroke : strokes) {
         for (std::size_t k = 0; k < stroke.m_keyValues.size(); ++k) {
-            stroke.m_keyValues[k] = static_cast<std::uint16_t>(2 + (nSeed >> k) % 900);
-            stroke.m_keyTimes[k] = {static_cast<std::int32_t>(nSeed), 31104303};
+            stroke.m_keyValues[k] = static_cast<std::uint16_t>(2 + (stroke.m_rawKeys >> k) % 900);
+            stroke.m_keyTimes[k] = {static_cast<std::int32_t>(stroke.m_rawKeys), 31104303};
         }
     }
     return strokes;
 }
 
-/// Seconds per move over nMoves moves, each followed by the repaints it causes.
+/// Seconds per move, each followed by the repaints it causes.
 double MoveSeconds(strokelist::CStrokeDocument& document, int nMoves)
 {
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < nMoves; ++i) {
+    return bench::SecondsPer(nMoves, [&document] {
         document.SetCurrentStroke((document.Current() + 1) % document.Count(), true);
         QCoreApplication::processEvents();
-    }
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    return elapsed.count() / nMoves;
+    });
 }
 
 void ShowMonitors(CQuillmarkDlg& dlg, bool bShow)
@@ -66,19 +57,7 @@ void ShowMonitors(CQuillmarkDlg& dlg, bool bShow)
     QCoreApplication::processEvents();
 }
 
-struct Summary
-{
-    double nBest;
-    double nMedian;
-};
-
-Summary Summarise(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return {values.front(), values[values.size() / 2]};
-}
-
-void PrintTimes(const char* pszWhat, const Summary& summary)
+void PrintTimes(const char* pszWhat, const bench::Summary& summary)
 {
     std::printf("%-15s best %.3f ms, median %.3f ms per move\n", pszWhat, summary.nBest * 1000,
                 summary.nMedian * 1000);
@@ -88,12 +67,11 @@ void PrintTimes(const char* pszWhat, const Summary& summary)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatform();
     QApplication app(argc, argv);
     platform::RegisterFontSubstitutions();
-    const int nMoves = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
-    const int nRounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
+    const int nMoves = bench::CountArgument(argc, argv, 1, 50);
+    const int nRounds = bench::CountArgument(argc, argv, 2, 21);
 
     platform::ScriptedPrompter prompter;
     platform::ScriptedFileDialogs fileDialogs;
@@ -112,8 +90,8 @@ int main(int argc, char** argv)
         ShowMonitors(dlg, false);
         hiddenTimes.push_back(MoveSeconds(document, nMoves));
     }
-    const Summary shown = Summarise(shownTimes);
-    const Summary hidden = Summarise(hiddenTimes);
+    const bench::Summary shown = bench::Summarise(shownTimes);
+    const bench::Summary hidden = bench::Summarise(hiddenTimes);
     std::printf("moving the current stroke in a %dx%d main window, %d strokes, %d alternating "
                 "rounds of %d moves\n",
                 dlg.width(), dlg.height(), kStrokeCount, nRounds, nMoves);

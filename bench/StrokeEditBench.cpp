@@ -4,11 +4,8 @@
 // paint of the editor and the closing that the next move of the current stroke
 // does. The two lists are measured in short alternating rounds of one run.
 // Usage: quillmark-bench-stroke-edit [REPEATS] [ROUNDS]
-#include "bench/BenchRounds.h"
-#include "platform/Fonts.h"
-#include "platform/QtPrompter.h"
+#include "bench/BenchList.h"
 #include "strokelist/StenoStrokeEdit.h"
-#include "strokelist/StenoViewList.h"
 
 #include <QApplication>
 #include <QImage>
@@ -19,30 +16,14 @@
 
 namespace {
 
-constexpr int kWidth = 1900;
-constexpr int kHeight = 1000;
-constexpr int kSmallCount = 1000;
-constexpr int kLargeCount = 1000000;
+using bench::kHeight;
+using bench::kLargeCount;
+using bench::kSmallCount;
+using bench::kWidth;
 
-struct ListUnderTest
+struct EditorList : bench::ListUnderTest
 {
-    QtPrompter prompter; // the list never asks here
-    CStenoViewList list{nullptr, nullptr, prompter};
-
-    explicit ListUnderTest(int nCount)
-    {
-        list.resize(kWidth, kHeight);
-        list.show();
-        list.Document().AssignStrokes(bench::VariedStrokes(nCount));
-        list.ResetLayout();
-    }
-
-    /// Lays out with a first paint, then makes the middle stroke current and centred.
-    void ShowMiddle(QImage& image)
-    {
-        list.render(&image);
-        list.Document().SetCurrentStroke(list.Document().Count() / 2, true);
-    }
+    using ListUnderTest::ListUnderTest;
 
     /// Whether an opening leaves the editor shown until it is closed.
     bool OpensEditor(QImage& image)
@@ -72,15 +53,14 @@ void PrintTimes(int nCount, const bench::Summary& summary)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenPlatform();
     QApplication app(argc, argv);
     platform::RegisterFontSubstitutions();
-    const int nRepeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    const int nRounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 31;
+    const int nRepeats = bench::CountArgument(argc, argv, 1, 200);
+    const int nRounds = bench::CountArgument(argc, argv, 2, 31);
 
-    auto smallList = std::make_unique<ListUnderTest>(kSmallCount);
-    auto largeList = std::make_unique<ListUnderTest>(kLargeCount);
+    auto smallList = std::make_unique<EditorList>(kSmallCount);
+    auto largeList = std::make_unique<EditorList>(kLargeCount);
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     smallList->ShowMiddle(image);
     largeList->ShowMiddle(image);
