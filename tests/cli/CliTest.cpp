@@ -190,11 +190,6 @@ TEST_F(CliTest, FindGotoAndReplaceAnswerLikeTheEditor)
            "");
     EXPECT_FALSE(std::filesystem::exists(strOut));
     EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
-
-    WriteBytes(m_strFile, StrokeFileText({}));
-    Expect({"find", m_strFile, "KAT"}, 0, "", "No occurrences found\n");
-    Expect({"goto", m_strFile, "09:05:07"}, 0, "", "No occurrences found\n");
-    Expect({"replace", m_strFile, "KAT", "PW"}, 0, "Nothing found to replace\n", "");
 }
 
 // Names are bytes: UTF-8 or not, every command reads and writes the very file named.
