@@ -7,7 +7,6 @@
 
 using namespace framework;
 using platform::kVkDown;
-using platform::kVkReturn;
 using platform::kVkUp;
 
 namespace {
@@ -32,21 +31,10 @@ std::wstring HoveredText(const CMenuNavigation& menu)
 
 } // namespace
 
-TEST(MenuNavigation, OpeningHoversTheFirstEntry)
-{
-    CMenuNavigation menu(FileMenuItems());
-    EXPECT_EQ(menu.Hover(), -1);
-    EXPECT_TRUE(menu.Pressed());
-    const auto change = menu.Open();
-    EXPECT_EQ(change.nOld, -1);
-    EXPECT_EQ(change.nNew, 0);
-    EXPECT_EQ(HoveredText(menu), L"Open");
-}
-
 TEST(MenuNavigation, DownInTheEditMenuWalksPastTheGap)
 {
     CMenuNavigation menu(EditMenuItems());
-    menu.Open();
+    EXPECT_EQ(menu.Open().nNew, 0);
     for (int i = 0; i < 3; ++i)
         menu.KeyDown(kVkDown);
     EXPECT_EQ(HoveredText(menu), L"Paste");
@@ -147,22 +135,4 @@ TEST(MenuNavigation, ClickChoosesOnlyWhenPressedOverAnEntry)
     menu.ButtonDown();
     EXPECT_FALSE(menu.Pressed());
     EXPECT_EQ(menu.ButtonUp(), -1);
-}
-
-TEST(MenuNavigation, EnterChoosesTheHoveredEntryAndIsAlwaysConsumed)
-{
-    CMenuNavigation menu(OptionsMenuItems());
-    auto result = menu.KeyDown(kVkReturn);
-    EXPECT_TRUE(result.bConsumed);
-    EXPECT_EQ(result.nChosen, -1);
-
-    menu.Open();
-    menu.KeyDown(kVkDown);
-    result = menu.KeyDown(kVkReturn);
-    EXPECT_TRUE(result.bConsumed);
-    EXPECT_EQ(result.nChosen, 1);
-
-    result = menu.KeyDown('C');
-    EXPECT_FALSE(result.bConsumed);
-    EXPECT_EQ(menu.Hover(), 1);
 }

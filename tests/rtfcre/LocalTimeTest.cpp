@@ -101,32 +101,18 @@ TEST_F(LocalTimeUtc, FailuresCarryTheirCode)
         Expect(f, E_INVALIDARG_CODE);
 }
 
-TEST(LocalTimeZones, FollowDaylightSavingAndLeapSeconds)
+// The range is in local time: west of Greenwich the first local midnight lies
+// inside it, east of it before it. Daylight saving and leap seconds themselves
+// are the C library's; the day clock below must agree with it.
+TEST(LocalTimeZones, TheRangeStartsAtTheFirstLocalSecond)
 {
     {
         const CScopedTimeZone zone(kEasternZone);
-        EXPECT_EQ(Made({2024, 1, 15, 12, 0, 0}), 1705338000); // 17:00 UTC, EST
-        EXPECT_EQ(Made({2024, 7, 1, 12, 0, 0}), 1719849600);  // 16:00 UTC, EDT
-        // West of Greenwich the first local midnight lies inside the range.
         EXPECT_EQ(Made({1970, 1, 1, 0, 0, 0}), 5 * 3600);
-        // 01:59:59 EST is followed by 03:00:00 EDT, and 01:59:59 EDT by 01:00:00 EST.
-        EXPECT_EQ(PartsOf(1710053999), (Fields{2024, 3, 10, 1, 59, 59}));
-        EXPECT_EQ(PartsOf(1710054000), (Fields{2024, 3, 10, 3, 0, 0}));
-        EXPECT_EQ(PartsOf(1730613599), (Fields{2024, 11, 3, 1, 59, 59}));
-        EXPECT_EQ(PartsOf(1730613600), (Fields{2024, 11, 3, 1, 0, 0}));
     }
-    {
-        const CScopedTimeZone zone("CET-1"); // east: the first midnight lies before the range
-        EXPECT_EQ(Made({1970, 1, 1, 0, 0, 0}), -static_cast<std::int64_t>(E_INVALIDARG_CODE));
-        EXPECT_EQ(Made({1970, 1, 1, 1, 0, 0}), 0);
-    }
-    // Without the zone file the C library falls back to UTC silently.
-    const CScopedTimeZone zone(kLeapZone);
-    ASSERT_EQ(Made({2017, 1, 1, 0, 0, 0}) - Made({2016, 12, 31, 0, 0, 0}), 86401)
-        << kLeapZone << " does not count leap seconds: is tzdata installed?";
-    EXPECT_EQ(PartsOf(Made({2016, 12, 31, 19, 0, 0}) - 1), (Fields{2016, 12, 31, 18, 59, 60}));
-    CLocalDayClock clock;
-    EXPECT_EQ(Clocked(clock, {2016, 12, 31, 23, 0, 59}), Made({2016, 12, 31, 23, 0, 59}));
+    const CScopedTimeZone zone("CET-1");
+    EXPECT_EQ(Made({1970, 1, 1, 0, 0, 0}), -static_cast<std::int64_t>(E_INVALIDARG_CODE));
+    EXPECT_EQ(Made({1970, 1, 1, 1, 0, 0}), 0);
 }
 
 // The clock must give exactly what the C library gives, on plain days and on
@@ -146,6 +132,11 @@ TEST(LocalDayClock, MakeTimeAndSplitTimeAgreeWithTheLibrary)
     };
     for (const Day& day : days) {
         const CScopedTimeZone zone(day.zone);
+        // Without the zone file the C library falls back to UTC silently.
+        if (day.zone == kLeapZone) {
+            ASSERT_EQ(Made({2017, 1, 1, 0, 0, 0}) - Made({2016, 12, 31, 0, 0, 0}), 86401)
+                << kLeapZone << " does not count leap seconds: is tzdata installed?";
+        }
         SCOPED_TRACE(testing::Message()
                      << day.zone << ' ' << day.nYear << '-' << day.nMonth << '-' << day.nDay);
         CLocalDayClock clock;

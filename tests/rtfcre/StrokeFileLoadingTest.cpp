@@ -84,6 +84,7 @@ TEST_F(StrokeFileLoadingTest, FailuresSayWhatAndWhere)
          "no time group for the stroke at line 14", 2},
         {kHeader + Stroke("A", "A", "1:0:0:0") + Stroke("B", "B", "24:0:0:0"),
          "hour 24 out of range at line 11", 1},
+        {kHeader + Stroke("A", "A", "0:60:0:0"), "minute 60 out of range at line 6", 0},
         {"{\\*\\cxsystem {\\i N} T}\n{\\creatim\\yr2024\\mo2\\da30}\n" +
              Stroke("A", "A", "0:0:0:0") + Stroke("B", "B", "0:0:61:0"),
          "second 61 out of range at line 10", 1},
@@ -106,13 +107,6 @@ TEST_F(StrokeFileLoadingTest, FilesThatCannotBeRead)
 {
     EXPECT_EQ(Load(m_dir.Path("missing.rtf")), "cannot open: No such file or directory");
     EXPECT_EQ(Load(m_dir.Path("")), "cannot read at line 1: Is a directory");
-}
-
-TEST_F(StrokeFileLoadingTest, AppendsToWhatTheArrayHolds)
-{
-    m_strokes.resize(2);
-    ASSERT_EQ(LoadContent(kHeader + Stroke("A", "A", "1:0:0:0")), "");
-    EXPECT_EQ(m_strokes.size(), 3u);
 }
 
 // The record array is sized from the file once its first strokes show their

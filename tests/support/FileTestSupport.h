@@ -21,19 +21,6 @@
 #include <unistd.h>
 #include <vector>
 
-namespace test_support {
-
-/// Names of everything in the folder, hidden files included.
-inline std::set<std::string> Names(const std::filesystem::path& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
-} // namespace test_support
-
 /// A fresh folder under the system's temporary directory, removed with its files.
 class CTempDirectory
 {
@@ -67,7 +54,13 @@ public:
     }
 
     /// Names of everything in the folder, hidden files included.
-    std::set<std::string> Names() const { return test_support::Names(m_path); }
+    std::set<std::string> Names() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_path))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
 
 private:
     std::filesystem::path m_path;
@@ -165,27 +158,22 @@ inline std::string StrokeFileText(const std::vector<FileStroke>& strokes,
     return strText + "}\r\n";
 }
 
-inline bool DropToNobody()
-{
-    const passwd* pUser = getpwnam("nobody");
-    if (pUser == nullptr)
-        return false;
-    const group* pGroup = getgrnam("nogroup");
-    const gid_t gid = pGroup != nullptr ? pGroup->gr_gid : pUser->pw_gid;
-    return setgroups(0, nullptr) == 0 && setgid(gid) == 0 && setuid(pUser->pw_uid) == 0;
-}
-
-/// Runs body in a child process and returns its result, or -1 when the child
-/// could not be run or did not exit normally. With bAsNobody a root process
-/// first becomes "nobody".
-inline int RunInChild(const std::function<int()>& body, bool bAsNobody = false)
+/// Runs body in a child process as "nobody" (as is when not root) and returns
+/// its result, or -1 when the child could not be run or did not exit normally.
+inline int RunAsNobody(const std::function<int()>& body)
 {
     const pid_t pid = fork();
     if (pid < 0)
         return -1;
     if (pid == 0) {
-        if (bAsNobody && geteuid() == 0 && !DropToNobody())
-            _exit(125);
+        if (geteuid() == 0) {
+            const passwd* pUser = getpwnam("nobody");
+            const group* pGroup = getgrnam("nogroup");
+            if (pUser == nullptr || setgroups(0, nullptr) != 0 ||
+                setgid(pGroup != nullptr ? pGroup->gr_gid : pUser->pw_gid) != 0 ||
+                setuid(pUser->pw_uid) != 0)
+                _exit(125);
+        }
         int nResult = 124;
         try {
             nResult = body();
@@ -197,12 +185,6 @@ inline int RunInChild(const std::function<int()>& body, bool bAsNobody = false)
     if (waitpid(pid, &nStatus, 0) != pid || !WIFEXITED(nStatus))
         return -1;
     return WEXITSTATUS(nStatus);
-}
-
-/// Runs body in a child process as "nobody" (as is when not root).
-inline int RunAsNobody(const std::function<int()>& body)
-{
-    return RunInChild(body, true);
 }
 
 } // namespace test_support

@@ -99,9 +99,6 @@ TEST_F(MenuWndTest, HoverBarStartsOnTheFirstEntryAndFollowsTheMouse)
     QTest::mouseMove(&m_file, QPoint(60, 45));
     EXPECT_EQ(PixelOf(m_file, 8, 34 + 10), kHoverBar);
     EXPECT_EQ(PixelOf(m_file, 8, 11 + 10), kBackground);
-    QTest::mouseMove(&m_file, QPoint(60, 95)); // "Recent File": nothing hovered
-    EXPECT_EQ(PixelOf(m_file, 8, 34 + 10), kBackground);
-    EXPECT_EQ(PixelOf(m_file, 8, 87 + 10), kBackground);
 }
 
 TEST_F(MenuWndTest, DisabledEntryIsOutlinedInGrey)

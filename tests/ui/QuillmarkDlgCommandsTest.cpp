@@ -79,18 +79,6 @@ TEST_F(QuillmarkDlgCommandsTest, DeleteFromTheEditMenuAsksAndRemovesTheCurrentSt
     EXPECT_NE(Document().Stroke(2).m_time, removedTime);
 }
 
-TEST_F(QuillmarkDlgCommandsTest, CopyThenPasteInsertsASecondCopy)
-{
-    Open(8);
-    Document().SetCurrentStroke(5, false);
-    const std::int64_t copied = Document().Stroke(5).m_time;
-    platform::SendCommand(&m_dlg, ID_EDIT_COPY);
-    platform::SendCommand(&m_dlg, ID_EDIT_PASTE);
-    ASSERT_EQ(Document().Count(), 9);
-    EXPECT_EQ(Document().Stroke(5).m_time, copied);
-    EXPECT_EQ(Document().Stroke(6).m_time, copied);
-}
-
 TEST_F(QuillmarkDlgCommandsTest, SaveAsProposesACopyAndTheDocumentMovesToIt)
 {
     Open(4, "day1.rtf");
@@ -106,20 +94,6 @@ TEST_F(QuillmarkDlgCommandsTest, SaveAsProposesACopyAndTheDocumentMovesToIt)
     EXPECT_FALSE(ReadBytes(strCopy).empty());
     EXPECT_EQ(Document().FileName(), Wide(strCopy));
     EXPECT_EQ(m_dlg.windowTitle(), QString::fromStdString("Quillmark - " + strCopy));
-}
-
-TEST_F(QuillmarkDlgCommandsTest, SaveWritesTheDocumentToItsOwnFile)
-{
-    const std::string strPath = Open(6);
-    m_prompter.Script(Answer::Yes);
-    platform::SendCommand(&m_dlg, ID_EDIT_DELETE_STROKE);
-    Key(Qt::Key_F, Qt::AltModifier);
-    Key(Qt::Key_S);
-    EXPECT_FALSE(Document().IsModified());
-    platform::ScriptedPrompter prompter;
-    strokelist::CStrokeDocument reread;
-    ASSERT_TRUE(reread.LoadFile(Wide(strPath), prompter));
-    EXPECT_EQ(reread.Count(), 5);
 }
 
 class QuillmarkDlgCloseTest : public QuillmarkDlgCommandsTest

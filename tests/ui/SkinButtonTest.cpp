@@ -103,17 +103,6 @@ TEST_F(SkinButtonTest, ClickTogglesACheckButtonAndSendsItsCommand)
     EXPECT_EQ(m_window.Commands(), (std::vector<std::uintptr_t>{1017, 1017}));
 }
 
-TEST_F(SkinButtonTest, PressMoveOffAndReleaseDoesNotToggle)
-{
-    CxSkinButton* pButton = MakeButton(SkinButtonKind::Check, 1017);
-    QTest::mousePress(pButton, Qt::LeftButton, {}, QPoint(30, 15));
-    QTest::mouseMove(pButton, QPoint(200, 100));
-    EXPECT_FALSE(pButton->isDown());
-    QTest::mouseRelease(pButton, Qt::LeftButton, {}, QPoint(200, 100));
-    EXPECT_FALSE(pButton->GetCheck());
-    EXPECT_TRUE(m_window.Commands().empty());
-}
-
 TEST_F(SkinButtonTest, SpaceTogglesACheckSetsARadioAndNeverChecksAPush)
 {
     CxSkinButton* pCheck = MakeButton(SkinButtonKind::Check);
