@@ -24,7 +24,7 @@ TEST(FilePath, EveryNameRoundTrips)
         EXPECT_EQ(PathFromWide(WideFromPath(name)).native(), name);
     EXPECT_EQ(WideFromPath("Caf\xC3\xA9"), L"Caf\u00E9");
     EXPECT_EQ(WideFromPath("x\xE9y"), L"x\xDCE9y");
-    const CTempDirectory dir;
+    const test_support::CTempFolder dir;
     const auto path = dir.Write("Caf\xE9.rtf", "x");
     EXPECT_EQ(ReadBytes(PathFromWide(WideFromPath(path))), "x");
 }

@@ -63,7 +63,7 @@ protected:
         return strokes;
     }
 
-    CTempDirectory m_dir;
+    test_support::CTempFolder m_dir;
     CScopedTimeZone m_zone{kUtcZone};
     std::wstring m_strName, m_strText;
     ReadStrokeResult m_stroke;

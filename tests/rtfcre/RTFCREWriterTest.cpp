@@ -65,7 +65,7 @@ protected:
         return ReadBytes(path);
     }
 
-    CTempDirectory m_dir;
+    test_support::CTempFolder m_dir;
     CScopedTimeZone m_zone{kUtcZone};
 };
 

@@ -39,7 +39,7 @@ protected:
         return Load(m_dir.Write("strokes.rtf", content));
     }
 
-    CTempDirectory m_dir;
+    test_support::CTempFolder m_dir;
     CScopedTimeZone m_zone{kUtcZone};
     StrokeFileHeader m_header;
     std::vector<CStenoStroke> m_strokes;

@@ -17,17 +17,13 @@ struct CliResult
     std::string strErr;
 };
 
-/// Runs the tool with arguments; with bAsNobody (when root) through setpriv as
-/// "nobody", so file permissions count.
-inline CliResult RunCli(const std::vector<std::string>& arguments, bool bAsNobody = false)
+/// Runs the tool with arguments, its output and errors caught.
+inline CliResult RunCli(const std::vector<std::string>& arguments)
 {
     CTempFolder output;
     const std::string strOut = output / "out";
     const std::string strErr = output / "err";
-    std::vector<std::string> command;
-    if (bAsNobody && geteuid() == 0)
-        command = {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
-    command.push_back(QUILLMARK_CLI_PATH);
+    std::vector<std::string> command = {QUILLMARK_CLI_PATH};
     command.insert(command.end(), arguments.begin(), arguments.end());
 
     CliResult result;

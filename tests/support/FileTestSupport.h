@@ -21,11 +21,13 @@
 #include <unistd.h>
 #include <vector>
 
+namespace test_support {
+
 /// A fresh folder under the system's temporary directory, removed with its files.
-class CTempDirectory
+class CTempFolder
 {
 public:
-    CTempDirectory()
+    CTempFolder()
     {
         std::string strTemplate =
             (std::filesystem::temp_directory_path() / "quillmark-test-XXXXXX").string();
@@ -33,9 +35,9 @@ public:
             throw std::runtime_error("mkdtemp failed");
         m_path = strTemplate;
     }
-    CTempDirectory(const CTempDirectory&) = delete;
-    CTempDirectory& operator=(const CTempDirectory&) = delete;
-    ~CTempDirectory()
+    CTempFolder(const CTempFolder&) = delete;
+    CTempFolder& operator=(const CTempFolder&) = delete;
+    ~CTempFolder()
     {
         std::error_code error;
         std::filesystem::remove_all(m_path, error);
@@ -65,6 +67,8 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+} // namespace test_support
 
 inline std::string ReadBytes(const std::filesystem::path& path)
 {
@@ -102,8 +106,6 @@ inline constexpr const char* kUtcZone = "UTC0";
 inline constexpr const char* kEasternZone = "EST5EDT,M3.2.0,M11.1.0";
 
 namespace test_support {
-
-using CTempFolder = ::CTempDirectory;
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& strBytes)
 {
