@@ -133,7 +133,7 @@ KeyInput TranslateKey(const QKeyEvent& event)
     input.bShift = modifiers.testFlag(Qt::ShiftModifier);
     input.bCtrl = modifiers.testFlag(Qt::ControlModifier);
     input.bAlt = modifiers.testFlag(Qt::AltModifier);
-    input.nRepeat = event.isAutoRepeat() ? 2 : std::max(1, event.count());
+    input.nRepeat = std::max(1, event.count());
     return input;
 }
 

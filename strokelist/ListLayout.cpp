@@ -25,6 +25,11 @@ std::array<int, kKeyCellCount> KeyCellOffsets(const platform::TextMeasurer& font
 
 } // namespace
 
+platform::FontDesc ListFontDesc(int nFont)
+{
+    return {L"Arial", -(nFont + 1), platform::kWeightNormal};
+}
+
 ListLayout ComputeListLayout(int nAvailable, int nClientHeight,
                              std::span<const platform::TextMeasurer* const> fonts)
 {

@@ -2,6 +2,7 @@
 // The stroke list's layout for a client size: the largest of the 20 list fonts
 // whose sample row fits, the three column rectangles, and the whole rows that fit.
 
+#include "platform/core/FontDesc.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/TextMeasurer.h"
 
@@ -34,6 +35,10 @@ struct ListLayout
 
     int RowHeight() const { return rcTime.Height(); }
 };
+
+/// List font i: Arial with a character height of i + 1 pixels. The stroke
+/// editor and its fields draw in the font the layout chose.
+platform::FontDesc ListFontDesc(int nFont);
 
 /// fonts[i] measures in list font i (character height i + 1). nAvailable is the
 /// client width without the scroll bar.

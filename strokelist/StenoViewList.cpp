@@ -1,14 +1,20 @@
 #include "strokelist/StenoViewList.h"
 
+#include "framework/CommandIds.h"
 #include "platform/Desktop.h"
+#include "platform/DialogControls.h"
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
 #include "platform/KeyTranslation.h"
+#include "platform/MessageEvent.h"
 #include "rtfcre/LocalTime.h"
 #include "strokelist/ListKeys.h"
 #include "strokelist/ListScrolling.h"
 #include "strokelist/RowCells.h"
+#include "strokelist/StenoStrokeEdit.h"
+#include "strokelist/StrokeEditPlacement.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,7 +39,7 @@ std::vector<QtTextMeasurer> MakeListFonts()
     std::vector<QtTextMeasurer> fonts;
     fonts.reserve(strokelist::kListFontCount);
     for (int i = 0; i < strokelist::kListFontCount; ++i)
-        fonts.emplace_back(platform::MakeFont({L"Arial", -(i + 1), platform::kWeightNormal}));
+        fonts.emplace_back(platform::MakeFont(strokelist::ListFontDesc(i)));
     return fonts;
 }
 
@@ -88,7 +94,7 @@ struct CStenoViewList::RowColours
 CStenoViewList::CStenoViewList(QWidget* pParent, strokelist::IStrokeListObserver* pObserver,
                                platform::Prompter& prompter)
     : QWidget(pParent), m_document(this, pObserver), m_prompter(prompter), m_fonts(MakeListFonts()),
-      m_pScrollBar(new QScrollBar(Qt::Vertical, this)),
+      m_pScrollBar(new QScrollBar(Qt::Vertical, this)), m_pStrokeEdit(new CStenoStrokeEdit(this)),
       m_wheelLines([] { return std::optional(platform::WheelScrollLines()); })
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -101,6 +107,7 @@ CStenoViewList::CStenoViewList(QWidget* pParent, strokelist::IStrokeListObserver
     connect(m_pScrollBar, &QAbstractSlider::actionTriggered, this, &CStenoViewList::OnScrollAction);
     // Before the first layout the bar already stands at the right edge.
     m_pScrollBar->setGeometry(width() - kScrollBarWidth, 0, kScrollBarWidth, height());
+    platform::SetControlId(m_pStrokeEdit, framework::IDC_STROKE_EDIT);
 }
 
 CStenoViewList::~CStenoViewList() = default;
@@ -152,10 +159,17 @@ void CStenoViewList::ResetLayout()
     update();
 }
 
-// The stroke editor does not exist yet: there is nothing to hide or open.
-void CStenoViewList::HideEditor() {}
+void CStenoViewList::HideEditor()
+{
+    m_pStrokeEdit->Close();
+}
 
-void CStenoViewList::OpenEditor(int) {}
+void CStenoViewList::OpenEditor(int nIndex)
+{
+    const CStenoStroke& stroke = m_document.Stroke(nIndex);
+    m_pStrokeEdit->BeginEdit(stroke.m_time, stroke.m_keys,
+                             strokelist::PlaceStrokeEditor(m_layout, nIndex, ScrollPos()));
+}
 
 void CStenoViewList::FocusList()
 {
@@ -170,6 +184,7 @@ void CStenoViewList::RecalcLayout()
     for (std::size_t i = 0; i < measurers.size(); ++i)
         measurers[i] = &m_fonts[i];
     m_layout = strokelist::ComputeListLayout(width() - nBarWidth, height(), measurers);
+    m_pStrokeEdit->SetFontDesc(strokelist::ListFontDesc(m_layout.nFont));
     m_nRangeMax = m_document.Count();
     ApplyScrollRange();
 }
@@ -263,11 +278,23 @@ void CStenoViewList::RepaintMenus() const
     }
 }
 
+// Key-downs come here from the list itself and from the stroke editor's fields,
+// which let pass what they do not take.
 bool CStenoViewList::event(QEvent* pEvent)
 {
+    if (const CMessageEvent* pMessage = CMessageEvent::From(pEvent))
+        return OnMessage(*pMessage);
     if (HandleKeyEvent(pEvent))
         return true;
     return QWidget::event(pEvent);
+}
+
+bool CStenoViewList::OnMessage(const CMessageEvent& message)
+{
+    if (message.Message() != platform::WM_STROKEEDIT_DONE)
+        return false;
+    m_document.EndEdit(message.WParam() == 1, m_pStrokeEdit->Time(), m_pStrokeEdit->Keys());
+    return true;
 }
 
 // Key-downs are taken here, before Qt moves the focus on Tab, and claimed
@@ -394,8 +421,10 @@ void CStenoViewList::mouseDoubleClickEvent(QMouseEvent* pEvent)
     m_document.BeginEdit();
 }
 
+// The focus moving into the editor is the edit beginning, not an end of it.
 void CStenoViewList::focusOutEvent(QFocusEvent* pEvent)
 {
-    HideEditor();
+    if (!m_pStrokeEdit->Owns(QApplication::focusWidget()))
+        HideEditor();
     QWidget::focusOutEvent(pEvent);
 }

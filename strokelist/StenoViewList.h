@@ -15,6 +15,8 @@
 #include <optional>
 #include <vector>
 
+class CMessageEvent;
+class CStenoStrokeEdit;
 class QPainter;
 class QScrollBar;
 
@@ -63,6 +65,9 @@ public:
     void OpenEditor(int nIndex) override;
     void FocusList() override;
 
+    /// The in-place stroke editor, hidden while no edit is open.
+    const CStenoStrokeEdit& StrokeEdit() const { return *m_pStrokeEdit; }
+
 protected:
     bool event(QEvent* pEvent) override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
@@ -88,6 +93,7 @@ private:
                        bool bRawColumn, const RowColours& colours) const;
     void RepaintMenus() const;
 
+    bool OnMessage(const CMessageEvent& message);
     bool HandleKeyEvent(QEvent* pEvent);
     void HandleKey(const platform::KeyInput& key);
     /// Makes the stroke current and brings it into view; nothing for no index.
@@ -105,6 +111,7 @@ private:
     /// The scroll range's maximum: the stroke count as of the last layout, paste or delete.
     int m_nRangeMax = 0;
     QScrollBar* m_pScrollBar = nullptr;
+    CStenoStrokeEdit* m_pStrokeEdit = nullptr;
     std::vector<QPointer<QWidget>> m_menusToRepaint;
     WheelLinesSource m_wheelLines;
 };

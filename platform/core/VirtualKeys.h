@@ -56,7 +56,7 @@ struct KeyInput
     bool bShift = false;
     bool bCtrl = false;
     bool bAlt = false; ///< a system key: pressed with Alt held
-    int nRepeat = 1;   ///< 2 for an auto-repeated key-down
+    int nRepeat = 1;   ///< key-downs this one stands for; auto-repeat alone gives 1
 
     bool operator==(const KeyInput&) const = default;
 };

@@ -8,9 +8,10 @@ using namespace platform;
 namespace {
 
 KeyInput Translate(int nKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-                   bool bAutoRepeat = false)
+                   bool bAutoRepeat = false, int nCount = 1)
 {
-    const QKeyEvent event(QEvent::KeyPress, nKey, modifiers, QString(), bAutoRepeat);
+    const QKeyEvent event(QEvent::KeyPress, nKey, modifiers, QString(), bAutoRepeat,
+                          static_cast<quint16>(nCount));
     return TranslateKey(event);
 }
 
@@ -88,5 +89,6 @@ TEST(PlatformKeys, ModifiersAndRepeatCount)
     EXPECT_EQ(Translate(Qt::Key_G, Qt::ShiftModifier), (KeyInput{0x47, true, false, false, 1}));
     EXPECT_EQ(Translate(Qt::Key_C, Qt::ControlModifier), (KeyInput{0x43, false, true, false, 1}));
     EXPECT_EQ(Translate(Qt::Key_F, Qt::AltModifier), (KeyInput{0x46, false, false, true, 1}));
-    EXPECT_EQ(Translate(Qt::Key_S, Qt::NoModifier, true).nRepeat, 2);
+    EXPECT_EQ(Translate(Qt::Key_S, Qt::NoModifier, true).nRepeat, 1);
+    EXPECT_EQ(Translate(Qt::Key_S, Qt::NoModifier, true, 2).nRepeat, 2);
 }

@@ -1,0 +1,87 @@
+#include "steno/StenoEdit.h"
+#include "PlatformTestSupport.h"
+#include "steno/StenoEncoder.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using testsupport::CMessageRecorder;
+using testsupport::ReceivedMessage;
+
+namespace {
+
+class StenoEditTest : public testing::Test
+{
+protected:
+    StenoEditTest()
+    {
+        m_owner.resize(200, 60);
+        m_pEdit->setGeometry(10, 10, 120, 30);
+        m_pEdit->SetFontDesc({L"Arial", -15});
+        m_owner.show();
+        QApplication::setActiveWindow(&m_owner);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&m_owner));
+        m_pEdit->setFocus();
+    }
+
+    std::vector<ReceivedMessage> Posted()
+    {
+        QCoreApplication::sendPostedEvents();
+        return m_owner.m_received;
+    }
+
+    /// Whether the row just inside the top of the white area has a dark pixel
+    /// between x0 and x1: the dotted focus rectangle.
+    bool FramedBetween(int x0, int x1)
+    {
+        const QImage image = m_pEdit->grab().toImage();
+        for (int x = x0; x < x1; ++x) {
+            if (image.pixelColor(x, 1).lightness() < 128)
+                return true;
+        }
+        return false;
+    }
+
+    CMessageRecorder m_owner;
+    CStenoEdit* m_pEdit = new CStenoEdit(&m_owner);
+};
+
+} // namespace
+
+TEST_F(StenoEditTest, TypedKeysBuildTheStrokeAndNoticesGoToTheOwner)
+{
+    QTest::keyClicks(m_pEdit, "ga");
+    QTest::keyClick(m_pEdit, Qt::Key_Right);
+    QTest::keyClick(m_pEdit, Qt::Key_S);
+    QTest::keyClick(m_pEdit, Qt::Key_1, Qt::KeypadModifier); // the A chord again
+    EXPECT_EQ(CStenoEncoder().KeysToSteno(m_pEdit->Keys()), L"TKPW-S");
+
+    QTest::keyClick(m_pEdit, Qt::Key_Tab);
+    QTest::keyClick(m_pEdit, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(m_pEdit, Qt::Key_Return);
+    QKeyEvent repeatedEscape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), true, 2);
+    QApplication::sendEvent(m_pEdit, &repeatedEscape);
+    const std::vector<ReceivedMessage> expected = {
+        {platform::WM_STROKEEDIT_TAB, 0, 0},
+        {platform::WM_STROKEEDIT_TAB, platform::kShiftTab, 0},
+        {platform::WM_STROKEEDIT_ENTER, 0, 0},
+        {platform::WM_STROKEEDIT_ESCAPE, 0, 0}};
+    EXPECT_EQ(Posted(), expected);
+    EXPECT_TRUE(m_pEdit->hasFocus());
+}
+
+TEST_F(StenoEditTest, ClickPicksTheSideAndTheFocusRectangleFramesIt)
+{
+    QTest::mouseClick(m_pEdit, Qt::LeftButton, Qt::NoModifier, QPoint(90, 15));
+    EXPECT_FALSE(m_pEdit->IsLeft());
+    EXPECT_FALSE(FramedBetween(2, 50));
+    EXPECT_TRUE(FramedBetween(70, 110));
+    QTest::mouseClick(m_pEdit, Qt::LeftButton, Qt::NoModifier, QPoint(60, 15));
+    EXPECT_TRUE(m_pEdit->IsLeft());
+    EXPECT_TRUE(FramedBetween(2, 50));
+
+    m_owner.setFocus();
+    EXPECT_FALSE(FramedBetween(0, 120));
+}
