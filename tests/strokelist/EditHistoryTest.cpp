@@ -1,7 +1,9 @@
 // Undo and redo of the document's changes, and the modified flag that follows them.
 #include "StrokeFileFixture.h"
 
+#include <algorithm>
 #include <functional>
+#include <ostream>
 
 namespace strokelist::test {
 namespace {
@@ -71,6 +73,8 @@ struct ChangeCase
     std::function<void(EditHistoryTest&)> change;
     int nUndoCurrent; // the stroke shown after undo
     int nRedoCurrent; // and after redo
+
+    friend void PrintTo(const ChangeCase& c, std::ostream* pStream) { *pStream << c.strName; }
 };
 
 class EditHistoryChangeTest : public EditHistoryTest, public testing::WithParamInterface<ChangeCase>
@@ -201,6 +205,8 @@ TEST_F(EditHistoryTest, ModifiedFollowsTheLastSavedState)
     m_document.Undo();
     m_document.EndEdit(true, 4242, 0x77);
     m_document.Undo();
+    EXPECT_TRUE(m_document.IsModified());
+    m_document.Redo(); // as many steps as at the save, but not the saved ones
     EXPECT_TRUE(m_document.IsModified());
 }
 
