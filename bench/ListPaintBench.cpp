@@ -5,8 +5,9 @@
 // each is the figure compared: on a shared machine it is the one least
 // disturbed by other work; the medians are printed beside it.
 // Usage: quillmark-bench-list-paint [REPEATS] [ROUNDS]
+#include "bench/BenchRounds.h"
 #include "platform/Fonts.h"
-#include "support/ScriptedPrompter.h"
+#include "platform/QtPrompter.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>
@@ -26,32 +27,16 @@ constexpr int kHeight = 1000;
 constexpr int kSmallCount = 1000;
 constexpr int kLargeCount = 1000000;
 
-// Varied keys, some of them marked, so the rows draw a realistic mix of cells.
-std::vector<CStenoStroke> Strokes(int nCount)
-{
-    std::vector<CStenoStroke> strokes(static_cast<std::size_t>(nCount));
-    std::uint32_t nSeed = 12345;
-    for (int i = 0; i < nCount; ++i) {
-        CStenoStroke& stroke = strokes[static_cast<std::size_t>(i)];
-        nSeed = nSeed * 1664525U + 1013904223U;
-        stroke.m_time = 1700000000 + i;
-        stroke.m_rawKeys = (nSeed >> 4) & steno::kAllKeysMask;
-        stroke.m_keys = stroke.m_rawKeys;
-        stroke.m_keyValues[static_cast<std::size_t>(i % steno::kKeyCount)] = 2;
-    }
-    return strokes;
-}
-
 struct ListUnderTest
 {
-    platform::ScriptedPrompter prompter;
+    QtPrompter prompter; // the list never asks here
     CStenoViewList list{nullptr, nullptr, prompter};
 
     explicit ListUnderTest(int nCount)
     {
         list.resize(kWidth, kHeight);
         list.show();
-        list.Document().AssignStrokes(Strokes(nCount));
+        list.Document().AssignStrokes(bench::VariedStrokes(nCount));
         list.ResetLayout();
     }
 
@@ -66,26 +51,10 @@ struct ListUnderTest
 /// Seconds per paint over nRepeats paints.
 double PaintSeconds(CStenoViewList& list, QImage& image, int nRepeats)
 {
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < nRepeats; ++i)
-        list.render(&image);
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    return elapsed.count() / nRepeats;
+    return bench::SecondsPer(nRepeats, [&] { list.render(&image); });
 }
 
-struct Summary
-{
-    double nBest;
-    double nMedian;
-};
-
-Summary Summarise(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return {values.front(), values[values.size() / 2]};
-}
-
-void PrintTimes(int nCount, const Summary& summary)
+void PrintTimes(int nCount, const bench::Summary& summary)
 {
     std::printf("%7d strokes: best %.3f ms, median %.3f ms per paint\n", nCount,
                 summary.nBest * 1000, summary.nMedian * 1000);
@@ -114,8 +83,8 @@ int main(int argc, char** argv)
         smallTimes.push_back(PaintSeconds(smallList->list, image, nRepeats));
         largeTimes.push_back(PaintSeconds(largeList->list, image, nRepeats));
     }
-    const Summary small = Summarise(smallTimes);
-    const Summary large = Summarise(largeTimes);
+    const bench::Summary small = bench::Summarise(smallTimes);
+    const bench::Summary large = bench::Summarise(largeTimes);
     std::printf(
         "list paint %dx%d, %d rows from rows %d and %d, %d alternating rounds of %d paints\n",
         kWidth, kHeight, largeList->list.Layout().nPageRows, smallList->list.ScrollPos(),

@@ -23,3 +23,11 @@ struct CliCommand
 };
 
 std::span<const CliCommand> CliCommands();
+
+namespace rtfcre {
+class CBufferedWriter;
+}
+
+/// Writes out what a command printed: nExitCode, or a failure when the output
+/// could not be written (the reason goes to standard error).
+int FinishOutput(rtfcre::CBufferedWriter& out, int nExitCode);

@@ -2,8 +2,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliPrompter.h"
-#include "cli/OutputBuffer.h"
 #include "rtfcre/AnsiText.h"
+#include "rtfcre/BufferedWriter.h"
 #include "rtfcre/FilePath.h"
 #include "rtfcre/LocalTime.h"
 #include "steno/StenoEncoder.h"
@@ -97,7 +97,7 @@ int RunFind(const std::vector<std::string>& arguments)
     if (!Load(document, prompter, arguments[0]))
         return kExitFailure;
     const steno::KeyBits keys = KeysOf(arguments[1]);
-    COutputBuffer out(STDOUT_FILENO);
+    rtfcre::CBufferedWriter out(STDOUT_FILENO);
     const int nCount = document.Count();
     int nFound = document.FindStrokeByKeys(0, keys);
     if (nFound == -1)
@@ -109,11 +109,7 @@ int RunFind(const std::vector<std::string>& arguments)
             << '\n';
         nFound = nFound + 1 < nCount ? document.FindStrokeByKeys(nFound + 1, keys) : -1;
     }
-    if (!out.Flush()) {
-        std::perror("quillmark-cli: cannot write the output");
-        return kExitFailure;
-    }
-    return kExitSuccess;
+    return FinishOutput(out, kExitSuccess);
 }
 
 int RunReplace(const std::vector<std::string>& arguments)

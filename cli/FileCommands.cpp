@@ -1,7 +1,7 @@
 #include "cli/FileCommands.h"
 
 #include "cli/CliCommand.h"
-#include "cli/OutputBuffer.h"
+#include "rtfcre/BufferedWriter.h"
 #include "rtfcre/FileException.h"
 #include "rtfcre/LocalTime.h"
 #include "rtfcre/StrokeFileLoading.h"
@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <unistd.h>
@@ -38,15 +39,7 @@ bool Load(const std::string& strPath, StrokeFileHeader& header, std::vector<CSte
     return !failure;
 }
 
-int FinishOutput(COutputBuffer& out, int nExitCode)
-{
-    if (out.Flush())
-        return nExitCode;
-    std::perror("quillmark-cli: cannot write the output");
-    return kExitFailure;
-}
-
-void DumpStroke(COutputBuffer& out, const CStenoEncoder& encoder, std::size_t nIndex,
+void DumpStroke(rtfcre::CBufferedWriter& out, const CStenoEncoder& encoder, std::size_t nIndex,
                 const CStenoStroke& stroke)
 {
     out << static_cast<std::int64_t>(nIndex) << '\t' << stroke.m_time << '\t';
@@ -75,7 +68,7 @@ std::string DateText(const StrokeFileHeader& header)
     return text.data();
 }
 
-void PrintTime(COutputBuffer& out, std::string_view strName,
+void PrintTime(rtfcre::CBufferedWriter& out, std::string_view strName,
                const std::vector<CStenoStroke>& strokes, bool bLast)
 {
     out << strName << ": ";
@@ -89,12 +82,21 @@ void PrintTime(COutputBuffer& out, std::string_view strName,
 
 } // namespace
 
+int FinishOutput(rtfcre::CBufferedWriter& out, int nExitCode)
+{
+    if (out.Flush())
+        return nExitCode;
+    std::fprintf(stderr, "quillmark-cli: cannot write the output: %s\n",
+                 std::strerror(out.Error()));
+    return kExitFailure;
+}
+
 int RunDump(const std::vector<std::string>& arguments)
 {
     StrokeFileHeader header;
     std::vector<CStenoStroke> strokes;
     const bool bLoaded = Load(arguments[0], header, strokes);
-    COutputBuffer out(STDOUT_FILENO);
+    rtfcre::CBufferedWriter out(STDOUT_FILENO);
     const CStenoEncoder encoder;
     for (std::size_t i = 0; i < strokes.size(); ++i)
         DumpStroke(out, encoder, i, strokes[i]);
@@ -107,7 +109,7 @@ int RunInfo(const std::vector<std::string>& arguments)
     std::vector<CStenoStroke> strokes;
     if (!Load(arguments[0], header, strokes))
         return kExitFailure;
-    COutputBuffer out(STDOUT_FILENO);
+    rtfcre::CBufferedWriter out(STDOUT_FILENO);
     out << "system: " << std::wstring_view(header.strSystemName) << '\n';
     out << "created: " << DateText(header) << '\n';
     out << "strokes: " << static_cast<std::int64_t>(strokes.size()) << '\n';

@@ -41,8 +41,6 @@ public:
 
     /// The window region built from the mask.
     const QRegion& Region() const { return m_region; }
-    bool IsHovering() const { return m_bHover; }
-    bool IsPressed() const { return m_bPressed; }
 
 protected:
     bool event(QEvent* pEvent) override;

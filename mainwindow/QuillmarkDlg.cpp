@@ -10,6 +10,9 @@
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
 #include "platform/core/Prompter.h"
+#include "search/FindStrokeDlg.h"
+#include "search/GotoTimeDlg.h"
+#include "search/ReplaceStrokeDlg.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>
@@ -70,8 +73,9 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
     CreateMenus();
     CreateList();
     PlaceControls();
-    // Monitors and search dialogs are created here once they exist: the stroke
-    // monitor shown at the lower left of the work area, the others hidden.
+    // Monitors are created here once they exist: the stroke monitor shown at
+    // the lower left of the work area, the others hidden.
+    CreateSearchDialogs();
     setWindowTitle(QString::fromStdWString(WindowTitle({})));
 
     // Keys reach the main window's filter before the control that has the focus.
@@ -84,7 +88,10 @@ CQuillmarkDlg::~CQuillmarkDlg()
     // The list goes first: it may still tell the main window about its document.
     delete m_pList;
     m_pList = nullptr;
-    // Then the monitors and the search dialogs, once they exist.
+    // Then the monitors, once they exist, and the search dialogs.
+    delete m_pReplaceDlg;
+    delete m_pFindDlg;
+    delete m_pGotoDlg;
 }
 
 void CQuillmarkDlg::CreateButtons()
@@ -125,6 +132,14 @@ void CQuillmarkDlg::CreateList()
     // The menus open over the list.
     m_pList->lower();
     AddAnchor(m_pList, kTopLeft, kBottomRight);
+}
+
+// Hidden until their commands open them, centred over the window as it is then.
+void CQuillmarkDlg::CreateSearchDialogs()
+{
+    m_pReplaceDlg = new CReplaceStrokeDlg(this);
+    m_pFindDlg = new CFindStrokeDlg(this);
+    m_pGotoDlg = new CGotoTimeDlg(this);
 }
 
 void CQuillmarkDlg::PlaceControls()
@@ -186,6 +201,9 @@ void CQuillmarkDlg::OnCurrentStroke(int nCurrent, int nCount)
     m_nStatusCurrent = nCurrent;
     m_nStatusCount = nCount;
     update(platform::ToQRect(m_rcStatus));
+    // A single Replace after the user moved starts at the stroke now current.
+    if (m_pReplaceDlg != nullptr)
+        strokelist::FollowCurrentStroke(m_pReplaceDlg->State(), m_pList->Document());
 }
 
 void CQuillmarkDlg::reject()

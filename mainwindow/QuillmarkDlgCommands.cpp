@@ -6,11 +6,18 @@
 #include "mainwindow/AboutDlg.h"
 #include "mainwindow/FileRequests.h"
 #include "platform/Desktop.h"
+#include "platform/Drawing.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MessageEvent.h"
 #include "platform/core/FileDialogs.h"
+#include "search/FindStrokeDlg.h"
+#include "search/GotoTimeDlg.h"
+#include "search/ReplaceStrokeDlg.h"
+#include "strokelist/SearchRequests.h"
+#include "strokelist/StenoStrokeEdit.h"
 #include "strokelist/StenoViewList.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -33,16 +40,38 @@ bool CQuillmarkDlg::OnMessage(const CMessageEvent& message)
     case platform::WM_REPLACE_STROKE:
     case platform::WM_FIND_STROKE:
     case platform::WM_GOTO_TIME:
-        // The search dialogs' requests, run on the list once the dialogs exist.
+        OnSearchRequest(message);
         return true;
     default:
         return false;
     }
 }
 
+void CQuillmarkDlg::OnSearchRequest(const CMessageEvent& message)
+{
+    // The dialogs only ask; the request runs on the list and moves the dialog's
+    // next start.
+    strokelist::CStrokeDocument& document = m_pList->Document();
+    const int nStart = static_cast<int>(message.LParam());
+    switch (message.Message()) {
+    case platform::WM_REPLACE_STROKE:
+        strokelist::RunReplaceRequest(document, m_prompter, m_pReplaceDlg->State(),
+                                      message.WParam() != 0, nStart);
+        break;
+    case platform::WM_FIND_STROKE:
+        strokelist::RunFindRequest(document, m_prompter, m_pFindDlg->State(), nStart);
+        break;
+    default:
+        strokelist::RunGotoTimeRequest(document, m_prompter, m_pGotoDlg->State(), nStart);
+        break;
+    }
+}
+
 bool CQuillmarkDlg::IsOwnWindow(const QObject* pObject) const
 {
-    // The owned modeless windows (monitors, search dialogs) join here once they exist.
+    // Only the main window's own controls: the search dialogs are windows of
+    // their own and keep their keys, as a dialog does (the Esc step below would
+    // otherwise take Esc from the go-to-time dialog).
     const auto* pWidget = qobject_cast<const QWidget*>(pObject);
     return pWidget != nullptr && pWidget->window() == this;
 }
@@ -68,11 +97,17 @@ bool CQuillmarkDlg::PreTranslateKey(const platform::KeyInput& key)
             platform::SendCommand(this, letter->nCommand);
         return true;
     }
-    if (key.nVirtualKey != platform::kVkEscape)
+    if (key.nVirtualKey != platform::kVkEscape || EditingStroke())
         return false;
     // Esc closes the menus and never the window.
     HideAllMenus();
     return true;
+}
+
+// Keys go to the focus: while it is in the stroke editor, Esc abandons the edit there.
+bool CQuillmarkDlg::EditingStroke() const
+{
+    return m_pList != nullptr && m_pList->StrokeEdit().Owns(QApplication::focusWidget());
 }
 
 OpenMenu CQuillmarkDlg::VisibleMenu() const
@@ -118,9 +153,9 @@ void CQuillmarkDlg::OnCommand(int nID)
         {ID_EDIT_EDIT_STROKE, [](CQuillmarkDlg& dlg) { dlg.OnEditEdit(); }},
         {ID_EDIT_COPY, [](CQuillmarkDlg& dlg) { dlg.OnEditCopy(); }},
         {ID_EDIT_PASTE, [](CQuillmarkDlg& dlg) { dlg.OnEditPaste(); }},
-        {ID_EDIT_FIND, [](CQuillmarkDlg& dlg) { dlg.OnEditSearch(); }},
-        {ID_EDIT_REPLACE, [](CQuillmarkDlg& dlg) { dlg.OnEditSearch(); }},
-        {ID_EDIT_GOTO_TIME, [](CQuillmarkDlg& dlg) { dlg.OnEditSearch(); }},
+        {ID_EDIT_FIND, [](CQuillmarkDlg& dlg) { dlg.OnEditFind(); }},
+        {ID_EDIT_REPLACE, [](CQuillmarkDlg& dlg) { dlg.OnEditReplace(); }},
+        {ID_EDIT_GOTO_TIME, [](CQuillmarkDlg& dlg) { dlg.OnEditGotoTime(); }},
         {ID_OPTIONS_CONFIGURATION, [](CQuillmarkDlg& dlg) { dlg.OnOptionsConfiguration(); }},
         {ID_OPTIONS_STROKE_TIMES, [](CQuillmarkDlg& dlg) { dlg.OnOptionsStrokeTimes(); }},
     };
@@ -200,11 +235,27 @@ void CQuillmarkDlg::OnEditPaste()
     m_pList->Document().PasteStroke();
 }
 
-void CQuillmarkDlg::OnEditSearch()
+// Find, Replace and Goto Time open their dialog over the window, filled from
+// the current stroke; where the next search starts is left as it was.
+void CQuillmarkDlg::OnEditFind()
 {
     m_editMenu.hide();
-    // Find, Replace and Goto Time centre, show and fill their dialogs here once
-    // those exist.
+    m_pFindDlg->CentreOver(platform::FromQRect(geometry()));
+    m_pFindDlg->Open(search::OpeningKeys(m_pList->Document()));
+}
+
+void CQuillmarkDlg::OnEditReplace()
+{
+    m_editMenu.hide();
+    m_pReplaceDlg->CentreOver(platform::FromQRect(geometry()));
+    m_pReplaceDlg->Open(search::OpeningKeys(m_pList->Document()));
+}
+
+void CQuillmarkDlg::OnEditGotoTime()
+{
+    m_editMenu.hide();
+    m_pGotoDlg->CentreOver(platform::FromQRect(geometry()));
+    m_pGotoDlg->Open(search::OpeningTime(m_pList->Document()));
 }
 
 void CQuillmarkDlg::OnOptionsConfiguration()

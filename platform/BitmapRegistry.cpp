@@ -8,7 +8,6 @@ namespace {
 struct Registry
 {
     QHash<int, QPixmap> overrides;
-    int nLoads = 0;
 };
 
 Registry& TheRegistry()
@@ -21,8 +20,7 @@ Registry& TheRegistry()
 
 QPixmap CBitmapRegistry::Load(int nID)
 {
-    Registry& registry = TheRegistry();
-    ++registry.nLoads;
+    const Registry& registry = TheRegistry();
     const auto it = registry.overrides.constFind(nID);
     if (it != registry.overrides.cend())
         return *it;
@@ -33,11 +31,6 @@ QIcon CBitmapRegistry::LoadIcon(int nID)
 {
     const QPixmap bitmap = Load(nID);
     return bitmap.isNull() ? QIcon() : QIcon(bitmap);
-}
-
-int CBitmapRegistry::LoadCount()
-{
-    return TheRegistry().nLoads;
 }
 
 void CBitmapRegistry::Override(int nID, const QPixmap& bitmap)

@@ -12,8 +12,6 @@ class CBitmapRegistry
 public:
     static QPixmap Load(int nID);
     static QIcon LoadIcon(int nID);
-    /// How many loads have happened; lets tests see that nothing was reloaded.
-    static int LoadCount();
 
     /// From now on Load(nID) gives this picture instead of the embedded one.
     static void Override(int nID, const QPixmap& bitmap);

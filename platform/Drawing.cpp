@@ -70,11 +70,6 @@ QColor ToQColor(ColorRef color)
     return QColor(RedOf(color), GreenOf(color), BlueOf(color));
 }
 
-ColorRef FromQColor(const QColor& color)
-{
-    return Rgb(color.red(), color.green(), color.blue());
-}
-
 QRect ToQRect(const Rect& rc)
 {
     return QRect(rc.left, rc.top, rc.Width(), rc.Height());

@@ -20,7 +20,6 @@ namespace platform {
 
 /// The one place where 0x00BBGGRR becomes a Qt colour.
 QColor ToQColor(ColorRef color);
-ColorRef FromQColor(const QColor& color);
 
 QRect ToQRect(const Rect& rc);
 Rect FromQRect(const QRect& rc);

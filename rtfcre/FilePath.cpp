@@ -8,6 +8,11 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr char32_t kLastCodePoint = 0x10FFFF;
+// A byte that is not part of any UTF-8 sequence (always 0x80 or above) stands
+// for the lone low surrogate kEscapeBase + byte, which no UTF-8 text decodes to.
+constexpr char32_t kEscapeBase = 0xDC00;
+constexpr char32_t kFirstEscape = kEscapeBase + 0x80;
+constexpr char32_t kLastEscape = kEscapeBase + 0xFF;
 
 bool IsSurrogate(char32_t code)
 {
@@ -16,6 +21,10 @@ bool IsSurrogate(char32_t code)
 
 void AppendUtf8(std::string& bytes, char32_t code)
 {
+    if (code >= kFirstEscape && code <= kLastEscape) {
+        bytes.push_back(static_cast<char>(code - kEscapeBase));
+        return;
+    }
     if (code > kLastCodePoint || IsSurrogate(code))
         code = kReplacement;
     if (code < 0x80) {
@@ -33,6 +42,10 @@ void AppendUtf8(std::string& bytes, char32_t code)
 std::size_t DecodeUtf8(std::string_view bytes, std::size_t i, char32_t& code)
 {
     const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    }
     const std::size_t nFollowing = lead >= 0xF0 && lead < 0xF5 ? 3
                                    : lead >= 0xE0              ? 2
                                    : lead >= 0xC2              ? 1
@@ -69,12 +82,10 @@ std::wstring WideFromPath(const std::filesystem::path& path)
     for (std::size_t i = 0; i < bytes.size();) {
         char32_t code = 0;
         const std::size_t nLength = DecodeUtf8(bytes, i, code);
-        if (nLength == 0) {
-            name.push_back(static_cast<wchar_t>(static_cast<unsigned char>(bytes[i++])));
-            continue;
-        }
+        if (nLength == 0)
+            code = kEscapeBase + static_cast<unsigned char>(bytes[i]);
         name.push_back(static_cast<wchar_t>(code));
-        i += nLength;
+        i += nLength == 0 ? 1 : nLength;
     }
     return name;
 }

@@ -25,11 +25,19 @@ bool LocalFieldsAt(std::int64_t time, std::tm& fields)
     return localtime_r(&value, &fields) != nullptr;
 }
 
-bool OffsetHoldsAround(std::int64_t nMidnight)
+bool IsMidnight(std::int64_t time, std::tm& fields)
+{
+    return LocalFieldsAt(time, fields) && fields.tm_hour == 0 && fields.tm_min == 0 &&
+           fields.tm_sec == 0;
+}
+
+// Whether the day starting at nMidnight has 86,400 seconds (in a zone that
+// counts leap seconds, one with a leap second has one more or one less) and a
+// UTC offset that holds all around it.
+bool IsUniformDay(std::int64_t nMidnight)
 {
     std::tm fields{};
-    if (!LocalFieldsAt(nMidnight, fields) || fields.tm_hour != 0 || fields.tm_min != 0 ||
-        fields.tm_sec != 0)
+    if (!IsMidnight(nMidnight + kSecondsPerDay, fields) || !IsMidnight(nMidnight, fields))
         return false;
     const long nOffset = fields.tm_gmtoff;
     for (std::int64_t t = nMidnight - kCheckBefore; t <= nMidnight + kCheckAfter; t += kCheckStep) {
@@ -58,7 +66,7 @@ void CLocalDayClock::LoadDay(int nYear, int nMonth, int nDay)
     fields.tm_mday = nDay;
     fields.tm_isdst = -1;
     const std::time_t midnight = std::mktime(&fields);
-    m_bUniform = midnight != static_cast<std::time_t>(-1) && OffsetHoldsAround(midnight);
+    m_bUniform = midnight != static_cast<std::time_t>(-1) && IsUniformDay(midnight);
     m_nMidnight = midnight;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // Converts between stroke times and local times of day without asking the C
 // library for every stroke: mktime re-reads the zone file on each call when TZ
-// is unset, and a file holds a million strokes of one day. A day whose UTC
-// offset holds all around it converts by arithmetic from its midnight; any
-// other day (a daylight-saving change) goes through the C library, so every
+// is unset, and a file holds a million strokes of one day. A day of 86,400
+// seconds whose UTC offset holds all around it converts by arithmetic from its
+// midnight; any other day (a daylight-saving change, a leap second in a zone
+// that counts them) goes through the C library, so every
 // result equals MakeLocalTime's and LocalHour's ... LocalSecond's.
 
 #include <cstdint>
@@ -28,7 +29,7 @@ private:
     int m_nYear = 0;
     int m_nMonth = 0;
     int m_nDay = 0;
-    bool m_bUniform = false;      ///< the offset is the same all around the day
+    bool m_bUniform = false;      ///< 86,400 s, the offset the same all around the day
     std::int64_t m_nMidnight = 0; ///< valid when m_bUniform
 };
 

@@ -1,10 +1,11 @@
 #pragma once
 // Writes a stroke backup file (RTF/CRE): a fixed header, five groups per
 // stroke, one group a line, and the closing brace. Output is formatted into a
-// large buffer and written in big chunks; the first failure of any write,
-// sync or close is remembered, so a save learns of it from Failed() or from
+// large buffer and written in big chunks; the first failure of any write or
+// close is remembered, so a save learns of it from WriteStroke's false or from
 // Finish(), which throws, however late the failure surfaced.
 
+#include "rtfcre/BufferedWriter.h"
 #include "rtfcre/LocalDayClock.h"
 #include "steno/StenoStroke.h"
 
@@ -12,7 +13,6 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class CRTFCREWriter
 {
@@ -28,8 +28,6 @@ public:
     void Open(const std::filesystem::path& path);
     /// Writes to a file the caller opened for writing; the writer closes it.
     void Attach(int nFile, const std::filesystem::path& path);
-    /// Makes Finish sync the file to its device before closing it.
-    void SetSyncOnFinish(bool bSync) { m_bSyncOnFinish = bSync; }
 
     /// Writes the header once; throws CFileException when writing fails.
     void WriteHeader(std::wstring_view strSystemName, std::wstring_view strSystemText,
@@ -41,29 +39,20 @@ public:
     /// CFileException when anything written to this file failed.
     void Finish();
 
-    bool IsOpen() const { return m_bOpen; }
-    bool Failed() const { return !m_strFailure.empty(); }
-    const std::string& FailureReason() const { return m_strFailure; }
-    bool StrokeWritten() const { return m_bStrokeWritten; }
-    const std::filesystem::path& Path() const { return m_strPath; }
-
 private:
-    char* Room(std::size_t nBytes);
-    void Put(std::string_view bytes);
-    void Flush();
+    /// Whether anything written to this file failed so far.
+    bool Failed();
     void CloseFile();
     void Fail(const char* what, int nError);
-    void ThrowIfFailed() const;
+    void ThrowIfFailed();
 
     bool m_bOpen = false;
     int m_file = -1;
     bool m_bHeaderWritten = false;
+    // Kept for a file that ends without strokes: such a file keeps its header and brace.
     std::filesystem::path m_strPath;
-    bool m_bStrokeWritten = false;
-    bool m_bSyncOnFinish = false;
-    std::string m_strFailure; ///< the first failure; empty while none
-    std::vector<char> m_buffer;
-    std::size_t m_nUsed = 0;
-    std::size_t m_nFlushed = 0; ///< bytes handed to the file so far
+    bool m_bStrokeWritten = false; ///< a stroke was written completely
+    std::string m_strFailure;      ///< the first failure; empty while none
+    rtfcre::CBufferedWriter m_out;
     rtfcre::CLocalDayClock m_clock;
 };

@@ -26,8 +26,6 @@ public:
     const std::string& TempPath() const { return m_strTemp; }
     /// The temporary file, open for writing; it stays ours (duplicate it to hand it on).
     int TempFile() const { return m_fdTemp; }
-    /// The file that will be replaced (the target with its links followed).
-    const std::string& TargetPath() const { return m_strTarget; }
 
     /// Syncs the temporary file and renames it over the target. Throws
     /// std::system_error on failure; the target is then as it was.

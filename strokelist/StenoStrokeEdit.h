@@ -53,8 +53,8 @@ private:
     void PlaceField(QWidget& field, const platform::Rect& rc);
     bool HasFocusInside() const;
 
-    CTimeViewCtrl* m_pTimeCtrl;
     CStenoEdit* m_pStenoEdit;
+    CTimeViewCtrl* m_pTimeCtrl;
     platform::Rect m_rcTime;
     platform::Rect m_rcKeys;
     std::int64_t m_time = 0;

@@ -166,6 +166,8 @@ void CStenoViewList::HideEditor()
 
 void CStenoViewList::OpenEditor(int nIndex)
 {
+    // An edit asked for before the first paint still needs the columns.
+    EnsureLayout();
     const CStenoStroke& stroke = m_document.Stroke(nIndex);
     m_pStrokeEdit->BeginEdit(stroke.m_time, stroke.m_keys,
                              strokelist::PlaceStrokeEditor(m_layout, nIndex, ScrollPos()));
@@ -187,6 +189,14 @@ void CStenoViewList::RecalcLayout()
     m_pStrokeEdit->SetFontDesc(strokelist::ListFontDesc(m_layout.nFont));
     m_nRangeMax = m_document.Count();
     ApplyScrollRange();
+}
+
+void CStenoViewList::EnsureLayout()
+{
+    if (m_bLayoutDone)
+        return;
+    m_bLayoutDone = true;
+    RecalcLayout();
 }
 
 // The bar works in positions, the list in a range 0 … count with a page:
@@ -223,10 +233,7 @@ void CStenoViewList::resizeEvent(QResizeEvent* pEvent)
 
 void CStenoViewList::paintEvent(QPaintEvent*)
 {
-    if (!m_bLayoutDone) {
-        m_bLayoutDone = true;
-        RecalcLayout();
-    }
+    EnsureLayout();
     QPainter painter(this);
     painter.setFont(m_fonts[static_cast<std::size_t>(m_layout.nFont)].Font());
     platform::FillSolidRect(painter, platform::FromQRect(ListArea()), platform::kWhite);

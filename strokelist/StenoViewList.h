@@ -67,6 +67,7 @@ public:
 
     /// The in-place stroke editor, hidden while no edit is open.
     const CStenoStrokeEdit& StrokeEdit() const { return *m_pStrokeEdit; }
+    CStenoStrokeEdit& StrokeEdit() { return *m_pStrokeEdit; }
 
 protected:
     bool event(QEvent* pEvent) override;
@@ -82,6 +83,8 @@ private:
     struct RowColours;
 
     void RecalcLayout();
+    /// Lays out unless done since creation or the last load.
+    void EnsureLayout();
     void ApplyScrollRange();
     QRect ListArea() const;
     int ScrollLimit() const;

@@ -27,16 +27,12 @@ std::optional<int> Letter(OpenMenu menu, char chKey)
 
 } // namespace
 
-TEST(CommandKeys, AltLettersOpenTheMenusAndHelp)
+TEST(CommandKeys, AltAloneWithALetterOpensTheMenusAndHelp)
 {
     EXPECT_EQ(Accelerator('E', true), IDC_BTN_EDIT);
     EXPECT_EQ(Accelerator('F', true), IDC_BTN_FILE);
     EXPECT_EQ(Accelerator('H', true), IDC_BTN_HELP);
     EXPECT_EQ(Accelerator('O', true), IDC_BTN_OPTIONS);
-}
-
-TEST(CommandKeys, AcceleratorsNeedAltAloneAndOneOfTheirLetters)
-{
     EXPECT_EQ(Accelerator('F', false), std::nullopt);
     EXPECT_EQ(Accelerator('F', true, true), std::nullopt);
     EXPECT_EQ(Accelerator('F', true, false, true), std::nullopt);
@@ -64,39 +60,25 @@ TEST_P(MenuLetters, RunTheirEntry)
 INSTANTIATE_TEST_SUITE_P(
     CommandKeys, MenuLetters,
     ::testing::Values(LetterRow{OpenMenu::File, 'A', ID_FILE_SAVE_AS},
-                      LetterRow{OpenMenu::File, 'O', ID_FILE_OPEN},
                       LetterRow{OpenMenu::File, 'R', 0}, // used up, nothing runs
-                      LetterRow{OpenMenu::File, 'S', ID_FILE_SAVE},
                       LetterRow{OpenMenu::File, 'X', ID_APP_EXIT},
                       LetterRow{OpenMenu::File, 'C', std::nullopt},
                       LetterRow{OpenMenu::Edit, 'C', ID_EDIT_COPY},
-                      LetterRow{OpenMenu::Edit, 'D', ID_EDIT_DELETE_STROKE},
                       LetterRow{OpenMenu::Edit, 'E', ID_EDIT_EDIT_STROKE},
                       LetterRow{OpenMenu::Edit, 'F', ID_EDIT_FIND},
-                      LetterRow{OpenMenu::Edit, 'G', ID_EDIT_GOTO_TIME},
                       LetterRow{OpenMenu::Edit, 'P', ID_EDIT_PASTE},
                       LetterRow{OpenMenu::Edit, 'R', ID_EDIT_REPLACE},
-                      LetterRow{OpenMenu::Edit, 'X', std::nullopt},
                       LetterRow{OpenMenu::Options, 'C', ID_OPTIONS_CONFIGURATION},
-                      LetterRow{OpenMenu::Options, 'T', ID_OPTIONS_STROKE_TIMES},
                       LetterRow{OpenMenu::Options, 'S', std::nullopt},
-                      LetterRow{OpenMenu::None, 'O', std::nullopt},
-                      LetterRow{OpenMenu::None, 'G', std::nullopt}));
+                      LetterRow{OpenMenu::None, 'O', std::nullopt}));
 
-TEST(FileRequests, OpenStartsInTheWritersBackupFolder)
+TEST(FileRequests, OpenStartsInTheWritersBackupFolderSaveAsBesideTheDocument)
 {
     EXPECT_EQ(OpenRequest(L"/home/ann/Documents"),
               (platform::FileRequest{L"RTF/CRE (*.rtf)", L"rtf",
                                      L"/home/ann/Documents/Corvane/backup/RTFCRE", L""}));
-    // An unknown documents folder still gives the writer's folder layout.
-    EXPECT_EQ(DefaultFolder(L""), L"/Corvane/backup/RTFCRE");
-}
-
-TEST(FileRequests, SaveAsProposesACopyBesideTheDocument)
-{
     EXPECT_EQ(SaveAsRequest(L"/work/day1.rtf", L"/home/ann/Documents"),
               (platform::FileRequest{L"RTF/CRE (*.rtf)", L"rtf", L"/work/", L"day1_copy"}));
-    const platform::FileRequest none = SaveAsRequest(L"", L"/home/ann/Documents");
-    EXPECT_EQ(none.strFolder, L"/home/ann/Documents/Corvane/backup/RTFCRE");
-    EXPECT_EQ(none.strFileName, L"");
+    EXPECT_EQ(SaveAsRequest(L"", L"/home/ann/Documents").strFolder,
+              L"/home/ann/Documents/Corvane/backup/RTFCRE");
 }

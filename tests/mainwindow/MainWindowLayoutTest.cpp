@@ -7,28 +7,18 @@
 
 using namespace mainwindow;
 
-TEST(SaveAsProposal, NameGetsCopySuffixBeforeTheExtension)
+TEST(SaveAsProposal, CopySuffixBeforeTheLastDotOfTheName)
 {
-    EXPECT_EQ(ProposeSaveAs(L"/work/day1.rtf", L"/docs/"),
-              (SaveAsProposal{L"/work/", L"day1_copy"}));
-    EXPECT_EQ(ProposeSaveAs(L"/work/day1.backup.rtf", L"/d/"),
-              (SaveAsProposal{L"/work/", L"day1.backup_copy"}));
-}
-
-TEST(SaveAsProposal, DotOnlyInTheFolderLeavesTheSuffixAlone)
-{
-    EXPECT_EQ(ProposeSaveAs(L"/rel.2/notes", L"/d/"), (SaveAsProposal{L"/rel.2/", L"_copy"}));
-}
-
-TEST(SaveAsProposal, NoDotGivesAnEmptyName)
-{
-    EXPECT_EQ(ProposeSaveAs(L"/work/plain", L"/d/"), (SaveAsProposal{L"/work/", L""}));
-}
-
-TEST(SaveAsProposal, NoDocumentOrNoFolderStartsInTheDefaultFolder)
-{
-    EXPECT_EQ(ProposeSaveAs(L"", L"/d/"), (SaveAsProposal{L"/d/", L""}));
-    EXPECT_EQ(ProposeSaveAs(L"day.rtf", L"/d/"), (SaveAsProposal{L"/d/", L"day_copy"}));
+    const std::pair<const wchar_t*, SaveAsProposal> cases[] = {
+        {L"/work/day1.rtf", {L"/work/", L"day1_copy"}},
+        {L"/work/day1.backup.rtf", {L"/work/", L"day1.backup_copy"}},
+        {L"/rel.2/notes", {L"/rel.2/", L"_copy"}}, // a dot only in the folder
+        {L"/work/plain", {L"/work/", L""}},
+        {L"", {L"/d/", L""}},                // no document: the default folder
+        {L"day.rtf", {L"/d/", L"day_copy"}}, // no folder: the default folder
+    };
+    for (const auto& [pszPath, expected] : cases)
+        EXPECT_EQ(ProposeSaveAs(pszPath, L"/d/"), expected) << pszPath;
 }
 
 TEST(MainWindowLayout, ButtonsFollowTheRightEdge)

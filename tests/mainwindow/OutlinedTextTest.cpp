@@ -41,11 +41,6 @@ protected:
     FixedMeasurer m_measurer{7};
 };
 
-TEST_F(PathLine, EmptyPathDrawsNothing)
-{
-    EXPECT_TRUE(PlanPathLine(L"", 1000, m_measurer).empty());
-}
-
 TEST_F(PathLine, WideWindowDrawsTheWholePathFrom180)
 {
     const auto steps = PlanPathLine(L"/a/b.rtf", 2000, m_measurer);
@@ -66,18 +61,22 @@ TEST_F(PathLine, LongFolderIsCutAndTheNameStillFollows)
     EXPECT_EQ(steps[13], (TextStep{L"/", 180 + 12 * 8 + 1 + 22, kPathLineTop, true}));
 }
 
-TEST_F(PathLine, NameThatDoesNotFitEndsInEllipsis)
+TEST_F(PathLine, WhatIsDrawnForEachWidth)
 {
-    const auto steps = PlanPathLine(L"/a-very-long-file-name-indeed.rtf", 380, m_measurer);
-    // R = 280, no folder part; name characters fit while 180 + 8k + 8 + 22 < 280.
-    EXPECT_EQ(Drawn(steps), L"/a-very-l...");
-    EXPECT_FALSE(steps.back().bOutlined);
-}
-
-TEST_F(PathLine, PathWithoutSeparatorIsAllFolder)
-{
-    // No name part: L = w - 100 - 2e.
-    const auto steps = PlanPathLine(L"abcdefghijklmnopqrstuvwxyz", 400, m_measurer);
-    // L = 300 - 44 = 256; 180 + 8k + 8 >= 256 first at k = 9.
-    EXPECT_EQ(Drawn(steps), L"abcdefghi...");
+    struct Case
+    {
+        const wchar_t* pszPath;
+        int nWidth;
+        const wchar_t* pszDrawn;
+    };
+    const Case cases[] = {
+        {L"", 1000, L""},
+        // R = 280, no folder part; name characters fit while 180 + 8k + 8 + 22 < 280.
+        {L"/a-very-long-file-name-indeed.rtf", 380, L"/a-very-l..."},
+        // No name part: L = 400 - 100 - 44 = 256; 180 + 8k + 8 >= 256 first at k = 9.
+        {L"abcdefghijklmnopqrstuvwxyz", 400, L"abcdefghi..."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Drawn(PlanPathLine(c.pszPath, c.nWidth, m_measurer)), c.pszDrawn) << c.nWidth;
+    EXPECT_FALSE(PlanPathLine(cases[1].pszPath, 380, m_measurer).back().bOutlined);
 }

@@ -1,5 +1,4 @@
 #include "platform/core/TextFormat.h"
-#include "platform/core/ColorRef.h"
 
 #include <gtest/gtest.h>
 
@@ -28,13 +27,4 @@ TEST(TextFormat, AmpersandUnderlinesTheNextCharacter)
         EXPECT_EQ(result.strText, c.strText);
         EXPECT_EQ(result.nUnderline, c.nUnderline);
     }
-}
-
-TEST(ColorRef, ComponentsAreInBlueGreenRedOrder)
-{
-    static_assert(Rgb(120, 120, 120) == 0x787878);
-    static_assert(Rgb(0x12, 0x34, 0x56) == 0x563412);
-    EXPECT_EQ(RedOf(0x563412), 0x12);
-    EXPECT_EQ(GreenOf(0x563412), 0x34);
-    EXPECT_EQ(BlueOf(0x563412), 0x56);
 }

@@ -202,6 +202,13 @@ TEST_F(RTFCREReaderTest, OddLayouts)
          Header() + Groups("A", " 9: +5:07x") + "\n",
          {L"A|A|09:05:07|0 0|0,0"}},
         {"time 7", Header() + Groups("A", "7") + "\n", {L"A|A|07:07:07|0 0|0,0"}},
+        {"key groups are cleared between strokes",
+         Header() + Groups("A", "1:0:0:0") + "{\\*\\cxsp 9 9}{\\*\\cxspt 9,9}\n" +
+             Groups("B", "1:0:0:0") + "\n\n\n",
+         {L"A|A|01:00:00|9 9|9,9", L"B|B|01:00:00|0 0|0,0"}},
+        {"a last stroke without key groups is returned",
+         Header() + "{\\*\\cxs A}\n{\\*\\cxsf A}\n{\\*\\cxt 1:0:0:0}\n}\r\n",
+         {L"A|A|01:00:00|0 0|0,0"}},
     };
     for (const Case& c : cases) {
         std::vector<std::wstring> read;
@@ -220,25 +227,6 @@ TEST_F(RTFCREReaderTest, StrokeWithoutTimeGroupThrows)
     ASSERT_TRUE(Next(reader, m_stroke));
     EXPECT_THROW(Next(reader, m_stroke), CRTFCREReader::CRTFCREReaderException);
     EXPECT_EQ(reader.StrokeLineNumber(), 9);
-}
-
-TEST_F(RTFCREReaderTest, LastStrokeWithoutKeyGroupsIsReturned)
-{
-    const auto strokes =
-        ReadAll(Header() + "{\\*\\cxs A}\n{\\*\\cxsf A}\n{\\*\\cxt 1:0:0:0}\n}\r\n");
-    ASSERT_EQ(strokes.size(), 1u);
-    EXPECT_EQ(strokes[0].values, KeyValues{});
-    EXPECT_EQ(strokes[0].times, KeyTimes{});
-}
-
-TEST_F(RTFCREReaderTest, KeyGroupsAreClearedBetweenStrokes)
-{
-    const auto strokes =
-        ReadAll(Header() + Groups("A", "1:0:0:0") + "{\\*\\cxsp 9 9}{\\*\\cxspt 9,9}\n" +
-                Groups("B", "1:0:0:0") + "\n\n\n");
-    ASSERT_EQ(strokes.size(), 2u);
-    EXPECT_EQ(strokes[1].values, KeyValues{});
-    EXPECT_EQ(strokes[1].times, KeyTimes{});
 }
 
 TEST_F(RTFCREReaderTest, TimeFieldsOutOfRangeFail)

@@ -17,25 +17,52 @@ using namespace rtfcre;
 
 namespace {
 
-const std::string kHeaderBytes = "{\\rtf1\\pc\n"
-                                 "{\\*\\cxrev100}\n"
-                                 "{\\*\\cxnotes}\n"
-                                 "{\\*\\cxsystem {\\i Corvane writer} Ardentide Inc}\n"
-                                 "{\\info\n"
-                                 "{\\creatim\\yr2024\\mo5\\da3}\n"
-                                 "}\n";
+using test_support::HeaderText;
+using test_support::kZeroPairs;
+using test_support::kZeroValues;
+using test_support::StrokeLines;
+
+std::int64_t At(int nHour, int nMinute, int nSecond)
+{
+    return MakeLocalTime(2024, 5, 3, nHour, nMinute, nSecond);
+}
+
+void WriteHeader(CRTFCREWriter& writer)
+{
+    writer.WriteHeader(L"Corvane writer", L"Ardentide Inc", At(12, 0, 0));
+}
+
+bool WritePlainStroke(CRTFCREWriter& writer)
+{
+    return writer.WriteStroke(L"STKPW", L"STKPW", At(1, 0, 0), KeyValues{}, KeyTimes{});
+}
+
+/// What the call threw; empty when it threw nothing.
+std::string Thrown(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const CFileException& error) {
+        return error.what();
+    }
+    return {};
+}
 
 class RTFCREWriterTest : public ::testing::Test
 {
 protected:
-    std::int64_t At(int nHour, int nMinute, int nSecond) const
+    /// The bytes of a file the writer wrote with write, closed by Finish or the destructor.
+    std::string Written(const std::function<void(CRTFCREWriter&)>& write, bool bFinish = true)
     {
-        return MakeLocalTime(2024, 5, 3, nHour, nMinute, nSecond);
-    }
-
-    void WriteHeader(CRTFCREWriter& writer) const
-    {
-        writer.WriteHeader(L"Corvane writer", L"Ardentide Inc", At(12, 0, 0));
+        const auto path = m_dir.Path("out.rtf");
+        {
+            CRTFCREWriter writer;
+            writer.Open(path);
+            write(writer);
+            if (bFinish)
+                writer.Finish();
+        }
+        return ReadBytes(path);
     }
 
     CTempDirectory m_dir;
@@ -46,165 +73,80 @@ protected:
 
 TEST_F(RTFCREWriterTest, WholeFileByteForByte)
 {
-    const auto path = m_dir.Path("golden.rtf");
-    {
-        CRTFCREWriter writer;
-        writer.Open(path);
+    KeyValues values{};
+    values[0] = 1;
+    values[23] = 65535;
+    KeyTimes times{};
+    times[0] = {-1, -1};
+    times[23] = {2147483647, -2147483647 - 1};
+    const std::string strBytes = Written([&](CRTFCREWriter& writer) {
         WriteHeader(writer);
         WriteHeader(writer); // a second header is not written
         EXPECT_TRUE(writer.WriteStroke(L"KA-T", L"KA-T", At(9, 5, 7), KeyValues{}, KeyTimes{}));
-        KeyValues values{};
-        values[0] = 1;
-        values[23] = 65535;
-        KeyTimes times{};
-        times[0] = {-1, -1};
-        times[23] = {2147483647, -2147483647 - 1};
         EXPECT_TRUE(writer.WriteStroke(L"STPH", L"STPH-R", At(23, 59, 59), values, times));
-        writer.Finish();
-        EXPECT_FALSE(writer.Failed());
+        // A time that cannot be converted is written as -1.
+        EXPECT_TRUE(writer.WriteStroke(L"", L"", -1, KeyValues{}, KeyTimes{}));
+    });
+    std::string zeros, pairs;
+    for (int i = 0; i < 22; ++i) {
+        zeros += " 0";
+        pairs += " 0,0";
     }
-    const std::string zeros = " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
-    const std::string pairs =
-        " 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0";
-    const std::string expected = kHeaderBytes +
-                                 "{\\*\\cxs KA-T}\n"
-                                 "{\\*\\cxsf KA-T}\n"
-                                 "{\\*\\cxt 9:5:7:0}\n"
-                                 "{\\*\\cxsp 0 0" +
-                                 zeros +
-                                 "}\n"
-                                 "{\\*\\cxspt 0,0 0,0" +
-                                 pairs +
-                                 "}\n"
-                                 "{\\*\\cxs STPH}\n"
-                                 "{\\*\\cxsf STPH-R}\n"
-                                 "{\\*\\cxt 23:59:59:0}\n"
-                                 "{\\*\\cxsp 1" +
-                                 zeros +
-                                 " 65535}\n"
-                                 "{\\*\\cxspt -1,-1" +
-                                 pairs +
-                                 " 2147483647,-2147483648}\n"
-                                 "}\r\n";
-    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(strBytes, HeaderText() +
+                            StrokeLines("KA-T", "KA-T", "9:5:7:0", kZeroValues, kZeroPairs) +
+                            StrokeLines("STPH", "STPH-R", "23:59:59:0", "1" + zeros + " 65535",
+                                        "-1,-1" + pairs + " 2147483647,-2147483648") +
+                            StrokeLines("", "", "-1:-1:-1:0", kZeroValues, kZeroPairs) + "}\r\n");
 }
 
-// Without strokes the file is the header and the closing brace, whether
-// Finish or the destructor closes it.
-TEST_F(RTFCREWriterTest, EmptyDocumentKeepsHeaderAndBrace)
+// A file always has its header and closing brace: without strokes, whether
+// Finish or the destructor closes it, and with a stroke written before the header.
+TEST_F(RTFCREWriterTest, HeaderAndBraceAreAlwaysWritten)
 {
-    for (const bool bFinish : {true, false}) {
-        const auto path = m_dir.Path(bFinish ? "empty.rtf" : "unfinished.rtf");
-        {
-            CRTFCREWriter writer;
-            writer.Open(path);
-            WriteHeader(writer);
-            if (bFinish)
-                writer.Finish();
-            EXPECT_FALSE(writer.StrokeWritten());
-        }
-        EXPECT_EQ(ReadBytes(path), kHeaderBytes + "}\r\n") << bFinish;
-    }
+    for (const bool bFinish : {true, false})
+        EXPECT_EQ(Written(WriteHeader, bFinish), HeaderText() + "}\r\n") << bFinish;
+    const std::string strBytes = Written([](CRTFCREWriter& writer) { WritePlainStroke(writer); });
+    EXPECT_TRUE(strBytes.starts_with(
+        "{\\rtf1\\pc\n{\\*\\cxrev100}\n{\\*\\cxnotes}\n{\\*\\cxsystem {\\i unknown} unknown}\n"))
+        << strBytes;
+    EXPECT_TRUE(strBytes.ends_with(
+        "}\n" + StrokeLines("STKPW", "STKPW", "1:0:0:0", kZeroValues, kZeroPairs) + "}\r\n"));
 }
 
-TEST_F(RTFCREWriterTest, OddInputsStillGiveAFile)
+// Every failure, wherever it surfaces, fails Finish with its reason, and no
+// stroke is taken after it.
+TEST_F(RTFCREWriterTest, EveryFailureFailsTheSave)
 {
-    struct Case
-    {
-        const char* what;
-        std::function<void(CRTFCREWriter&)> write;
-        std::string strExpected;
-    };
-    const Case cases[] = {
-        {"stroke before the header writes an unknown header",
-         [this](CRTFCREWriter& writer) {
-             EXPECT_TRUE(writer.WriteStroke(L"S", L"S", At(1, 2, 3), KeyValues{}, KeyTimes{}));
-         },
-         "{\\*\\cxsystem {\\i unknown} unknown}\n{\\info\n{\\creatim\\yr"},
-        {"text in the ANSI code page",
-         [this](CRTFCREWriter& writer) {
-             writer.WriteHeader(L"Caf\u00E9 \u20AC", L"\u4E2D", At(0, 0, 0));
-         },
-         "{\\i Caf\xE9 \x80} ?}\n"},
-        {"a time that cannot be converted is -1",
-         [this](CRTFCREWriter& writer) {
-             WriteHeader(writer);
-             writer.WriteStroke(L"S", L"S", -1, KeyValues{}, KeyTimes{});
-         },
-         "{\\*\\cxt -1:-1:-1:0}\n"},
-    };
-    for (const Case& c : cases) {
-        const auto path = m_dir.Path("odd.rtf");
-        {
-            CRTFCREWriter writer;
-            writer.Open(path);
-            c.write(writer);
-            writer.Finish();
-        }
-        EXPECT_NE(ReadBytes(path).find(c.strExpected), std::string::npos) << c.what;
-    }
-}
+    CRTFCREWriter full;
+    full.Open("/dev/full");
+    EXPECT_EQ(Thrown([&] { WriteHeader(full); }), "cannot write: No space left on device");
+    EXPECT_FALSE(WritePlainStroke(full));
+    EXPECT_EQ(Thrown([&] { full.Finish(); }), "cannot write: No space left on device");
 
-TEST_F(RTFCREWriterTest, FileThatCannotBeCreatedThrows)
-{
-    CRTFCREWriter writer;
-    try {
-        writer.Open(m_dir.Path("no/such/folder.rtf"));
-        FAIL() << "no exception";
-    } catch (const CFileException& error) {
-        EXPECT_STREQ(error.what(), "cannot create: No such file or directory");
-    }
-    EXPECT_FALSE(writer.WriteStroke(L"S", L"S", 0, KeyValues{}, KeyTimes{}));
-}
-
-TEST_F(RTFCREWriterTest, FailedHeaderWriteThrowsAndStaysFailed)
-{
-    CRTFCREWriter writer;
-    writer.Open("/dev/full");
-    EXPECT_THROW(WriteHeader(writer), CFileException);
-    EXPECT_TRUE(writer.Failed());
-    EXPECT_EQ(writer.FailureReason(), "cannot write: No space left on device");
-    EXPECT_FALSE(writer.WriteStroke(L"S", L"S", At(1, 0, 0), KeyValues{}, KeyTimes{}));
-    EXPECT_THROW(writer.Finish(), CFileException);
-}
-
-// A failure that surfaces only when the buffer is written, well after the
-// strokes were handed over, still fails the save at Finish.
-TEST_F(RTFCREWriterTest, LateWriteFailureFailsTheSave)
-{
+    // A failure that surfaces only when the buffer is written, well after the
+    // strokes were handed over.
     std::signal(SIGPIPE, SIG_IGN);
     int ends[2] = {-1, -1};
     ASSERT_EQ(::pipe(ends), 0);
-    CRTFCREWriter writer;
-    writer.Attach(ends[1], "pipe");
-    WriteHeader(writer); // fits the pipe's own buffer
+    CRTFCREWriter late;
+    late.Attach(ends[1], "pipe");
+    WriteHeader(late); // fits the pipe's own buffer
     ::close(ends[0]);
     bool bAllWritten = true;
     for (int i = 0; i < 5000; ++i)
-        bAllWritten =
-            writer.WriteStroke(L"STKPW", L"STKPW", At(1, 0, 0), KeyValues{}, KeyTimes{}) &&
-            bAllWritten;
+        bAllWritten = WritePlainStroke(late) && bAllWritten;
     EXPECT_FALSE(bAllWritten);
-    try {
-        writer.Finish();
-        FAIL() << "no exception";
-    } catch (const CFileException& error) {
-        EXPECT_STREQ(error.what(), "cannot write: Broken pipe");
-    }
-}
+    EXPECT_EQ(Thrown([&] { late.Finish(); }), "cannot write: Broken pipe");
 
-TEST_F(RTFCREWriterTest, FailureAtTheClosingBraceFailsTheSave)
-{
+    // At the closing brace: the descriptor is swapped for one that cannot be written.
     const auto path = m_dir.Path("closing.rtf");
-    CRTFCREWriter writer;
-    writer.Open(path);
-    WriteHeader(writer);
-    // The descriptor is swapped for one that cannot be written, as a full disk would.
+    CRTFCREWriter closing;
+    closing.Open(path);
+    WriteHeader(closing);
     const int nReadOnly = ::open(path.c_str(), O_RDONLY);
     ASSERT_GE(nReadOnly, 0);
-    writer.Attach(nReadOnly, path);
-    EXPECT_THROW(writer.Finish(), CFileException);
-    EXPECT_TRUE(writer.Failed());
+    closing.Attach(nReadOnly, path);
+    EXPECT_EQ(Thrown([&] { closing.Finish(); }), "cannot write: Bad file descriptor");
 }
 
 namespace {
@@ -254,12 +196,9 @@ TEST_F(RTFCREWriterTest, WrittenStrokesReadBackUnchanged)
     for (const CStenoStroke& s : strokes) {
         ASSERT_TRUE(
             reader.ReadStroke(strSteno, strRaw, read.m_time, read.m_keyValues, read.m_keyTimes));
-        EXPECT_EQ(encoder.StenoToKeys(strSteno), s.m_keys);
-        EXPECT_EQ(strRaw.empty() ? s.m_keys : encoder.StenoToKeys(strRaw),
-                  s.m_rawKeys ? s.m_rawKeys : s.m_keys);
-        EXPECT_EQ(read.m_time, s.m_time);
-        EXPECT_EQ(read.m_keyValues, s.m_keyValues);
-        EXPECT_EQ(read.m_keyTimes, s.m_keyTimes);
+        read.m_keys = encoder.StenoToKeys(strSteno);
+        read.m_rawKeys = encoder.StenoToKeys(strRaw); // an empty raw text is no keys
+        ASSERT_EQ(read, s);
     }
     EXPECT_FALSE(
         reader.ReadStroke(strSteno, strRaw, read.m_time, read.m_keyValues, read.m_keyTimes));

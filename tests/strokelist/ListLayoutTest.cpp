@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <tuple>
 
 using namespace strokelist;
 
@@ -53,19 +54,16 @@ TEST_F(ListLayoutTest, ExactlyFittingSampleUsesTheLargestFontWithoutSpare)
     EXPECT_EQ(layout.RowHeight(), 24);
 }
 
-TEST_F(ListLayoutTest, OneSpareBlankGoesBeforeTheRawColumn)
+TEST_F(ListLayoutTest, SpareBlanksGoFirstBeforeTheRawColumnThenBeforeTheStrokeColumn)
 {
-    const ListLayout layout = ComputeListLayout(kSampleLength * 20 + 20, 480, m_fonts.Span());
-    EXPECT_EQ(layout.rcStroke.left, 14 * 20);
-    EXPECT_EQ(layout.rcRaw.left, 39 * 20 + 20);
-}
-
-TEST_F(ListLayoutTest, ThreeSpareBlanksSplitOneBeforeStrokeTwoBeforeRaw)
-{
-    // 60 pixels over the sample: three spare blanks of 20.
-    const ListLayout layout = ComputeListLayout(kSampleLength * 20 + 60, 480, m_fonts.Span());
-    EXPECT_EQ(layout.rcStroke.left, 14 * 20 + 20);
-    EXPECT_EQ(layout.rcRaw.left, 39 * 20 + 20 + 2 * 20);
+    // {spare blanks of 20 pixels, blanks before the stroke column, before the raw column}
+    for (const auto& [nSpare, nBeforeStroke, nBeforeRaw] :
+         {std::tuple{1, 0, 1}, std::tuple{3, 1, 2}}) {
+        const ListLayout layout =
+            ComputeListLayout(kSampleLength * 20 + nSpare * 20, 480, m_fonts.Span());
+        EXPECT_EQ(layout.rcStroke.left, 14 * 20 + nBeforeStroke * 20) << nSpare;
+        EXPECT_EQ(layout.rcRaw.left, 39 * 20 + (nBeforeStroke + nBeforeRaw) * 20) << nSpare;
+    }
 }
 
 TEST_F(ListLayoutTest, PicksTheLargestFontThatFits)

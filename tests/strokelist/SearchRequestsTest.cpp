@@ -9,6 +9,7 @@ namespace {
 
 using steno::KeyBit;
 using steno::KeyBits;
+using Texts = std::vector<std::wstring>;
 
 constexpr KeyBits kA = KeyBit(steno::kKeyA);
 constexpr KeyBits kO = KeyBit(steno::kKeyO);
@@ -24,7 +25,6 @@ protected:
         for (int i = 0; i < 12; ++i)
             strokes.push_back(MakeStroke(i == 2 || i == 9 ? kA : kOther, 5000 + i));
         m_document.AssignStrokes(std::move(strokes));
-        m_view.m_nRangeMax = 12;
     }
 
     int Find(KeyBits keys)
@@ -48,14 +48,6 @@ protected:
         return m_document.Current();
     }
 
-    std::vector<KeyBits> Keys() const
-    {
-        std::vector<KeyBits> keys;
-        for (const CStenoStroke& stroke : m_document.Strokes())
-            keys.push_back(stroke.m_keys);
-        return keys;
-    }
-
     FindStrokeState m_find;
     GotoTimeState m_gotoTime;
 };
@@ -69,37 +61,27 @@ TEST_F(SearchRequestsTest, FindStartIndexIsClampedIntoTheDocument)
     EXPECT_EQ(m_document.FindStrokeByKeys(50, kOther), 11); // begins at the last stroke
     EXPECT_EQ(m_document.FindStrokeByKeys(50, kA), -1);
     EXPECT_EQ(m_document.FindStrokeByKeys(0, kO), -1);
-}
-
-TEST_F(SearchRequestsTest, EmptyKeysFindEmptyStrokes)
-{
-    std::vector<CStenoStroke> strokes(3, MakeStroke(kA));
-    strokes[1] = MakeStroke(0);
-    m_document.AssignStrokes(strokes);
-    EXPECT_EQ(m_document.FindStrokeByKeys(-1, 0), 1);
+    m_document.AssignStrokes({MakeStroke(kA), MakeStroke(0)});
+    EXPECT_EQ(m_document.FindStrokeByKeys(-1, 0), 1); // empty keys find empty strokes
 }
 
 TEST_F(SearchRequestsTest, RepeatedFindStepsThroughTheMatchesAndStartsOver)
 {
     EXPECT_EQ(Find(kA), 2);
     EXPECT_EQ(m_find.m_nNext, 3);
+    m_document.SetCurrentStroke(10, true); // moving by hand does not move the find start
     EXPECT_EQ(Find(kA), 9);
-    EXPECT_EQ(m_find.m_nNext, 10);
     EXPECT_TRUE(m_prompter.Asked().empty());
-    m_log.clear();
     EXPECT_EQ(Find(kA), 0);
-    // The message comes before the list goes to the top.
-    EXPECT_EQ(m_log, (Log{"info No occurrences found", "hide editor", "scroll 0", "repaint",
-                          "current 0/12"}));
     EXPECT_EQ(m_find.m_nNext, 0);
+    EXPECT_EQ(m_view.m_nScrollPos, 0);
     EXPECT_EQ(Find(kA), 2);
-    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"No occurrences found"});
+    EXPECT_EQ(Prompts(), Texts{L"No occurrences found"});
     EXPECT_FALSE(m_document.IsModified());
 }
 
 TEST_F(SearchRequestsTest, MatchAtTheLastStrokeStartsTheNextFindAtTheTop)
 {
-    EXPECT_EQ(Find(kOther), 0);
     m_find.m_nNext = 11;
     EXPECT_EQ(Find(kOther), 11);
     EXPECT_EQ(m_find.m_nNext, -1);
@@ -107,56 +89,39 @@ TEST_F(SearchRequestsTest, MatchAtTheLastStrokeStartsTheNextFindAtTheTop)
     EXPECT_TRUE(m_prompter.Asked().empty());
 }
 
-TEST_F(SearchRequestsTest, MovingByHandDoesNotMoveTheFindStart)
-{
-    EXPECT_EQ(Find(kA), 2);
-    m_document.SetCurrentStroke(10, true);
-    EXPECT_EQ(Find(kA), 9);
-}
-
 TEST_F(SearchRequestsTest, ReplaceAllChangesEveryMatchAndGoesToTheTop)
 {
     m_document.SetCurrentStroke(5, false);
-    m_log.clear();
     Replace(kA, kO, true);
-    std::vector<KeyBits> expected(12, kOther);
-    expected[2] = expected[9] = kO;
-    EXPECT_EQ(Keys(), expected);
-    // Back to the stroke current before, the count, then the top.
-    EXPECT_EQ(m_log, (Log{"hide editor", "scroll 0", "repaint", "current 5/12",
-                          "info 2 stroke(s) replaced", "hide editor", "scroll 0", "repaint",
-                          "current 0/12"}));
+    for (int i = 0; i < 12; ++i) {
+        CStenoStroke expected = MakeStroke(i == 2 || i == 9 ? kA : kOther, 5000 + i);
+        expected.m_keys = i == 2 || i == 9 ? kO : kOther; // the keys only, not the raw keys
+        EXPECT_EQ(m_document.Stroke(i), expected) << i;
+    }
+    EXPECT_EQ(m_document.Current(), 0);
+    EXPECT_EQ(m_replace.m_nNext, 0);
     EXPECT_TRUE(m_document.IsModified());
-    EXPECT_EQ(m_replace.m_nNext, 0);
-}
-
-TEST_F(SearchRequestsTest, ReplaceAllReachingTheLastStroke)
-{
-    Replace(kOther, kO, true);
-    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"10 stroke(s) replaced"});
-    EXPECT_EQ(m_document.Stroke(11).m_keys, kO);
+    Replace(kOther, kA, true); // up to the last stroke
+    EXPECT_EQ(m_document.Stroke(11).m_keys, kA);
+    Replace(kOther, kA, true);
+    EXPECT_EQ(Prompts(), (Texts{L"2 stroke(s) replaced", L"10 stroke(s) replaced",
+                                L"Nothing found to replace"}));
     EXPECT_EQ(m_document.Current(), 0);
 }
 
-TEST_F(SearchRequestsTest, ReplaceAllWithoutMatch)
+TEST_F(SearchRequestsTest, ReplaceAllWithNothingCurrentEndsWithNothingCurrent)
 {
-    m_document.SetCurrentStroke(4, false);
-    Replace(kO, kA, true);
-    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"Nothing found to replace"});
-    EXPECT_EQ(m_document.Current(), 0);
-    EXPECT_EQ(m_replace.m_nNext, 0);
-    EXPECT_FALSE(m_document.IsModified());
+    m_document.SetCurrentStroke(-1, false);
+    EXPECT_EQ(m_document.ReplaceStrokes(-1, MakeStroke(kA), MakeStroke(kO), true, m_prompter), 1);
+    EXPECT_EQ(m_document.Current(), -1);
 }
 
 TEST_F(SearchRequestsTest, SingleReplaceStartsAtTheCurrentStroke)
 {
     m_document.SetCurrentStroke(5, false); // the user moves: the replace start follows
     EXPECT_EQ(m_replace.m_nNext, 5);
-    Replace(kA, kO, false);
-    EXPECT_EQ(m_document.Stroke(9).m_keys, kO);
-    EXPECT_EQ(m_document.Stroke(2).m_keys, kA);
+    Replace(kA, kA, false); // the same keys still count
     EXPECT_EQ(m_document.Current(), 9);
-    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"1 stroke(s) replaced"});
     EXPECT_EQ(m_replace.m_nNext, 10);
     EXPECT_TRUE(m_document.IsModified());
 
@@ -166,9 +131,8 @@ TEST_F(SearchRequestsTest, SingleReplaceStartsAtTheCurrentStroke)
     Replace(kA, kO, false);
     EXPECT_EQ(m_document.Stroke(2).m_keys, kO);
     EXPECT_EQ(m_replace.m_nNext, 3);
-    EXPECT_EQ(Prompts(),
-              (std::vector<std::wstring>{L"1 stroke(s) replaced", L"Nothing found to replace",
-                                         L"1 stroke(s) replaced"}));
+    EXPECT_EQ(Prompts(), (Texts{L"1 stroke(s) replaced", L"Nothing found to replace",
+                                L"1 stroke(s) replaced"}));
 }
 
 TEST_F(SearchRequestsTest, ReplaceAtTheLastStrokeStartsOverAtTheTop)
@@ -181,38 +145,9 @@ TEST_F(SearchRequestsTest, ReplaceAtTheLastStrokeStartsOverAtTheTop)
     Replace(kOther, kO, false);
     EXPECT_EQ(m_document.Current(), 0);
     EXPECT_EQ(m_document.Stroke(0).m_keys, kOther);
-    Replace(kOther, kO, false);
-    EXPECT_EQ(m_document.Stroke(0).m_keys, kO);
-    EXPECT_EQ(Prompts(),
-              (std::vector<std::wstring>{L"1 stroke(s) replaced", L"Nothing found to replace",
-                                         L"1 stroke(s) replaced"}));
-}
-
-TEST_F(SearchRequestsTest, ReplaceTouchesOnlyTheKeys)
-{
-    Replace(kA, kA, false); // the same keys still count
-    const CStenoStroke& stroke = m_document.Stroke(2);
-    EXPECT_EQ(stroke, MakeStroke(kA, 5002));
-    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"1 stroke(s) replaced"});
-    EXPECT_TRUE(m_document.IsModified());
-}
-
-TEST_F(SearchRequestsTest, ReplaceStartPastTheEnd)
-{
-    m_document.SetCurrentStroke(-1, false);
-    m_log.clear();
-    CStenoStroke find = MakeStroke(kOther);
-    EXPECT_EQ(m_document.ReplaceStrokes(12, find, MakeStroke(kO), false, m_prompter), 0);
-    EXPECT_EQ(m_log, (Log{"info Nothing found to replace", "hide editor", "scroll 0", "repaint",
-                          "current 0/12"}));
-    EXPECT_EQ(m_document.Stroke(11).m_keys, kOther);
-}
-
-TEST_F(SearchRequestsTest, ReplaceAllWithNothingCurrentEndsWithNothingCurrent)
-{
-    m_document.SetCurrentStroke(-1, false);
-    EXPECT_EQ(m_document.ReplaceStrokes(-1, MakeStroke(kA), MakeStroke(kO), true, m_prompter), 1);
-    EXPECT_EQ(m_document.Current(), -1);
+    EXPECT_EQ(m_document.ReplaceStrokes(12, MakeStroke(kOther), MakeStroke(kO), false, m_prompter),
+              0); // a start past the end finds nothing
+    EXPECT_EQ(Prompts().back(), L"Nothing found to replace");
 }
 
 TEST_F(SearchRequestsTest, GotoTimeMatchesTheExactSecondOnly)
@@ -220,19 +155,15 @@ TEST_F(SearchRequestsTest, GotoTimeMatchesTheExactSecondOnly)
     EXPECT_EQ(GotoTime(5007), 7);
     EXPECT_EQ(m_gotoTime.m_nNext, 8);
     EXPECT_EQ(GotoTime(5007), 0); // no second stroke at that second
-    EXPECT_EQ(Prompts(), std::vector<std::wstring>{L"No occurrences found"});
     EXPECT_EQ(GotoTime(4999), 0);
-    EXPECT_EQ(GotoTime(0), 0); // what the dialog holds with nothing current
-    EXPECT_EQ(m_prompter.Asked().size(), 3u);
+    EXPECT_EQ(Prompts(), (Texts{L"No occurrences found", L"No occurrences found"}));
     EXPECT_FALSE(m_document.IsModified());
 }
 
 TEST_F(SearchRequestsTest, EmptyDocumentFindsNothingAnywhere)
 {
     m_document.AssignStrokes({});
-    m_find.m_nNext = 4;
-    m_gotoTime.m_nNext = 4;
-    m_replace.m_nNext = 4;
+    m_find.m_nNext = m_gotoTime.m_nNext = m_replace.m_nNext = 4;
     EXPECT_EQ(Find(kA), -1);
     EXPECT_EQ(m_find.m_nNext, -1);
     EXPECT_EQ(GotoTime(0), -1);
@@ -241,9 +172,8 @@ TEST_F(SearchRequestsTest, EmptyDocumentFindsNothingAnywhere)
     EXPECT_EQ(m_replace.m_nNext, -1);
     Replace(kA, kO, true);
     EXPECT_EQ(m_replace.m_nNext, -1);
-    EXPECT_EQ(Prompts(), (std::vector<std::wstring>{
-                             L"No occurrences found", L"No occurrences found",
-                             L"Nothing found to replace", L"Nothing found to replace"}));
+    EXPECT_EQ(Prompts(), (Texts{L"No occurrences found", L"No occurrences found",
+                                L"Nothing found to replace", L"Nothing found to replace"}));
     EXPECT_FALSE(m_document.IsModified());
 }
 

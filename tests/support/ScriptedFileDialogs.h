@@ -30,7 +30,6 @@ public:
     std::wstring SaveFile(const FileRequest& request) override;
 
     const std::vector<FileDialogCall>& Calls() const { return m_calls; }
-    std::size_t Remaining() const { return m_paths.size(); }
 
 private:
     std::wstring Next(bool bSave, const FileRequest& request);

@@ -39,8 +39,6 @@ public:
 
     /// Every box shown so far, in order.
     const std::vector<Prompt>& Asked() const { return m_asked; }
-    /// Answers scripted but not yet used.
-    std::size_t Remaining() const { return m_answers.size(); }
 
 private:
     Answer Next(PromptKind kind, const std::wstring& strText);

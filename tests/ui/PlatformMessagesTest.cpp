@@ -30,9 +30,9 @@ TEST(PlatformMessages, SentMessagesArriveAtOnce)
 {
     CMessageRecorder window;
     // The recorder answers with the number of messages it has seen.
-    EXPECT_EQ(SendPrivateMessage(&window, WM_STROKELIST_CURRENT, 4, 10), 1);
+    EXPECT_EQ(SendPrivateMessage(&window, WM_GOTO_TIME, 4, 10), 1);
     SendCommand(&window, 1003);
-    const std::vector<ReceivedMessage> expected = {{0x8001, 4, 10}, {kWmCommand, 1003, 0}};
+    const std::vector<ReceivedMessage> expected = {{0x8009, 4, 10}, {kWmCommand, 1003, 0}};
     EXPECT_EQ(window.m_received, expected);
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 
 using platform::Answer;
+using platform::Prompter;
 
 namespace {
 
@@ -41,53 +42,43 @@ void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer)
 
 } // namespace
 
-TEST(PlatformPrompter, YesNoAsksAQuestionWithYesAsDefault)
+TEST(PlatformPrompter, EachKindShowsItsIconButtonsAndDefault)
 {
+    using Box = QMessageBox;
+    struct Case
+    {
+        std::function<Answer(Prompter&)> ask;
+        Box::Icon icon;
+        Box::StandardButtons buttons;
+        Box::StandardButton defaultButton;
+        Box::StandardButton click;
+        Answer answer;
+    };
+    const Case cases[] = {
+        {[](Prompter& p) { return p.YesNo(L"Save 'a.rtf'?"); }, Box::Question, Box::Yes | Box::No,
+         Box::Yes, Box::No, Answer::No},
+        {[](Prompter& p) { return p.YesNoCancel(L"Save 'a.rtf'?"); }, Box::Question,
+         Box::Yes | Box::No | Box::Cancel, Box::Yes, Box::Cancel, Answer::Cancel},
+        {[](Prompter& p) { return p.RetryCancel(L"Save 'a.rtf'?"); }, Box::Critical,
+         Box::Retry | Box::Cancel, Box::Retry, Box::Retry, Answer::Retry},
+        {[](Prompter& p) {
+             p.Information(L"Save 'a.rtf'?");
+             return Answer::Yes;
+         },
+         Box::Information, Box::Ok, Box::NoButton, Box::Ok, Answer::Yes},
+    };
     QtPrompter prompter;
-    SeenBox seen;
-    AnswerNextBox(seen, QMessageBox::No);
-    EXPECT_EQ(prompter.YesNo(L"Do you want to save file 'a.rtf'?"), Answer::No);
-    EXPECT_EQ(seen.strTitle, QStringLiteral("Quillmark"));
-    EXPECT_EQ(seen.strText, QStringLiteral("Do you want to save file 'a.rtf'?"));
-    EXPECT_EQ(seen.icon, QMessageBox::Question);
-    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(seen.defaultButton, QMessageBox::Yes);
-}
-
-TEST(PlatformPrompter, YesNoCancelGivesAllThreeAnswers)
-{
-    QtPrompter prompter;
-    SeenBox seen;
-    for (const auto& [button, answer] :
-         {std::pair{QMessageBox::Yes, Answer::Yes}, std::pair{QMessageBox::No, Answer::No},
-          std::pair{QMessageBox::Cancel, Answer::Cancel}}) {
-        AnswerNextBox(seen, button);
-        EXPECT_EQ(prompter.YesNoCancel(L"before close?"), answer);
+    for (const Case& c : cases) {
+        SeenBox seen;
+        AnswerNextBox(seen, c.click);
+        EXPECT_EQ(c.ask(prompter), c.answer);
+        EXPECT_EQ(seen.strTitle, QStringLiteral("Quillmark"));
+        EXPECT_EQ(seen.strText, QStringLiteral("Save 'a.rtf'?"));
+        EXPECT_EQ(seen.icon, c.icon);
+        EXPECT_EQ(seen.buttons, c.buttons);
+        if (c.defaultButton != Box::NoButton)
+            EXPECT_EQ(seen.defaultButton, c.defaultButton);
     }
-    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    EXPECT_EQ(seen.defaultButton, QMessageBox::Yes);
-}
-
-TEST(PlatformPrompter, RetryCancelWarnsWithRetryAsDefault)
-{
-    QtPrompter prompter;
-    SeenBox seen;
-    AnswerNextBox(seen, QMessageBox::Retry);
-    EXPECT_EQ(prompter.RetryCancel(L"Failed to load file 'b.rtf'"), Answer::Retry);
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
-    EXPECT_EQ(seen.buttons, QMessageBox::Retry | QMessageBox::Cancel);
-    EXPECT_EQ(seen.defaultButton, QMessageBox::Retry);
-}
-
-TEST(PlatformPrompter, InformationHasOnlyOk)
-{
-    QtPrompter prompter;
-    SeenBox seen;
-    AnswerNextBox(seen, QMessageBox::Ok);
-    prompter.Information(L"3 stroke(s) replaced");
-    EXPECT_EQ(seen.icon, QMessageBox::Information);
-    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
-    EXPECT_EQ(seen.strText, QStringLiteral("3 stroke(s) replaced"));
 }
 
 TEST(PlatformFileDialogs, RequestSetsFilterSuffixFolderAndName)

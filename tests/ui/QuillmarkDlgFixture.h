@@ -1,17 +1,17 @@
 #pragma once
 // The main window shown on the offscreen screen with scripted questions and
-// file dialogs, recording every command it runs, and stroke files to open.
+// file dialogs, and stroke files to open.
 
 #include "framework/CommandIds.h"
 #include "mainwindow/QuillmarkDlg.h"
 #include "platform/Desktop.h"
 #include "platform/Drawing.h"
 #include "platform/MessageEvent.h"
-#include "tests/support/ScriptedFileDialogs.h"
-#include "tests/support/ScriptedPrompter.h"
 #include "strokelist/StenoViewList.h"
 #include "strokelist/StrokeDocument.h"
 #include "tests/support/FileTestSupport.h"
+#include "tests/support/ScriptedFileDialogs.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QTest>
@@ -22,48 +22,19 @@
 
 namespace mainwindowtest {
 
-/// The main window with a record of the commands that reached it.
-class CRecordingDlg : public CQuillmarkDlg
-{
-public:
-    using CQuillmarkDlg::CQuillmarkDlg;
-
-    std::vector<int> m_commands;
-
-protected:
-    void OnCommand(int nID) override
-    {
-        m_commands.push_back(nID);
-        CQuillmarkDlg::OnCommand(nID);
-    }
-};
-
-/// Strokes 0 … n-1, stroke i with the keys S and i + 1 seconds apart, so each
-/// can be told from its neighbours by its time.
-inline std::vector<CStenoStroke> NumberedStrokes(int nCount)
-{
-    std::vector<CStenoStroke> strokes(static_cast<std::size_t>(nCount));
-    for (int i = 0; i < nCount; ++i) {
-        CStenoStroke& stroke = strokes[static_cast<std::size_t>(i)];
-        stroke.m_time = 1714723200 + i;
-        stroke.m_keys = steno::KeyBit(steno::kKeyLeftS) | steno::KeyBit(steno::kKeyRightT);
-        stroke.m_rawKeys = stroke.m_keys;
-    }
-    return strokes;
-}
-
-/// Writes a stroke file through the document's own save.
-inline void WriteStrokeFile(const std::string& strPath, int nCount)
-{
-    platform::ScriptedPrompter prompter;
-    strokelist::CStrokeDocument document;
-    document.AssignStrokes(NumberedStrokes(nCount));
-    ASSERT_TRUE(document.SaveFile(std::wstring(strPath.begin(), strPath.end()), prompter));
-}
-
 inline std::wstring Wide(const std::string& str)
 {
     return std::wstring(str.begin(), str.end());
+}
+
+/// Writes a file of nCount strokes, stroke i written at 09:00:i, so each can be
+/// told from its neighbours by its time.
+inline void WriteStrokeFile(const std::string& strPath, int nCount)
+{
+    std::vector<test_support::FileStroke> strokes;
+    for (int i = 0; i < nCount; ++i)
+        strokes.push_back({"S-T", "S-T", "9:0:" + std::to_string(i) + ":0"});
+    test_support::WriteBytes(strPath, test_support::StrokeFileText(strokes));
 }
 
 class QuillmarkDlgFixture : public ::testing::Test
@@ -95,15 +66,12 @@ protected:
         QTest::keyClick(pTarget != nullptr ? pTarget : &m_dlg, key, modifiers);
     }
 
-    /// Lets queued commands (menu entries post theirs) arrive.
-    static void Settle() { QCoreApplication::processEvents(); }
-
     QRect WorkArea() const { return platform::ToQRect(platform::DesktopWorkArea()); }
 
     test_support::CTempFolder m_folder;
     platform::ScriptedPrompter m_prompter;
     platform::ScriptedFileDialogs m_fileDialogs;
-    CRecordingDlg m_dlg;
+    CQuillmarkDlg m_dlg;
 };
 
 } // namespace mainwindowtest

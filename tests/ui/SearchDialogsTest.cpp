@@ -1,0 +1,205 @@
+// The find, replace and go-to-time dialogs with the main window that runs
+// their requests, driven by the user's keys and clicks.
+
+#include "QuillmarkDlgFixture.h"
+
+#include "framework/CommandIds.h"
+#include "search/FindStrokeDlg.h"
+#include "search/GotoTimeDlg.h"
+#include "search/ReplaceStrokeDlg.h"
+#include "steno/StenoEdit.h"
+#include "steno/StenoEncoder.h"
+
+#include <QDateTimeEdit>
+
+using namespace framework;
+using namespace mainwindowtest;
+using platform::Prompt;
+using platform::PromptKind;
+using steno::KeyBit;
+using steno::KeyBits;
+
+namespace {
+
+constexpr KeyBits kA = KeyBit(steno::kKeyA);
+constexpr KeyBits kO = KeyBit(steno::kKeyO);
+constexpr KeyBits kS = KeyBit(steno::kKeyLeftS);
+constexpr std::int64_t kFirstTime = 1714723200;
+
+// Twelve strokes with the keys A where asked and S- elsewhere, stroke i
+// written 2 × i seconds after the first.
+class SearchDialogsTest : public QuillmarkDlgFixture
+{
+protected:
+    void Load(std::initializer_list<int> matches, int nCurrent = 0)
+    {
+        std::vector<CStenoStroke> strokes = NumberedStrokes(12);
+        for (int i = 0; i < 12; ++i) {
+            strokes[static_cast<std::size_t>(i)].m_keys = kS;
+            strokes[static_cast<std::size_t>(i)].m_time = kFirstTime + 2 * i;
+        }
+        for (int i : matches)
+            strokes[static_cast<std::size_t>(i)].m_keys = kA;
+        Document().AssignStrokes(std::move(strokes));
+        Document().SetCurrentStroke(nCurrent, true);
+    }
+
+    /// Opens a dialog from the Edit menu by its letter, as the user does; a
+    /// dialog keeps its own keys, so the main window is brought back first.
+    void OpenFromMenu(Qt::Key letter)
+    {
+        QApplication::setActiveWindow(&m_dlg);
+        m_dlg.List()->setFocus();
+        Key(Qt::Key_E, Qt::AltModifier);
+        Key(letter);
+        Settle();
+    }
+
+    /// Clicks a dialog button and lets the main window run the request.
+    int Click(CSearchDlg& dlg, int nID)
+    {
+        QTest::mouseClick(dlg.Control(nID), Qt::LeftButton);
+        Settle();
+        return Document().Current();
+    }
+
+    KeyBits KeysOf(int nIndex) { return Document().Stroke(nIndex).m_keys; }
+
+    static std::vector<Prompt> Info(const wchar_t* pszText)
+    {
+        return {{PromptKind::Information, pszText}};
+    }
+
+    CFindStrokeDlg& FindDlg() { return *m_dlg.FindDlg(); }
+    CReplaceStrokeDlg& ReplaceDlg() { return *m_dlg.ReplaceDlg(); }
+    CGotoTimeDlg& GotoDlg() { return *m_dlg.GotoDlg(); }
+};
+
+} // namespace
+
+TEST_F(SearchDialogsTest, TheEditMenuOpensADialogCentredOverTheWindowWithTheCurrentKeys)
+{
+    Load({2, 9}, 2);
+    ReplaceDlg().State().m_nNext = 5;
+    OpenFromMenu(Qt::Key_R);
+    EXPECT_FALSE(m_dlg.EditMenu().isVisible());
+    ASSERT_TRUE(ReplaceDlg().isVisible());
+    const QRect rcMain = m_dlg.geometry();
+    EXPECT_EQ(ReplaceDlg().pos(), QPoint(rcMain.left() + (rcMain.width() - 401) / 2,
+                                         rcMain.top() + (rcMain.height() - 180) / 2));
+    EXPECT_TRUE(ReplaceDlg().FindEdit()->hasFocus());
+    EXPECT_EQ(ReplaceDlg().FindEdit()->Keys(), kA);
+    EXPECT_EQ(ReplaceDlg().ReplaceEdit()->Keys(), kA);
+    EXPECT_EQ(ReplaceDlg().State().m_nNext, 5);
+}
+
+TEST_F(SearchDialogsTest, FindStepsThroughTheMatchesAndStartsAgainAtTheTopAfterNone)
+{
+    Load({2, 9}, 2);
+    OpenFromMenu(Qt::Key_F);
+    EXPECT_EQ(Click(FindDlg(), kIdOk), 2);
+    EXPECT_EQ(Click(FindDlg(), kIdOk), 9);
+    EXPECT_TRUE(m_prompter.Asked().empty());
+    EXPECT_EQ(Click(FindDlg(), kIdOk), 0);
+    EXPECT_EQ(m_prompter.Asked(), Info(L"No occurrences found"));
+    EXPECT_EQ(Click(FindDlg(), kIdOk), 2);
+}
+
+TEST_F(SearchDialogsTest, AMatchAtTheLastStrokeStartsTheNextFindAtTheTopWithoutAMessage)
+{
+    Load({2, 11}, 2);
+    OpenFromMenu(Qt::Key_F);
+    Click(FindDlg(), kIdOk);
+    EXPECT_EQ(Click(FindDlg(), kIdOk), 11);
+    EXPECT_EQ(Click(FindDlg(), kIdOk), 2);
+    EXPECT_TRUE(m_prompter.Asked().empty());
+}
+
+TEST_F(SearchDialogsTest, MovingByHandOrReopeningDoesNotChangeWhereFindContinues)
+{
+    Load({2, 9}, 2);
+    OpenFromMenu(Qt::Key_F);
+    Click(FindDlg(), kIdOk);
+    Document().SetCurrentStroke(10, true);
+    OpenFromMenu(Qt::Key_F);
+    FindDlg().StenoEdit()->SetKeys(kA); // stroke 10 has other keys
+    EXPECT_EQ(Click(FindDlg(), kIdOk), 9);
+}
+
+TEST_F(SearchDialogsTest, ReplaceAllChangesEveryMatchAndGoesBackToTheFirstStroke)
+{
+    Load({2, 9}, 2);
+    OpenFromMenu(Qt::Key_R);
+    ReplaceDlg().ReplaceEdit()->SetKeys(kO);
+    EXPECT_EQ(Click(ReplaceDlg(), IDC_BTN_REPLACE_ALL), 0);
+    EXPECT_EQ(m_prompter.Asked(), Info(L"2 stroke(s) replaced"));
+    EXPECT_TRUE(Document().IsModified());
+    EXPECT_EQ(KeysOf(2), kO);
+    EXPECT_EQ(KeysOf(3), kS);
+    EXPECT_EQ(KeysOf(9), kO);
+}
+
+TEST_F(SearchDialogsTest, ASingleReplaceStartsAtTheCurrentStrokeAndContinuesBehindIt)
+{
+    Load({2, 9}, 2);
+    OpenFromMenu(Qt::Key_R);
+    ReplaceDlg().ReplaceEdit()->SetKeys(kO);
+    Document().SetCurrentStroke(5, true);
+    EXPECT_EQ(Click(ReplaceDlg(), kIdOk), 9);
+    EXPECT_EQ(m_prompter.Asked(), Info(L"1 stroke(s) replaced"));
+    EXPECT_EQ(KeysOf(2), kA);
+    EXPECT_EQ(KeysOf(9), kO);
+    EXPECT_EQ(ReplaceDlg().State().m_nNext, 10);
+
+    // Moved by hand, the next Replace starts where the user went.
+    Document().SetCurrentStroke(1, true);
+    EXPECT_EQ(Click(ReplaceDlg(), kIdOk), 2);
+    EXPECT_EQ(KeysOf(2), kO);
+}
+
+TEST_F(SearchDialogsTest, GotoTimeMatchesTheSecondOnTheDateOfTheStrokeItOpenedWith)
+{
+    // Stroke 5 is written a day after stroke 7, at the same time of day.
+    Load({}, 3);
+    std::vector<CStenoStroke> strokes = Document().Strokes();
+    strokes[5].m_time = strokes[7].m_time + 24 * 60 * 60;
+    Document().AssignStrokes(std::move(strokes));
+    Document().SetCurrentStroke(3, true);
+    OpenFromMenu(Qt::Key_G);
+
+    QDateTimeEdit& picker = *GotoDlg().Picker();
+    picker.setTime(QDateTime::fromSecsSinceEpoch(kFirstTime + 14).time().addMSecs(500));
+    Key(Qt::Key_Return); // Enter in the picker runs Goto Time
+    Settle();
+    EXPECT_EQ(Document().Current(), 7);
+    EXPECT_TRUE(m_prompter.Asked().empty());
+
+    picker.setTime(picker.time().addSecs(-1)); // stroke 7 comes a second later
+    EXPECT_EQ(Click(GotoDlg(), kIdOk), 0);
+    EXPECT_EQ(m_prompter.Asked(), Info(L"No occurrences found"));
+
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(GotoDlg().isVisible());
+    EXPECT_EQ(GotoDlg().State().m_time, kFirstTime + 13);
+}
+
+TEST_F(SearchDialogsTest, EnterInAKeysFieldDoesNothingEscKeepsTheKeysAndReopeningOverwritesThem)
+{
+    Load({2, 9}, 2);
+    OpenFromMenu(Qt::Key_F);
+    Key(Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(Document().Current(), 2);
+    EXPECT_EQ(FindDlg().State().m_nNext, -1) << "no Find ran";
+    Key(Qt::Key_G);
+    const KeyBits typed = FindDlg().StenoEdit()->Keys();
+    EXPECT_EQ(CStenoEncoder().KeysToSteno(typed), L"TKPWA");
+    Key(Qt::Key_Escape);
+    Settle();
+    EXPECT_FALSE(FindDlg().isVisible());
+    EXPECT_EQ(FindDlg().State().m_keys, typed);
+
+    Document().SetCurrentStroke(4, true);
+    OpenFromMenu(Qt::Key_F);
+    EXPECT_EQ(FindDlg().StenoEdit()->Keys(), kS);
+}
