@@ -76,8 +76,9 @@ TEST(PlatformPrompter, EachKindShowsItsIconButtonsAndDefault)
         EXPECT_EQ(seen.strText, QStringLiteral("Save 'a.rtf'?"));
         EXPECT_EQ(seen.icon, c.icon);
         EXPECT_EQ(seen.buttons, c.buttons);
-        if (c.defaultButton != Box::NoButton)
+        if (c.defaultButton != Box::NoButton) {
             EXPECT_EQ(seen.defaultButton, c.defaultButton);
+        }
     }
 }
 

@@ -33,7 +33,7 @@ class SearchDialogsTest : public QuillmarkDlgFixture
 protected:
     void Load(std::initializer_list<int> matches, int nCurrent = 0)
     {
-        std::vector<CStenoStroke> strokes = NumberedStrokes(12);
+        std::vector<CStenoStroke> strokes(12);
         for (int i = 0; i < 12; ++i) {
             strokes[static_cast<std::size_t>(i)].m_keys = kS;
             strokes[static_cast<std::size_t>(i)].m_time = kFirstTime + 2 * i;
@@ -62,6 +62,9 @@ protected:
         Settle();
         return Document().Current();
     }
+
+    /// Lets posted requests and menu commands arrive.
+    static void Settle() { QCoreApplication::processEvents(); }
 
     KeyBits KeysOf(int nIndex) { return Document().Stroke(nIndex).m_keys; }
 
