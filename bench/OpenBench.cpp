@@ -6,8 +6,8 @@
 #include "framework/CommandIds.h"
 #include "mainwindow/QuillmarkDlg.h"
 #include "platform/MessageEvent.h"
-#include "support/ScriptedFileDialogs.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedFileDialogs.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>
