@@ -3,6 +3,8 @@
 //   find over the whole document  vs  a loop comparing the keys of every record
 //   Replace All                   vs  the same loop putting the new keys in place
 //   paste and delete at the front vs  one memmove of the record array
+//   Replace All then Undo         vs  Replace All alone
+// and the memory the history keeps for a Replace All.
 // Usage: quillmark-document-bench [STROKES]
 #include "strokelist/StrokeDocument.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -13,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <malloc.h>
 #include <utility>
 #include <vector>
 
@@ -169,6 +172,57 @@ void BenchFrontEdits(CStrokeDocument& document, std::vector<CStenoStroke>& plain
             CWork{move});
 }
 
+// Replace All of nearly every stroke, the largest step the history keeps, and
+// its Undo, timed in one round each; every round's Replace All drops the step
+// the round before took back, as a change after an undo does. The document
+// starts afresh, without the steps of the benchmarks before.
+void BenchReplaceAllUndo(CStrokeDocument& document, int nCount)
+{
+    document.AssignStrokes(MakeStrokes(nCount));
+    platform::ScriptedPrompter prompter;
+    CStenoStroke find;
+    CStenoStroke put;
+    find.m_keys = kCommonKeys;
+    put.m_keys = kPutKeys;
+    std::vector<double> replaceTimes;
+    std::vector<double> bothTimes;
+    for (int i = 0; i < kRounds; ++i) {
+        const auto start = Clock::now();
+        Keep(document.ReplaceStrokes(-1, find, put, true, prompter));
+        const auto replaced = Clock::now();
+        document.Undo();
+        const auto undone = Clock::now();
+        replaceTimes.push_back(Seconds(replaced - start));
+        bothTimes.push_back(Seconds(undone - start));
+    }
+    std::sort(replaceTimes.begin(), replaceTimes.end());
+    std::sort(bothTimes.begin(), bothTimes.end());
+    const double median = bothTimes[kRounds / 2] / replaceTimes[kRounds / 2];
+    std::printf("%-34s fastest %8.3f / %8.3f ms  ratio %5.2f   median ratio %5.2f\n",
+                "Replace All (99 %) + Undo / alone", bothTimes.front() * 1e3,
+                replaceTimes.front() * 1e3, bothTimes.front() / replaceTimes.front(), median);
+}
+
+// The heap the history takes for one Replace All on a document without history.
+void ReportHistoryMemory(int nCount)
+{
+    CStrokeDocument document;
+    document.AssignStrokes(MakeStrokes(nCount));
+    platform::ScriptedPrompter prompter;
+    CStenoStroke find;
+    CStenoStroke put;
+    find.m_keys = kCommonKeys;
+    put.m_keys = kPutKeys;
+    const std::size_t nBefore = mallinfo2().uordblks;
+    document.ReplaceStrokes(-1, find, put, true, prompter);
+    const std::size_t nAfter = mallinfo2().uordblks;
+    const int nChanged = nCount - (nCount + 99) / 100;
+    std::printf("history of a Replace All of %d strokes: %zu bytes, %.2f per stroke "
+                "(the document: %zu bytes)\n",
+                nChanged, nAfter - nBefore, static_cast<double>(nAfter - nBefore) / nChanged,
+                static_cast<std::size_t>(nCount) * sizeof(CStenoStroke));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -186,5 +240,7 @@ int main(int argc, char** argv)
     BenchFind(document, plain);
     BenchReplaceAll(document, plain);
     BenchFrontEdits(document, plain);
+    BenchReplaceAllUndo(document, nCount);
+    ReportHistoryMemory(nCount);
     return 0;
 }

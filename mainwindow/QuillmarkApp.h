@@ -1,8 +1,11 @@
 #pragma once
 // The application: sets up what every window relies on, runs the main window
-// modally and ends when it closes. The command line is not looked at.
+// and ends when it closes. A file named on the command line (the desktop's
+// "open with") is opened as File > Open would.
 
 #include <QApplication>
+
+#include <string>
 
 class CQuillmarkApp : public QApplication
 {
@@ -11,4 +14,7 @@ public:
 
     /// Runs the main window to its end; the program's exit code.
     int InitInstance();
+
+private:
+    std::wstring m_strStartFile;
 };

@@ -48,6 +48,9 @@ public:
     void ToggleMaximize();
     /// The window text: the document's full path, or "No document".
     void UpdateTitle();
+    /// Loads the file as File > Open does once its name is chosen, failure
+    /// message included; an empty name loads nothing.
+    void OpenFile(const std::wstring& strPath);
     /// The close request: asks to save a modified document, then ends the run.
     void OnCancel();
 

@@ -172,7 +172,11 @@ void CQuillmarkDlg::OnCommand(int nID)
 void CQuillmarkDlg::OnFileOpen()
 {
     m_fileMenu.hide();
-    const std::wstring strPath = m_fileDialogs.OpenFile(OpenRequest(platform::DocumentsFolder()));
+    OpenFile(m_fileDialogs.OpenFile(OpenRequest(platform::DocumentsFolder())));
+}
+
+void CQuillmarkDlg::OpenFile(const std::wstring& strPath)
+{
     if (!strPath.empty())
         m_pList->Document().LoadFile(strPath, m_prompter);
     RepaintPathBand();

@@ -5,6 +5,8 @@ namespace {
 
 constexpr int kVkC = platform::kVkA + ('C' - 'A');
 constexpr int kVkV = platform::kVkA + ('V' - 'A');
+constexpr int kVkY = platform::kVkA + ('Y' - 'A');
+constexpr int kVkZ = platform::kVkA + ('Z' - 'A');
 
 struct PlainKey
 {
@@ -31,6 +33,16 @@ bool IsPaste(const platform::KeyInput& key)
            (key.bShift && key.nVirtualKey == platform::kVkInsert);
 }
 
+// Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo.
+ListKeyAction HistoryAction(const platform::KeyInput& key)
+{
+    if (!key.bCtrl)
+        return ListKeyAction::None;
+    if (key.nVirtualKey == kVkY || (key.nVirtualKey == kVkZ && key.bShift))
+        return ListKeyAction::Redo;
+    return key.nVirtualKey == kVkZ ? ListKeyAction::Undo : ListKeyAction::None;
+}
+
 } // namespace
 
 ListKeyAction ListKeyActionOf(const platform::KeyInput& key)
@@ -40,6 +52,8 @@ ListKeyAction ListKeyActionOf(const platform::KeyInput& key)
         return ListKeyAction::Copy;
     if (IsPaste(key))
         return ListKeyAction::Paste;
+    if (const ListKeyAction history = HistoryAction(key); history != ListKeyAction::None)
+        return history;
     for (const PlainKey& plain : kPlainKeys) {
         if (plain.nVirtualKey == key.nVirtualKey)
             return plain.action;

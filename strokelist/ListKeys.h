@@ -7,7 +7,21 @@
 
 namespace strokelist {
 
-enum class ListKeyAction { None, Copy, Paste, Delete, Up, Down, Edit, Home, End, PageUp, PageDown };
+enum class ListKeyAction {
+    None,
+    Copy,
+    Paste,
+    Delete,
+    Up,
+    Down,
+    Edit,
+    Home,
+    End,
+    PageUp,
+    PageDown,
+    Undo,
+    Redo
+};
 
 /// Keys with Alt belong to the main window's accelerators.
 constexpr bool ListTakesKey(const platform::KeyInput& key)

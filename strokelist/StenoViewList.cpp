@@ -333,6 +333,10 @@ void CStenoViewList::HandleKey(const platform::KeyInput& key)
         return m_document.DeleteStroke(m_prompter);
     case ListKeyAction::Edit:
         return m_document.BeginEdit();
+    case ListKeyAction::Undo:
+        return m_document.Undo();
+    case ListKeyAction::Redo:
+        return m_document.Redo();
     case ListKeyAction::Up:
         return MakeCurrent(strokelist::UpTarget(m_document.Current()));
     case ListKeyAction::Down:

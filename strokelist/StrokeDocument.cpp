@@ -88,6 +88,39 @@ void CStrokeDocument::AssignStrokes(std::vector<CStenoStroke> strokes)
 {
     m_strokes = std::move(strokes);
     m_nCurrent = -1;
+    m_history.Clear();
+}
+
+void CStrokeDocument::SetModified(bool bModified)
+{
+    m_bModified = bModified;
+    if (!bModified)
+        m_history.MarkSaved();
+}
+
+void CStrokeDocument::RecordChange(EditStep step)
+{
+    m_history.Record(std::move(step));
+    m_bModified = true;
+}
+
+void CStrokeDocument::Undo()
+{
+    ShowHistoryStep(m_history.Undo(m_strokes));
+}
+
+void CStrokeDocument::Redo()
+{
+    ShowHistoryStep(m_history.Redo(m_strokes));
+}
+
+void CStrokeDocument::ShowHistoryStep(std::optional<int> nChanged)
+{
+    if (!nChanged)
+        return;
+    m_view.SetScrollRangeMax(Count());
+    SetCurrentStroke(*nChanged, true);
+    m_bModified = !m_history.AtSavePoint();
 }
 
 int CStrokeDocument::SetCurrentStroke(int nIndex, bool bBringIntoView)
@@ -128,7 +161,7 @@ void CStrokeDocument::PasteStroke()
     }
     m_view.SetScrollRangeMax(Count());
     SetCurrentStroke(nNew, true);
-    m_bModified = true;
+    RecordChange(StrokeInsertion{nNew, m_clipStroke});
 }
 
 void CStrokeDocument::DeleteStroke(platform::Prompter& prompter)
@@ -137,12 +170,13 @@ void CStrokeDocument::DeleteStroke(platform::Prompter& prompter)
         return;
     if (prompter.YesNo(DeleteQuestion(m_strokes[m_nCurrent])) != platform::Answer::Yes)
         return;
+    StrokeRemoval removal{m_nCurrent, m_strokes[m_nCurrent]};
     m_strokes.erase(m_strokes.begin() + m_nCurrent);
     // The stroke before the deleted one; none when the first was deleted.
     --m_nCurrent;
     m_view.SetScrollRangeMax(Count());
     SetCurrentStroke(m_nCurrent, true);
-    m_bModified = true;
+    RecordChange(std::move(removal));
 }
 
 void CStrokeDocument::BeginEdit()
@@ -156,11 +190,15 @@ void CStrokeDocument::EndEdit(bool bCommit, std::int64_t time, steno::KeyBits ke
 {
     if (bCommit && m_nCurrent != -1) {
         CStenoStroke& stroke = m_strokes[m_nCurrent];
+        // An edit that changed nothing leaves nothing to take back.
+        if (stroke.m_keys != keys || stroke.m_time != time)
+            m_history.Record(StrokeEdit{m_nCurrent, stroke.m_time, stroke.m_keys, time, keys});
         stroke.m_keys = keys;
         stroke.m_time = time;
     }
     m_view.FocusList();
-    // Even a cancelled edit counts as a change: the user may have meant one.
+    // Even a cancelled edit marks the document modified: the user may have
+    // meant a change. It changed no stroke, so there is nothing to undo.
     m_bModified = true;
 }
 
@@ -199,7 +237,7 @@ int CStrokeDocument::ReplaceStrokes(int nStart, const CStenoStroke& find, const 
         return 0;
     }
 
-    int nReplaced = 0;
+    KeysReplacement replacement{{}, put.m_keys};
     for (;;) {
         const int nFound = FindStrokeByKeys(nBegin, find.m_keys);
         if (nFound == -1) {
@@ -207,8 +245,8 @@ int CStrokeDocument::ReplaceStrokes(int nStart, const CStenoStroke& find, const 
                 SetCurrentStroke(nCurrentBefore, true);
             break;
         }
+        replacement.changes.push_back({nFound, m_strokes[nFound].m_keys});
         m_strokes[nFound].m_keys = put.m_keys;
-        ++nReplaced;
         if (!bAll) {
             SetCurrentStroke(nFound, true);
             break;
@@ -220,12 +258,15 @@ int CStrokeDocument::ReplaceStrokes(int nStart, const CStenoStroke& find, const 
         nBegin = nFound + 1;
     }
 
-    if (nReplaced == 0) {
+    if (replacement.changes.empty()) {
         prompter.Information(std::wstring(kNothingToReplace));
         return 0;
     }
+    // Kept until the history is cleared: no room beyond the changes.
+    replacement.changes.shrink_to_fit();
+    const int nReplaced = static_cast<int>(replacement.changes.size());
+    RecordChange(std::move(replacement));
     prompter.Information(ReplacedMessage(nReplaced));
-    m_bModified = true;
     return 1;
 }
 

@@ -6,8 +6,10 @@
 #include "platform/core/Prompter.h"
 #include "rtfcre/StrokeFileLoading.h"
 #include "steno/StenoStroke.h"
+#include "strokelist/EditHistory.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +33,8 @@ public:
     const CStenoStroke& Stroke(int nIndex) const { return m_strokes[nIndex]; }
     const std::vector<CStenoStroke>& Strokes() const { return m_strokes; }
     bool IsModified() const { return m_bModified; }
-    void SetModified(bool bModified) { m_bModified = bModified; }
+    /// Clearing the flag also makes the strokes as they are now those of the file.
+    void SetModified(bool bModified);
     const std::wstring& FileName() const { return m_strFileName; }
     const CStenoStroke& ClipStroke() const { return m_clipStroke; }
     /// What the header of the last file read said (its creation date above all).
@@ -41,6 +44,12 @@ public:
     /// Puts strokes in place without a file (generated documents); none is current
     /// afterwards and nobody is told until the caller sets the current stroke.
     void AssignStrokes(std::vector<CStenoStroke> strokes);
+
+    /// Takes the last change back and makes the stroke it touched current;
+    /// nothing happens when there is none.
+    void Undo();
+    /// Makes the last change taken back again, as Undo.
+    void Redo();
 
     /// Makes stroke nIndex current (-1 when out of range) and tells the main
     /// window; with bBringIntoView the list scrolls so the stroke is centred.
@@ -72,6 +81,8 @@ public:
 
 private:
     template <typename Match> int FindFrom(int nStart, Match match) const;
+    void RecordChange(EditStep step);
+    void ShowHistoryStep(std::optional<int> nChanged);
     void DropStrokes();
     void ReadFile(const std::wstring& strPath);
     void WriteFile(const std::wstring& strTarget) const;
@@ -86,6 +97,7 @@ private:
     CStenoStroke m_clipStroke;
     std::string m_strLastFailure;
     StrokeFileHeader m_header;
+    CEditHistory m_history;
 };
 
 /// The scroll position that brings stroke nIndex into view: the top for the

@@ -68,6 +68,7 @@ bool CStrokeDocument::LoadFile(const std::wstring& strPath, platform::Prompter& 
         m_bModified = false;
     }
     DropStrokes();
+    m_history.Clear();
     m_strFileName.clear();
     while (!Attempt([&] { ReadFile(strPath); }, m_strLastFailure)) {
         if (prompter.RetryCancel(L"Failed to load file " + Quoted(strPath)) !=
@@ -123,7 +124,7 @@ bool CStrokeDocument::SaveFile(const std::wstring& strPath, platform::Prompter& 
             platform::Answer::Retry)
             return false;
     }
-    m_bModified = false;
+    SetModified(false);
     m_strFileName = strTarget;
     return true;
 }

@@ -1,0 +1,91 @@
+#include "strokelist/EditHistory.h"
+
+#include <utility>
+
+namespace strokelist {
+namespace {
+
+// Each function applies a step forwards (redo) or backwards (undo) and returns
+// the index of the stroke to make current.
+
+int Insert(std::vector<CStenoStroke>& strokes, int nIndex, const CStenoStroke& stroke)
+{
+    strokes.insert(strokes.begin() + nIndex, stroke);
+    return nIndex;
+}
+
+int Remove(std::vector<CStenoStroke>& strokes, int nIndex)
+{
+    strokes.erase(strokes.begin() + nIndex);
+    return nIndex;
+}
+
+int Apply(const StrokeInsertion& step, std::vector<CStenoStroke>& strokes, bool bForward)
+{
+    // Taking a paste back leaves current the stroke it was pasted before, or
+    // none when it was pasted at the end.
+    return bForward ? Insert(strokes, step.nIndex, step.stroke) : Remove(strokes, step.nIndex);
+}
+
+int Apply(const StrokeRemoval& step, std::vector<CStenoStroke>& strokes, bool bForward)
+{
+    // Deleting again leaves current the stroke before, as the delete did.
+    return bForward ? Remove(strokes, step.nIndex) - 1 : Insert(strokes, step.nIndex, step.stroke);
+}
+
+int Apply(const StrokeEdit& step, std::vector<CStenoStroke>& strokes, bool bForward)
+{
+    CStenoStroke& stroke = strokes[step.nIndex];
+    stroke.m_time = bForward ? step.newTime : step.oldTime;
+    stroke.m_keys = bForward ? step.newKeys : step.oldKeys;
+    return step.nIndex;
+}
+
+int Apply(const KeysReplacement& step, std::vector<CStenoStroke>& strokes, bool bForward)
+{
+    for (const KeysReplacement::Change& change : step.changes)
+        strokes[change.nIndex].m_keys = bForward ? step.newKeys : change.oldKeys;
+    return step.changes.front().nIndex;
+}
+
+int Apply(const EditStep& step, std::vector<CStenoStroke>& strokes, bool bForward)
+{
+    return std::visit([&](const auto& kind) { return Apply(kind, strokes, bForward); }, step);
+}
+
+} // namespace
+
+void CEditHistory::Record(EditStep step)
+{
+    m_steps.resize(m_nApplied);
+    if (m_nSavePoint && *m_nSavePoint > m_nApplied)
+        m_nSavePoint.reset();
+    m_steps.push_back(std::move(step));
+    ++m_nApplied;
+}
+
+std::optional<int> CEditHistory::Undo(std::vector<CStenoStroke>& strokes)
+{
+    if (m_nApplied == 0)
+        return std::nullopt;
+    --m_nApplied;
+    return Apply(m_steps[m_nApplied], strokes, false);
+}
+
+std::optional<int> CEditHistory::Redo(std::vector<CStenoStroke>& strokes)
+{
+    if (m_nApplied == m_steps.size())
+        return std::nullopt;
+    ++m_nApplied;
+    return Apply(m_steps[m_nApplied - 1], strokes, true);
+}
+
+void CEditHistory::Clear()
+{
+    // Free the storage: a Replace All of a large file may have kept much.
+    std::vector<EditStep>().swap(m_steps);
+    m_nApplied = 0;
+    m_nSavePoint = 0;
+}
+
+} // namespace strokelist

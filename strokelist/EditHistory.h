@@ -1,0 +1,79 @@
+#pragma once
+// The document's undo and redo. Each change is kept as the little it takes to
+// make it again or take it back, never as a copy of the document: a Replace All
+// of k strokes keeps k indexes with their old keys and the new keys once.
+
+#include "steno/StenoStroke.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace strokelist {
+
+/// A stroke that came into the document at nIndex (a paste).
+struct StrokeInsertion
+{
+    int nIndex = 0;
+    CStenoStroke stroke;
+};
+
+/// A stroke that left the document from nIndex (a delete).
+struct StrokeRemoval
+{
+    int nIndex = 0;
+    CStenoStroke stroke;
+};
+
+/// A committed edit: the stroke's time and keys before and after.
+struct StrokeEdit
+{
+    int nIndex = 0;
+    std::int64_t oldTime = 0;
+    steno::KeyBits oldKeys = 0;
+    std::int64_t newTime = 0;
+    steno::KeyBits newKeys = 0;
+};
+
+/// A single Replace or a Replace All: every changed stroke with its keys before.
+struct KeysReplacement
+{
+    struct Change
+    {
+        int nIndex = 0;
+        steno::KeyBits oldKeys = 0;
+    };
+    std::vector<Change> changes;
+    steno::KeyBits newKeys = 0;
+};
+
+using EditStep = std::variant<StrokeInsertion, StrokeRemoval, StrokeEdit, KeysReplacement>;
+
+class CEditHistory
+{
+public:
+    /// A change just made: the steps that could have been redone are dropped.
+    void Record(EditStep step);
+    /// Takes the last change back; the index of the stroke to show, or nothing
+    /// when there is no change to take back.
+    std::optional<int> Undo(std::vector<CStenoStroke>& strokes);
+    /// Makes the last change taken back again; as Undo.
+    std::optional<int> Redo(std::vector<CStenoStroke>& strokes);
+
+    /// A new document: no steps, and the strokes are as the file holds them.
+    void Clear();
+    /// The strokes as they are now are those of the file.
+    void MarkSaved() { m_nSavePoint = m_nApplied; }
+    /// Whether undo and redo have led back to the strokes of the file.
+    bool AtSavePoint() const { return m_nSavePoint == m_nApplied; }
+
+private:
+    std::vector<EditStep> m_steps;
+    std::size_t m_nApplied = 0;
+    // None once the steps that led to the file's strokes were dropped.
+    std::optional<std::size_t> m_nSavePoint = 0;
+};
+
+} // namespace strokelist

@@ -1,0 +1,140 @@
+// Undo and redo of the document's changes, and the modified flag that follows them.
+#include "StrokeFileFixture.h"
+
+#include <functional>
+
+namespace strokelist::test {
+namespace {
+
+constexpr int kStart = 50; // the current stroke before each change
+
+// 100 strokes with keys 1, 2, 3, 1, 2, 3 … and times 1000, 1001 …
+std::vector<CStenoStroke> RepeatingStrokes()
+{
+    std::vector<CStenoStroke> strokes;
+    for (int i = 0; i < 100; ++i)
+        strokes.push_back(MakeStroke(static_cast<steno::KeyBits>(i % 3 + 1), 1000 + i));
+    return strokes;
+}
+
+class EditHistoryTest : public StrokeFileFixture
+{
+public:
+    void SetUp() override
+    {
+        m_document.AssignStrokes(RepeatingStrokes());
+        m_document.SetCurrentStroke(kStart, false);
+    }
+    void Delete()
+    {
+        m_prompter.Script(platform::Answer::Yes);
+        m_document.DeleteStroke(m_prompter);
+    }
+    void Replace(bool bAll)
+    {
+        m_document.ReplaceStrokes(-1, MakeStroke(1), MakeStroke(7), bAll, m_prompter);
+    }
+    CStrokeDocument& Document() { return m_document; }
+};
+
+struct ChangeCase
+{
+    const char* strName;
+    std::function<void(EditHistoryTest&)> change;
+    int nUndoCurrent; // the stroke shown after undo
+    int nRedoCurrent; // and after redo
+};
+
+class EditHistoryChangeTest : public EditHistoryTest, public testing::WithParamInterface<ChangeCase>
+{
+};
+
+// Each kind of change is one step: undo brings every stroke back, redo makes the
+// change again, each showing the stroke it touched; the flag follows.
+TEST_P(EditHistoryChangeTest, UndoRestoresAndRedoRepeats)
+{
+    const std::vector<CStenoStroke> before = m_document.Strokes();
+    GetParam().change(*this);
+    const std::vector<CStenoStroke> after = m_document.Strokes();
+    ASSERT_NE(after, before);
+    m_document.Undo();
+    EXPECT_EQ(m_document.Strokes(), before);
+    EXPECT_EQ(m_document.Current(), GetParam().nUndoCurrent);
+    EXPECT_FALSE(m_document.IsModified());
+    m_document.Redo();
+    EXPECT_EQ(m_document.Strokes(), after);
+    EXPECT_EQ(m_document.Current(), GetParam().nRedoCurrent);
+    EXPECT_TRUE(m_document.IsModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, EditHistoryChangeTest,
+    testing::Values(
+        ChangeCase{"Delete", [](EditHistoryTest& t) { t.Delete(); }, kStart, kStart - 1},
+        // Taking back a paste at the end leaves no stroke current, as before it.
+        ChangeCase{"PasteAtTheEnd",
+                   [](EditHistoryTest& t) {
+                       t.Document().CopyStroke();
+                       t.Document().SetCurrentStroke(-1, false);
+                       t.Document().PasteStroke();
+                   },
+                   -1, 100},
+        ChangeCase{"CommittedEdit", [](EditHistoryTest& t) { t.Document().EndEdit(true, 42, 7); },
+                   kStart, kStart},
+        // From stroke 50 (keys 3) the next stroke with keys 1 is 51.
+        ChangeCase{"Replace", [](EditHistoryTest& t) { t.Replace(false); }, kStart + 1, kStart + 1},
+        // Every third stroke from 0 changes, and comes back, in one step.
+        ChangeCase{"ReplaceAll", [](EditHistoryTest& t) { t.Replace(true); }, 0, 0}),
+    [](const testing::TestParamInfo<ChangeCase>& info) { return info.param.strName; });
+
+TEST_F(EditHistoryTest, ANewChangeAfterUndoDropsTheRedoSteps)
+{
+    Delete();
+    m_document.Undo();
+    m_document.EndEdit(true, 42, 7);
+    const std::vector<CStenoStroke> edited = m_document.Strokes();
+    m_document.Redo();
+    EXPECT_EQ(m_document.Strokes(), edited);
+}
+
+// A cancelled edit marks the document modified but changes no stroke, so it is
+// no step; nor is an edit to the same time and keys.
+TEST_F(EditHistoryTest, EditsThatChangeNothingAreNoSteps)
+{
+    Delete();
+    m_document.EndEdit(false, 42, 7);
+    m_document.EndEdit(true, m_document.Stroke(49).m_time, m_document.Stroke(49).m_keys);
+    m_document.Undo();
+    EXPECT_EQ(m_document.Strokes(), RepeatingStrokes());
+}
+
+TEST_F(EditHistoryTest, ModifiedFollowsTheLastSavedState)
+{
+    Delete();
+    ASSERT_TRUE(m_document.SaveFile(Wide(m_folder / "saved.rtf"), m_prompter));
+    m_document.Undo();
+    EXPECT_TRUE(m_document.IsModified());
+    m_document.Redo();
+    EXPECT_FALSE(m_document.IsModified());
+    // Once the saved state is dropped, no state is the saved one.
+    m_document.Undo();
+    m_document.EndEdit(true, 42, 7);
+    m_document.Undo();
+    m_document.Redo();
+    EXPECT_TRUE(m_document.IsModified());
+}
+
+TEST_F(EditHistoryTest, LoadingAFileClearsTheHistory)
+{
+    Delete();
+    m_document.SetModified(false);
+    const auto path =
+        m_folder.Write("load.rtf", StrokeFileText({FileStroke{"KAT", "", "9:0:0:0"}}));
+    ASSERT_TRUE(m_document.LoadFile(Wide(path.string()), m_prompter));
+    const std::vector<CStenoStroke> loaded = m_document.Strokes();
+    m_document.Undo();
+    EXPECT_EQ(m_document.Strokes(), loaded);
+}
+
+} // namespace
+} // namespace strokelist::test
