@@ -222,6 +222,13 @@ int CStrokeDocument::FindStrokeByTime(int nStart, std::int64_t time) const
     return FindFrom(nStart, [time](const CStenoStroke& stroke) { return stroke.m_time == time; });
 }
 
+std::size_t CStrokeDocument::CountKeys(std::uint32_t keys) const
+{
+    return static_cast<std::size_t>(
+        std::count_if(m_strokes.begin(), m_strokes.end(),
+                      [keys](const CStenoStroke& stroke) { return stroke.m_keys == keys; }));
+}
+
 int CStrokeDocument::ReplaceStrokes(int nStart, const CStenoStroke& find, const CStenoStroke& put,
                                     bool bAll, platform::Prompter& prompter)
 {
@@ -238,6 +245,9 @@ int CStrokeDocument::ReplaceStrokes(int nStart, const CStenoStroke& find, const 
     }
 
     KeysReplacement replacement{{}, put.m_keys};
+    // Room for every change before the first one is made, so running out of
+    // memory leaves the document as it was rather than changed beyond undoing.
+    replacement.changes.reserve(bAll ? CountKeys(find.m_keys) : 1);
     for (;;) {
         const int nFound = FindStrokeByKeys(nBegin, find.m_keys);
         if (nFound == -1) {
@@ -262,8 +272,6 @@ int CStrokeDocument::ReplaceStrokes(int nStart, const CStenoStroke& find, const 
         prompter.Information(std::wstring(kNothingToReplace));
         return 0;
     }
-    // Kept until the history is cleared: no room beyond the changes.
-    replacement.changes.shrink_to_fit();
     const int nReplaced = static_cast<int>(replacement.changes.size());
     RecordChange(std::move(replacement));
     prompter.Information(ReplacedMessage(nReplaced));

@@ -81,6 +81,8 @@ public:
 
 private:
     template <typename Match> int FindFrom(int nStart, Match match) const;
+    /// How many strokes have exactly these keys.
+    std::size_t CountKeys(std::uint32_t keys) const;
     void RecordChange(EditStep step);
     void ShowHistoryStep(std::optional<int> nChanged);
     void DropStrokes();
