@@ -61,74 +61,11 @@ TEST_F(SearchRequestsTest, FindStartIndexIsClampedIntoTheDocument)
     EXPECT_EQ(m_document.FindStrokeByKeys(-1, 0), 1); // empty keys find empty strokes
 }
 
-TEST_F(SearchRequestsTest, RepeatedFindStepsThroughTheMatchesAndStartsOver)
-{
-    EXPECT_EQ(Find(kA), 2);
-    EXPECT_EQ(m_find.m_nNext, 3);
-    m_document.SetCurrentStroke(10, true); // moving by hand does not move the find start
-    EXPECT_EQ(Find(kA), 9);
-    EXPECT_TRUE(m_prompter.Asked().empty());
-    EXPECT_EQ(Find(kA), 0);
-    EXPECT_EQ(m_find.m_nNext, 0);
-    EXPECT_EQ(m_view.m_nScrollPos, 0);
-    EXPECT_EQ(Find(kA), 2);
-    EXPECT_EQ(Prompts(), Texts{L"No occurrences found"});
-    EXPECT_FALSE(m_document.IsModified());
-}
-
-TEST_F(SearchRequestsTest, MatchAtTheLastStrokeStartsTheNextFindAtTheTop)
-{
-    m_find.m_nNext = 11;
-    EXPECT_EQ(Find(kOther), 11);
-    EXPECT_EQ(m_find.m_nNext, -1);
-    EXPECT_EQ(Find(kOther), 0);
-    EXPECT_TRUE(m_prompter.Asked().empty());
-}
-
-TEST_F(SearchRequestsTest, ReplaceAllChangesEveryMatchAndGoesToTheTop)
-{
-    m_document.SetCurrentStroke(5, false);
-    Replace(kA, kO, true);
-    for (int i = 0; i < 12; ++i) {
-        CStenoStroke expected = MakeStroke(i == 2 || i == 9 ? kA : kOther, 5000 + i);
-        expected.m_keys = i == 2 || i == 9 ? kO : kOther; // the keys only, not the raw keys
-        EXPECT_EQ(m_document.Stroke(i), expected) << i;
-    }
-    EXPECT_EQ(m_document.Current(), 0);
-    EXPECT_EQ(m_replace.m_nNext, 0);
-    EXPECT_TRUE(m_document.IsModified());
-    Replace(kOther, kA, true); // up to the last stroke
-    EXPECT_EQ(m_document.Stroke(11).m_keys, kA);
-    Replace(kOther, kA, true);
-    EXPECT_EQ(Prompts(), (Texts{L"2 stroke(s) replaced", L"10 stroke(s) replaced",
-                                L"Nothing found to replace"}));
-    EXPECT_EQ(m_document.Current(), 0);
-}
-
 TEST_F(SearchRequestsTest, ReplaceAllWithNothingCurrentEndsWithNothingCurrent)
 {
     m_document.SetCurrentStroke(-1, false);
     EXPECT_EQ(m_document.ReplaceStrokes(-1, MakeStroke(kA), MakeStroke(kO), true, m_prompter), 1);
     EXPECT_EQ(m_document.Current(), -1);
-}
-
-TEST_F(SearchRequestsTest, SingleReplaceStartsAtTheCurrentStroke)
-{
-    m_document.SetCurrentStroke(5, false); // the user moves: the replace start follows
-    EXPECT_EQ(m_replace.m_nNext, 5);
-    Replace(kA, kA, false); // the same keys still count
-    EXPECT_EQ(m_document.Current(), 9);
-    EXPECT_EQ(m_replace.m_nNext, 10);
-    EXPECT_TRUE(m_document.IsModified());
-
-    Replace(kA, kO, false); // from 10 on: nothing, so to the top
-    EXPECT_EQ(m_document.Current(), 0);
-    EXPECT_EQ(m_replace.m_nNext, 0);
-    Replace(kA, kO, false);
-    EXPECT_EQ(m_document.Stroke(2).m_keys, kO);
-    EXPECT_EQ(m_replace.m_nNext, 3);
-    EXPECT_EQ(Prompts(), (Texts{L"1 stroke(s) replaced", L"Nothing found to replace",
-                                L"1 stroke(s) replaced"}));
 }
 
 TEST_F(SearchRequestsTest, ReplaceAtTheLastStrokeStartsOverAtTheTop)
@@ -144,16 +81,6 @@ TEST_F(SearchRequestsTest, ReplaceAtTheLastStrokeStartsOverAtTheTop)
     EXPECT_EQ(m_document.ReplaceStrokes(12, MakeStroke(kOther), MakeStroke(kO), false, m_prompter),
               0); // a start past the end finds nothing
     EXPECT_EQ(Prompts().back(), L"Nothing found to replace");
-}
-
-TEST_F(SearchRequestsTest, GotoTimeMatchesTheExactSecondOnly)
-{
-    EXPECT_EQ(GotoTime(5007), 7);
-    EXPECT_EQ(m_gotoTime.m_nNext, 8);
-    EXPECT_EQ(GotoTime(5007), 0); // no second stroke at that second
-    EXPECT_EQ(GotoTime(4999), 0);
-    EXPECT_EQ(Prompts(), (Texts{L"No occurrences found", L"No occurrences found"}));
-    EXPECT_FALSE(m_document.IsModified());
 }
 
 TEST_F(SearchRequestsTest, EmptyDocumentFindsNothingAnywhere)
