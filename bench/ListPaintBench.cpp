@@ -25,6 +25,12 @@ using bench::kSmallCount;
 using bench::kWidth;
 using bench::ListUnderTest;
 
+/// Seconds per paint over nRepeats paints.
+double PaintSeconds(CStenoViewList& list, QImage& image, int nRepeats)
+{
+    return bench::SecondsPer(nRepeats, [&] { list.render(&image); });
+}
+
 void PrintTimes(int nCount, const bench::Summary& summary)
 {
     std::printf("%7d strokes: best %.3f ms, median %.3f ms per paint\n", nCount,
