@@ -47,6 +47,13 @@ CxSkinButton::CxSkinButton(QWidget* pParent, SkinButtonKind kind)
     connect(this, &QAbstractButton::clicked, this, &CxSkinButton::SendClickCommand);
 }
 
+int CxSkinButton::SetSkin(const framework::ButtonSkinIds& skin, int nTextMargin,
+                          const Rect& rcFocusMargins)
+{
+    return SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, nTextMargin,
+                   rcFocusMargins);
+}
+
 int CxSkinButton::SetSkin(int nNormal, int nDown, int nOver, int /*nDisabled*/, int /*nFocus*/,
                           int nMask, int /*nReserved1*/, int /*nReserved2*/, int nTextMargin,
                           const Rect& rcFocusMargins, const Rect& rcReservedMargins)

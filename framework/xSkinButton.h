@@ -4,6 +4,7 @@
 // bitmap, and clicking it sends its control identifier to its parent as a command.
 
 #include "platform/core/ColorRef.h"
+#include "framework/SkinIds.h"
 #include "platform/core/Geometry.h"
 
 #include <QAbstractButton>
@@ -31,6 +32,9 @@ public:
                 int nReserved1, int nReserved2, int nTextMargin,
                 const platform::Rect& rcFocusMargins = {},
                 const platform::Rect& rcReservedMargins = {});
+    /// The same from one entry of the program's skin table.
+    int SetSkin(const framework::ButtonSkinIds& skin, int nTextMargin = 0,
+                const platform::Rect& rcFocusMargins = {});
 
     /// Checked state of a check or radio button; a push button is never checked.
     /// Checking a radio button unchecks the other controls of its group.

@@ -107,7 +107,7 @@ void CQuillmarkDlg::CreateButtons()
         CxSkinButton& button = *buttons[i];
         const framework::ButtonSkinIds& skin = kButtonSkins[i];
         platform::SetControlId(&button, places[i].nId);
-        button.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, 0);
+        button.SetSkin(skin);
         // Title-bar buttons: the keyboard stays with the list and the menus.
         button.setFocusPolicy(Qt::NoFocus);
     }

@@ -29,8 +29,7 @@ void Skin(CxSkinButton& button, int nID, const ButtonSkinIds& skin, QPoint ptAt,
           const platform::Rect& rcFocusMargins = {})
 {
     platform::SetControlId(&button, nID);
-    button.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, nMargin,
-                   rcFocusMargins);
+    button.SetSkin(skin, nMargin, rcFocusMargins);
     button.move(ptAt);
 }
 

@@ -37,13 +37,12 @@ KeyTimesLayout ComputeKeyTimesLayout(platform::Size client, MonitorFonts keyFont
                                      MonitorFonts timeFonts)
 {
     KeyTimesLayout layout;
-    KeyColumn column;
-    for (int i = static_cast<int>(keyFonts.size()) - 1; i >= 0; --i) {
-        layout.nKeyFont = i;
-        column = MeasureColumn(*keyFonts[static_cast<std::size_t>(i)]);
-        if (column.nTotal <= client.cy)
-            break;
-    }
+    const auto columnIn = [&](int i) {
+        return MeasureColumn(*keyFonts[static_cast<std::size_t>(i)]);
+    };
+    layout.nKeyFont = platform::LargestFitting(
+        static_cast<int>(keyFonts.size()), [&](int i) { return columnIn(i).nTotal <= client.cy; });
+    const KeyColumn column = columnIn(layout.nKeyFont);
     layout.nTimeX = column.nWidest;
     const int nRoom = client.cx - column.nWidest;
     layout.nTimeFont = ChooseLargestFont(timeFonts, kKeyTimeSample, [&](platform::Size time) {

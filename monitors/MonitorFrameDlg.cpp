@@ -38,8 +38,7 @@ CMonitorFrameDlg::CMonitorFrameDlg(QWidget* pOwner, int nBitmap, int r, int s, i
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(size);
     platform::SetControlId(&m_btnClose, framework::kIdCancel);
-    const framework::ButtonSkinIds& skin = framework::kSkinClose;
-    m_btnClose.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, 0);
+    m_btnClose.SetSkin(framework::kSkinClose);
     PlaceCloseButton();
 }
 

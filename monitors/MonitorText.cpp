@@ -4,18 +4,6 @@
 
 namespace monitors {
 
-FontChoice ChooseLargestFont(MonitorFonts fonts, std::wstring_view sample,
-                             const std::function<bool(platform::Size)>& fits)
-{
-    FontChoice choice;
-    for (int i = static_cast<int>(fonts.size()) - 1; i >= 0; --i) {
-        choice = {i, fonts[static_cast<std::size_t>(i)]->TextExtent(sample)};
-        if (fits(choice.extent))
-            break;
-    }
-    return choice;
-}
-
 platform::ColorRef LetterColor(bool bDown, int nValue)
 {
     if (!bDown)

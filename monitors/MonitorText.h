@@ -3,6 +3,7 @@
 // and of their values, and the text steps a view paints.
 
 #include "platform/core/ColorRef.h"
+#include "platform/core/FontChoice.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/TextMeasurer.h"
 
@@ -21,7 +22,9 @@ inline constexpr platform::ColorRef kLetterGrey = platform::Rgb(120, 120, 120);
 inline constexpr platform::ColorRef kOddKeyBlue = platform::Rgb(0, 0, 255);
 inline constexpr platform::ColorRef kEvenKeyGreen = platform::Rgb(0, 90, 0);
 
-using MonitorFonts = std::span<const platform::TextMeasurer* const>;
+using MonitorFonts = platform::FontSizes;
+using platform::ChooseLargestFont;
+using platform::FontChoice;
 
 /// The font a step is drawn in: the key letters' or the one for values and times.
 enum class MonitorFont { Key, Value };
@@ -36,16 +39,6 @@ struct MonitorTextStep
 
     bool operator==(const MonitorTextStep&) const = default;
 };
-
-struct FontChoice
-{
-    int nFont = 0;
-    platform::Size extent; ///< the sample measured in the chosen font
-};
-
-/// The largest font whose extent of the sample fits; the smallest when none does.
-FontChoice ChooseLargestFont(MonitorFonts fonts, std::wstring_view sample,
-                             const std::function<bool(platform::Size)>& fits);
 
 /// Whether a key shows its value (halved) or its time: values of 2 and more.
 constexpr bool ShowsValue(int nValue)

@@ -19,11 +19,6 @@ namespace {
 
 constexpr int kButtonTextMargin = 5;
 
-void ApplySkin(CxSkinButton& button, const framework::ButtonSkinIds& skin, int nMargin)
-{
-    button.SetSkin(skin.nNormal, skin.nDown, skin.nOver, 0, 0, skin.nMask, 0, 0, nMargin);
-}
-
 } // namespace
 
 CSearchDlg::CSearchDlg(search::SearchDialogKind kind, QWidget* pOwner)
@@ -49,7 +44,7 @@ void CSearchDlg::CreateButtons(const search::SearchDialogLayout& layout)
         platform::SetControlId(pButton, place.nId);
         pButton->setText(QString::fromWCharArray(place.pszCaption));
         pButton->move(place.topLeft.x, place.topLeft.y);
-        ApplySkin(*pButton, framework::kSkinDialogButton, kButtonTextMargin);
+        pButton->SetSkin(framework::kSkinDialogButton, kButtonTextMargin);
     }
     auto* pClose = new CxSkinButton(this);
     platform::SetControlId(pClose, IDC_BTN_CLOSE_DIALOG);
@@ -57,7 +52,7 @@ void CSearchDlg::CreateButtons(const search::SearchDialogLayout& layout)
     pClose->move(ptClose.x, ptClose.y);
     // Esc does the same from the keyboard.
     pClose->setFocusPolicy(Qt::NoFocus);
-    ApplySkin(*pClose, framework::kSkinClose, 0);
+    pClose->SetSkin(framework::kSkinClose);
 }
 
 CStenoEdit* CSearchDlg::CreateKeysField(int nID)

@@ -1,15 +1,16 @@
 #include "strokelist/ListLayout.h"
 
+#include "platform/core/FontChoice.h"
+
 namespace strokelist {
 namespace {
 
-int ChooseFont(int nAvailable, std::span<const platform::TextMeasurer* const> fonts)
+int ChooseFont(int nAvailable, platform::FontSizes fonts)
 {
-    for (int i = static_cast<int>(fonts.size()) - 1; i >= 0; --i) {
-        if (fonts[static_cast<std::size_t>(i)]->TextWidth(kLayoutSample) <= nAvailable)
-            return i;
-    }
-    return 0;
+    return platform::ChooseLargestFont(
+               fonts, kLayoutSample,
+               [nAvailable](platform::Size sample) { return sample.cx <= nAvailable; })
+        .nFont;
 }
 
 std::array<int, kKeyCellCount> KeyCellOffsets(const platform::TextMeasurer& font)

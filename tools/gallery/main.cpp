@@ -107,8 +107,7 @@ public:
         QWidget host;
         CxSkinButton button(&host, skin.kind);
         button.setText(QString::fromLatin1(skin.pszCaption));
-        button.SetSkin(skin.ids.nNormal, skin.ids.nDown, skin.ids.nOver, 0, 0, skin.ids.nMask, 0, 0,
-                       skin.nMargin, skin.rcFocusMargins);
+        button.SetSkin(skin.ids, skin.nMargin, skin.rcFocusMargins);
         const QString strName = QString::fromLatin1(skin.pszName);
         Save(button, strName + QStringLiteral("-normal"));
 
