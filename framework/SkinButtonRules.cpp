@@ -40,4 +40,9 @@ std::optional<platform::Rect> SkinFocusRect(platform::Rect rcButton, int nMargin
                           rcButton.bottom - m.bottom};
 }
 
+platform::Point CloseButtonPlace(int nClientWidth)
+{
+    return {nClientWidth - 33, 3};
+}
+
 } // namespace framework

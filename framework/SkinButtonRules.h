@@ -29,4 +29,8 @@ platform::Rect SkinTextRect(platform::Rect rcButton, int nMargin, SkinFace face)
 std::optional<platform::Rect> SkinFocusRect(platform::Rect rcButton, int nMargin,
                                             platform::Rect rcFocusMargins);
 
+/// Every skinned window's drawn close button sits 33 pixels from the right
+/// edge of its client area, 3 from the top.
+platform::Point CloseButtonPlace(int nClientWidth);
+
 } // namespace framework

@@ -1,6 +1,7 @@
 #include "mainwindow/MainWindowLayout.h"
 
 #include "framework/CommandIds.h"
+#include "framework/SkinButtonRules.h"
 
 namespace mainwindow {
 
@@ -10,7 +11,7 @@ std::array<ButtonPlace, 7> PlaceButtons(int w)
 {
     return {{{IDC_BTN_MINIMIZE, {w - 99, 3}},
              {IDC_BTN_MAXIMIZE, {w - 66, 3}},
-             {kIdCancel, {w - 33, 3}},
+             {kIdCancel, framework::CloseButtonPlace(w)},
              {IDC_BTN_FILE, {5, 43}},
              {IDC_BTN_EDIT, {85, 43}},
              {IDC_BTN_OPTIONS, {165, 43}},

@@ -2,6 +2,7 @@
 
 #include "framework/BorderlessWindow.h"
 #include "framework/CommandIds.h"
+#include "framework/SkinButtonRules.h"
 #include "framework/SkinIds.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/DialogControls.h"
@@ -57,7 +58,8 @@ void CConfigurationDlg::CreateButtons()
     Skin(m_btnOK, kIdOk, kSkinDialogButton, {292, 164}, kPushMargin);
     m_btnCancel.setText(QStringLiteral("&Cancel"));
     Skin(m_btnCancel, kIdCancel, kSkinDialogButton, {370, 164}, kPushMargin);
-    Skin(m_btnClose, IDC_BTN_CLOSE_DIALOG, kSkinClose, {width() - 33, 3});
+    const platform::Point ptClose = framework::CloseButtonPlace(width());
+    Skin(m_btnClose, IDC_BTN_CLOSE_DIALOG, kSkinClose, {ptClose.x, ptClose.y});
     m_btnClose.setFocusPolicy(Qt::NoFocus);
     m_btnShowMonitor.setFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "framework/BorderlessWindow.h"
 #include "framework/CommandIds.h"
+#include "framework/SkinButtonRules.h"
 #include "framework/SkinIds.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/DialogControls.h"
@@ -12,9 +13,6 @@
 #include <QPainter>
 
 namespace {
-
-constexpr int kCloseRight = 33;
-constexpr int kCloseTop = 3;
 
 platform::Size SizeOf(const QPixmap& bitmap)
 {
@@ -123,5 +121,6 @@ void CMonitorFrameDlg::ReturnKeyboard() const
 
 void CMonitorFrameDlg::PlaceCloseButton()
 {
-    m_btnClose.move(width() - kCloseRight, kCloseTop);
+    const platform::Point ptClose = framework::CloseButtonPlace(width());
+    m_btnClose.move(ptClose.x, ptClose.y);
 }

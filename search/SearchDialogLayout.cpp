@@ -44,11 +44,6 @@ platform::FontDesc FieldFont()
     return {L"Arial", -18, platform::kWeightBold, false, platform::Pitch::Default};
 }
 
-platform::Point CloseButtonPlace(int nClientWidth)
-{
-    return {nClientWidth - 33, 3};
-}
-
 platform::Point CentreOver(const platform::Rect& rcOwner, platform::Size dialog)
 {
     return {rcOwner.left + (rcOwner.Width() - dialog.cx) / 2,

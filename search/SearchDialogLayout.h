@@ -44,9 +44,6 @@ platform::FontDesc DialogFont();
 /// Arial bold, 18 pixels high: the keys fields and the time picker each get a copy.
 platform::FontDesc FieldFont();
 
-/// The drawn close button sits 33 pixels from the right edge, 3 from the top.
-platform::Point CloseButtonPlace(int nClientWidth);
-
 /// Centred over the owner's rectangle, the halves rounded toward zero.
 platform::Point CentreOver(const platform::Rect& rcOwner, platform::Size dialog);
 

@@ -2,6 +2,7 @@
 
 #include "framework/BorderlessWindow.h"
 #include "framework/CommandIds.h"
+#include "framework/SkinButtonRules.h"
 #include "framework/SkinIds.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/DialogControls.h"
@@ -48,7 +49,7 @@ void CSearchDlg::CreateButtons(const search::SearchDialogLayout& layout)
     }
     auto* pClose = new CxSkinButton(this);
     platform::SetControlId(pClose, IDC_BTN_CLOSE_DIALOG);
-    const platform::Point ptClose = search::CloseButtonPlace(layout.size.cx);
+    const platform::Point ptClose = framework::CloseButtonPlace(layout.size.cx);
     pClose->move(ptClose.x, ptClose.y);
     // Esc does the same from the keyboard.
     pClose->setFocusPolicy(Qt::NoFocus);
