@@ -1,7 +1,5 @@
 // The skin as the windows use it: every button state loads from the embedded
-// resources at its mask's size and shows its own picture, and the backgrounds
-// have the sizes the layouts are written for.
-#include "framework/MenuTables.h"
+// resources at its mask's size and shows its own picture.
 #include "framework/SkinIds.h"
 #include <QImage>
 #include <QString>
@@ -31,25 +29,6 @@ TEST(BitmapSkin, EveryButtonStateIsEmbeddedAtItsMaskSize)
         EXPECT_EQ(over.size(), mask.size());
         EXPECT_TRUE(normal != down && normal != over && down != over);
     }
-}
-
-TEST(BitmapSkin, BackgroundsHaveTheSizesTheLayoutsUse)
-{
-    struct Background
-    {
-        int nNumber;
-        QSize size;
-    };
-    const Background backgrounds[] = {
-        {130, {675, 521}},
-        {framework::kFileMenuBackground, {157, 145}},
-        {framework::kEditMenuBackground, {157, 185}},
-        {framework::kOptionsMenuBackground, {157, 67}},
-        {framework::kMenuHoverBar, {149, 22}},
-        {framework::kMenuSeparator, {144, 2}},
-    };
-    for (const Background& background : backgrounds)
-        EXPECT_EQ(LoadBitmap(background.nNumber).size(), background.size) << background.nNumber;
 }
 
 } // namespace

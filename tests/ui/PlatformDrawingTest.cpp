@@ -1,7 +1,6 @@
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -56,30 +55,7 @@ TEST_F(PlatformDrawingTest, FillSolidRectCoversRightAndBottomExclusive)
     EXPECT_EQ(m_image.pixelColor(10, 5), QColor(255, 0, 0));
 }
 
-TEST_F(PlatformDrawingTest, DrawTextClipsToTheRectangleUnlessNoClip)
-{
-    Paint([](QPainter& p) { DrawText(p, {10, 10, 20, 40}, L"WWWWWW", kDtLeft | kDtSingleLine); });
-    EXPECT_LE(Inked().right(), 19);
-    m_image.fill(Qt::white);
-    Paint([](QPainter& p) {
-        DrawText(p, {10, 10, 20, 40}, L"WWWWWW", kDtLeft | kDtSingleLine | kDtNoClip);
-    });
-    EXPECT_GT(Inked().right(), 30);
-}
-
-TEST_F(PlatformDrawingTest, VerticalCentringNeedsSingleLine)
-{
-    const Rect rc{0, 0, 120, 60};
-    Paint([&](QPainter& p) { DrawText(p, rc, L"07", kDtVCenter); });
-    const int nTopOnly = Inked().top();
-    m_image.fill(Qt::white);
-    Paint([&](QPainter& p) { DrawText(p, rc, L"07", kDtVCenter | kDtSingleLine); });
-    const int nCentred = Inked().top();
-    EXPECT_LT(nTopOnly, 8);
-    EXPECT_GT(nCentred, 15);
-}
-
-TEST_F(PlatformDrawingTest, AmpersandUnderlinesAndEllipsisShortens)
+TEST_F(PlatformDrawingTest, AmpersandUnderlinesTheNextCharacter)
 {
     const Rect rc{0, 0, 120, 30};
     Paint([&](QPainter& p) { DrawText(p, rc, L"07", kDtSingleLine); });
@@ -88,44 +64,4 @@ TEST_F(PlatformDrawingTest, AmpersandUnderlinesAndEllipsisShortens)
     Paint([&](QPainter& p) { DrawText(p, rc, L"&07", kDtSingleLine); });
     EXPECT_GT(Inked().bottom(), rcPlain.bottom()); // the underline below the 0
     EXPECT_EQ(Inked().left(), rcPlain.left());     // and no '&' drawn
-
-    m_image.fill(Qt::white);
-    Paint([&](QPainter& p) {
-        DrawText(p, {0, 0, 40, 30}, L"C:\\a\\very\\long\\path.rtf", kDtSingleLine | kDtEndEllipsis);
-    });
-    EXPECT_LT(Inked().right(), 40);
-}
-
-TEST_F(PlatformDrawingTest, FocusRectangleIsDottedAndUndoneByASecondCall)
-{
-    Paint([](QPainter& p) { DrawFocusRect(p, {5, 5, 25, 15}); });
-    EXPECT_EQ(Inked(), QRect(5, 5, 20, 10));
-    EXPECT_NE(m_image.pixel(5, 5), kWhitePixel);
-    EXPECT_EQ(m_image.pixel(6, 5), kWhitePixel);
-    EXPECT_NE(m_image.pixel(7, 5), kWhitePixel);
-    EXPECT_EQ(m_image.pixel(10, 10), kWhitePixel);
-    Paint([](QPainter& p) { DrawFocusRect(p, {5, 5, 25, 15}); });
-    EXPECT_FALSE(Inked().isValid());
-}
-
-// CopyBitmap is checked by the main window's stretched background.
-
-TEST(PlatformFonts, HeightWeightUnderlineAndPitch)
-{
-    const QFont font = MakeFont({L"Square721 BT", -17, kWeightBold, true, Pitch::Fixed});
-    EXPECT_EQ(font.pixelSize(), 17);
-    EXPECT_EQ(font.weight(), QFont::Bold);
-    EXPECT_TRUE(font.underline());
-    EXPECT_TRUE(font.fixedPitch());
-
-    const QFont cell = MakeFont({L"Arial", 20, 0, false, Pitch::Default});
-    EXPECT_EQ(cell.weight(), QFont::Normal);
-    EXPECT_LE(std::abs(QFontMetrics(cell).height() - 20), 1);
-}
-
-TEST(PlatformFonts, MissingFacesGetInstalledSubstitutes)
-{
-    RegisterFontSubstitutions();
-    const QStringList substitutes = QFont::substitutes(QStringLiteral("Square721 BT"));
-    EXPECT_TRUE(substitutes.contains(QStringLiteral("DejaVu Sans"), Qt::CaseInsensitive));
 }

@@ -27,26 +27,16 @@ struct KeyCase
 TEST(PlatformKeys, KeysMapToTheirVirtualKeyCodes)
 {
     const KeyCase cases[] = {{Qt::Key_A, Qt::NoModifier, 0x41},
-                             {Qt::Key_Z, Qt::ShiftModifier, 0x5A},
-                             {Qt::Key_9, Qt::NoModifier, 0x39},
                              {Qt::Key_Backtab, Qt::ShiftModifier, 0x09},
-                             {Qt::Key_Return, Qt::NoModifier, 0x0D},
-                             {Qt::Key_PageUp, Qt::NoModifier, 0x21},
-                             {Qt::Key_Down, Qt::NoModifier, 0x28},
-                             {Qt::Key_Insert, Qt::NoModifier, 0x2D},
                              {Qt::Key_F24, Qt::NoModifier, 0x87},
                              {Qt::Key_F25, Qt::NoModifier, 0},
                              // The keypad keeps its own codes; without Num Lock it navigates.
                              {Qt::Key_1, Qt::KeypadModifier, 0x61},
-                             {Qt::Key_Slash, Qt::KeypadModifier, 0x6F},
                              {Qt::Key_Enter, Qt::KeypadModifier, 0x0D},
                              {Qt::Key_Home, Qt::KeypadModifier, 0x24},
                              // Punctuation and shifted symbols give the code of their key.
                              {Qt::Key_Comma, Qt::NoModifier, 0xBC},
-                             {Qt::Key_Question, Qt::ShiftModifier, 0xBF},
                              {Qt::Key_At, Qt::ShiftModifier, 0x32},
-                             {Qt::Key_Asterisk, Qt::ShiftModifier, 0x38},
-                             {Qt::Key_Plus, Qt::ShiftModifier, 0xBB},
                              {Qt::Key_Apostrophe, Qt::NoModifier, 0xDE}};
     for (const KeyCase& c : cases)
         EXPECT_EQ(Translate(c.nQtKey, c.modifiers).nVirtualKey, c.nVirtualKey) << c.nQtKey;
@@ -55,8 +45,7 @@ TEST(PlatformKeys, KeysMapToTheirVirtualKeyCodes)
 TEST(PlatformKeys, ModifiersAndRepeatCount)
 {
     EXPECT_EQ(Translate(Qt::Key_G, Qt::ShiftModifier), (KeyInput{0x47, true, false, false, 1}));
-    EXPECT_EQ(Translate(Qt::Key_C, Qt::ControlModifier), (KeyInput{0x43, false, true, false, 1}));
-    EXPECT_EQ(Translate(Qt::Key_F, Qt::AltModifier), (KeyInput{0x46, false, false, true, 1}));
-    EXPECT_EQ(Translate(Qt::Key_S, Qt::NoModifier, true).nRepeat, 1);
+    EXPECT_EQ(Translate(Qt::Key_F, Qt::AltModifier | Qt::ControlModifier),
+              (KeyInput{0x46, false, true, true, 1}));
     EXPECT_EQ(Translate(Qt::Key_S, Qt::NoModifier, true, 2).nRepeat, 2);
 }

@@ -2,13 +2,6 @@
 // marked keys hidden in the stroke column and grey in the raw column.
 #include "StenoViewListFixture.h"
 
-#include "platform/Drawing.h"
-#include "platform/Fonts.h"
-#include "platform/QtTextMeasurer.h"
-#include "rtfcre/LocalTime.h"
-
-#include <QPainter>
-
 using namespace listtest;
 
 namespace {
@@ -74,10 +67,6 @@ TEST_F(StenoViewListPaintTest, MarkedKeyIsGreyInTheRawColumnAndAbsentInTheStroke
     EXPECT_EQ(ExtremesIn(image, Cell(1, false, steno::kKeyLeftS)).darkest, QColor(Qt::white));
     EXPECT_EQ(ExtremesIn(image, Cell(1, false, steno::kKeyZ)).darkest, QColor(Qt::black));
     EXPECT_EQ(ExtremesIn(image, Cell(1, true, steno::kKeyLeftS)).darkest, kGrey);
-    EXPECT_EQ(ExtremesIn(image, Cell(1, true, steno::kKeyZ)).darkest, QColor(Qt::black));
-    const QRect rcBelow(0, 3 * m_pList->RowHeight(), kListWidth - 20,
-                        m_pList->height() - 3 * m_pList->RowHeight());
-    EXPECT_EQ(ExtremesIn(image, rcBelow).darkest, QColor(Qt::white)); // below the last row
 }
 
 TEST_F(StenoViewListPaintTest, CurrentRowIsBlackWithWhiteLettersAndGreyStaysGrey)
@@ -87,37 +76,6 @@ TEST_F(StenoViewListPaintTest, CurrentRowIsBlackWithWhiteLettersAndGreyStaysGrey
     EXPECT_EQ(ExtremesIn(image, Cell(1, false, steno::kKeyLeftS)).lightest, QColor(Qt::black));
     EXPECT_EQ(ExtremesIn(image, Cell(1, false, steno::kKeyZ)).lightest, QColor(Qt::white));
     EXPECT_EQ(ExtremesIn(image, Cell(1, true, steno::kKeyLeftS)).lightest, kGrey);
-    EXPECT_EQ(ExtremesIn(image, Cell(1, true, steno::kKeyZ)).lightest, QColor(Qt::white));
-    // The highlight leaves one white pixel at each end of the row.
-    const int y = m_pList->RowHeight() + m_pList->RowHeight() / 2;
-    EXPECT_EQ(image.pixelColor(0, y), QColor(Qt::white));
-    EXPECT_EQ(image.pixelColor(1, y), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(kListWidth - 20 - 1, y), QColor(Qt::white));
-    // The time of the row is written in white.
-    const strokelist::ListLayout& layout = m_pList->Layout();
-    const QRect rcTime(layout.rcTime.left, m_pList->RowHeight(), layout.rcTime.Width(),
-                       m_pList->RowHeight());
-    EXPECT_EQ(ExtremesIn(image, rcTime).lightest, QColor(Qt::white));
-}
-
-TEST_F(StenoViewListPaintTest, TimeColumnShowsTheTwentyFourHourClock)
-{
-    // A time after noon: the 12-hour sample's width, the 24-hour text.
-    std::vector<CStenoStroke> strokes(1);
-    strokes[0].m_time = rtfcre::MakeLocalTime(2024, 3, 5, 14, 5, 9);
-    Load(std::move(strokes));
-    const QImage image = Paint().convertToFormat(QImage::Format_RGB32);
-
-    QImage expected(image.size(), QImage::Format_RGB32);
-    expected.fill(Qt::white);
-    QPainter painter(&expected);
-    painter.setFont(platform::MakeFont({L"Arial", -(m_pList->Layout().nFont + 1)}));
-    platform::SetTextColor(painter, platform::kBlack);
-    const platform::Rect rcTime = m_pList->Layout().rcTime;
-    platform::DrawText(painter, rcTime, L"14:05:09", platform::kDtCenter);
-    painter.end();
-    const QRect rc = platform::ToQRect(rcTime);
-    EXPECT_EQ(image.copy(rc), expected.copy(rc));
 }
 
 TEST_F(StenoViewListPaintTest, MenusAreRepaintedAfterTheRows)
@@ -144,13 +102,4 @@ TEST_F(StenoViewListPaintTest, MenusAreRepaintedAfterTheRows)
     // A menu that is gone is skipped.
     delete pMenu;
     m_pList->repaint();
-}
-
-TEST(QtTextMeasurerTest, MeasuresAsTheDrawingDoes)
-{
-    const QFont font = platform::MakeFont({L"Arial", -17, platform::kWeightNormal});
-    const QtTextMeasurer measurer(font);
-    for (const std::wstring& text :
-         {std::wstring(L"@#STKPWHRAO*EUFRPBLGTSDZ "), std::wstring(L"W"), std::wstring()})
-        EXPECT_EQ(measurer.TextExtent(text), platform::TextExtent(font, text));
 }
