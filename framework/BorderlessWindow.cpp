@@ -8,12 +8,8 @@
 CBorderlessWindow::CBorderlessWindow(QWidget* pWindow, std::function<void()> cancel)
     : QObject(pWindow), m_pWindow(pWindow), m_cancel(std::move(cancel))
 {
-    pWindow->installEventFilter(this);
-}
-
-void CBorderlessWindow::MakeBorderless(QWidget* pWindow)
-{
     pWindow->setWindowFlag(Qt::FramelessWindowHint, true);
+    pWindow->installEventFilter(this);
 }
 
 void CBorderlessWindow::AttachCloseButton(QAbstractButton* pButton)

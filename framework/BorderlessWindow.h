@@ -16,11 +16,9 @@ class CBorderlessWindow : public QObject
     Q_OBJECT
 
 public:
-    /// Watches the window; cancel is what its close button does.
+    /// Takes away the window's frame and title bar and watches it; cancel is
+    /// what its close button does.
     CBorderlessWindow(QWidget* pWindow, std::function<void()> cancel);
-
-    /// Takes away the platform's frame and title bar.
-    static void MakeBorderless(QWidget* pWindow);
 
     /// Routes the drawn close button to the cancel action.
     void AttachCloseButton(QAbstractButton* pButton);

@@ -57,7 +57,6 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
       m_btnMinimize(this), m_btnMaximize(this), m_btnClose(this), m_btnFile(this), m_btnEdit(this),
       m_btnOptions(this), m_btnHelp(this)
 {
-    CBorderlessWindow::MakeBorderless(this);
     // Dragging the body moves the window; owned by the window itself.
     new CBorderlessWindow(this, [this] { OnCancel(); });
     setWindowIcon(CBitmapRegistry::LoadIcon(kIconBitmap));

@@ -42,7 +42,6 @@ CConfigurationDlg::CConfigurationDlg(QWidget* pParent)
 {
     setWindowTitle(QStringLiteral("Configuration"));
     setModal(true);
-    CBorderlessWindow::MakeBorderless(this);
     new CBorderlessWindow(this, [this] { reject(); });
     setAttribute(Qt::WA_OpaquePaintEvent);
     CenterOnOwner();

@@ -27,7 +27,6 @@ CMonitorFrameDlg::CMonitorFrameDlg(QWidget* pOwner, int nBitmap, int r, int s, i
       m_slices(framework::MonitorFrameSlices(SizeOf(m_bmpBackground), r, s,
                                              m_bmpBackground.width() - nBottomFromRight))
 {
-    CBorderlessWindow::MakeBorderless(this);
     // Dragging the body moves the window; owned by the window itself.
     new CBorderlessWindow(this, [this] { OnCancel(); });
     // A monitor only watches: showing or dragging it leaves the keyboard where it was.

@@ -27,7 +27,6 @@ CSearchDlg::CSearchDlg(search::SearchDialogKind kind, QWidget* pOwner)
 {
     const search::SearchDialogLayout layout = search::LayoutOf(kind);
     m_bmpBackground = CBitmapRegistry::Load(layout.nBackground);
-    CBorderlessWindow::MakeBorderless(this);
     setModal(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(layout.size.cx, layout.size.cy);

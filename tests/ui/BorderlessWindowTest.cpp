@@ -14,7 +14,6 @@ protected:
     BorderlessWindowTest()
         : m_pBorderless(new CBorderlessWindow(&m_window, [this] { ++m_nCancels; }))
     {
-        CBorderlessWindow::MakeBorderless(&m_window);
         m_window.setGeometry(100, 100, 200, 120);
         m_pClose = new QPushButton(&m_window);
         m_pClose->setGeometry(165, 4, 31, 31);
