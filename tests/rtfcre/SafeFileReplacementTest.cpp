@@ -129,16 +129,4 @@ TEST_F(SafeFileReplacementAsUserTest, FolderWithoutWriteAccessKeepsTheTarget)
     EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
 }
 
-TEST_F(SafeFileReplacementAsUserTest, OrdinaryUserReplacesItsOwnFile)
-{
-    const int nResult = RunAsNobody([&] {
-        WriteBytes(m_strTarget, "old");
-        chmod(m_strTarget.c_str(), 0600);
-        Replace(m_strTarget, "new");
-        return ReadBytes(m_strTarget) == "new" && ModeOf(m_strTarget) == 0600 ? 0 : 1;
-    });
-    EXPECT_EQ(nResult, 0);
-    EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
-}
-
 } // namespace

@@ -1,6 +1,5 @@
 #include "StrokeFileFixture.h"
 
-#include "rtfcre/LocalTime.h"
 #include "steno/StenoEncoder.h"
 
 #include <filesystem>
@@ -99,52 +98,6 @@ TEST_F(StrokeDocumentFilesTest, UnreadableFilesAreFailuresAndBelongToNobody)
     EXPECT_FALSE(m_document.SaveFile(L"", m_prompter));
     EXPECT_EQ(m_prompter.Asked().size(), 3u);
     EXPECT_EQ(ReadBytes(strNoHeader), "{\\rtf1\\pc\n{\\*\\cxs KAT}\n{\\*\\cxt 1:2:3:0}\n}\r\n");
-}
-
-TEST_F(StrokeDocumentFilesTest, SaveWritesWhatLoadReadsBack)
-{
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
-    m_document.SetCurrentStroke(1, false);
-    m_document.EndEdit(true, rtfcre::MakeLocalTime(2024, 3, 5, 14, 0, 1), 0x0A0003u);
-    const std::vector<CStenoStroke> saved = m_document.Strokes();
-    EXPECT_TRUE(m_document.SaveFile(Wide(m_strOther), m_prompter));
-    EXPECT_FALSE(m_document.IsModified());
-    EXPECT_EQ(m_document.FileName(), Wide(m_strOther));
-
-    // Read back, every stroke has its keys, values and time of day, dated today.
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
-    ASSERT_EQ(m_document.Count(), 3);
-    const std::int64_t today = std::time(nullptr);
-    for (int i = 0; i < 3; ++i) {
-        CStenoStroke expected = saved[i];
-        const std::int64_t t = expected.m_time;
-        expected.m_time = rtfcre::MakeLocalTime(rtfcre::LocalYear(today), rtfcre::LocalMonth(today),
-                                                rtfcre::LocalDay(today), rtfcre::LocalHour(t),
-                                                rtfcre::LocalMinute(t), rtfcre::LocalSecond(t));
-        EXPECT_EQ(m_document.Stroke(i), expected) << i;
-    }
-    EXPECT_TRUE(m_prompter.Asked().empty());
-}
-
-TEST_F(StrokeDocumentFilesTest, SaveOverItsOwnFile)
-{
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
-    m_document.SetCurrentStroke(2, false);
-    m_prompter.Script(Answer::Yes);
-    m_document.DeleteStroke(m_prompter);
-    EXPECT_TRUE(m_document.SaveFile(L"", m_prompter));
-    EXPECT_EQ(m_document.FileName(), Wide(m_strFile));
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
-    EXPECT_EQ(m_document.Count(), 2);
-    EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
-}
-
-TEST_F(StrokeDocumentFilesTest, EmptyDocumentSavesAndLoadsBack)
-{
-    EXPECT_TRUE(m_document.SaveFile(Wide(m_strOther), m_prompter));
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
-    EXPECT_EQ(m_document.Count(), 0);
-    EXPECT_EQ(m_document.Current(), -1);
 }
 
 // The user is told, creates the missing folder and chooses Retry.
