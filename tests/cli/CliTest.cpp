@@ -53,8 +53,6 @@ TEST_F(CliTest, HelpAndUsageErrors)
         {},
         {"frobnicate"},
         {"dump"},
-        {"dump", "a", "b"},
-        {"--help", "x"},
         {"replace", m_strFile, "KAT", "PW", "-x", "out.rtf"},
         {"goto", m_strFile, "9:05:08"},
         {"goto", m_strFile, "09:60:00"},

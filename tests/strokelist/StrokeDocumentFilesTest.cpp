@@ -101,17 +101,14 @@ TEST_F(StrokeDocumentFilesTest, UnreadableFilesAreFailuresAndBelongToNobody)
 }
 
 // The user is told, creates the missing folder and chooses Retry.
-class CFolderMakingPrompter : public CLoggingPrompter
+class CFolderMakingPrompter : public platform::ScriptedPrompter
 {
 public:
-    CFolderMakingPrompter(Log& log, std::string strFolder)
-        : CLoggingPrompter(log), m_strFolder(std::move(strFolder))
-    {
-    }
+    explicit CFolderMakingPrompter(std::string strFolder) : m_strFolder(std::move(strFolder)) {}
     platform::Answer RetryCancel(const std::wstring& strText) override
     {
         std::filesystem::create_directory(m_strFolder);
-        return CLoggingPrompter::RetryCancel(strText);
+        return ScriptedPrompter::RetryCancel(strText);
     }
 
 private:
@@ -121,12 +118,13 @@ private:
 TEST_F(StrokeDocumentFilesTest, RetryAfterTheProblemWasFixedSaves)
 {
     const std::string strTarget = m_folder / "later/day1.rtf";
-    CFolderMakingPrompter prompter(m_log, m_folder / "later");
+    CFolderMakingPrompter prompter(m_folder / "later");
     prompter.Script(Answer::Retry);
     m_document.AssignStrokes(GeneratedStrokes(3));
     m_document.SetModified(true);
     EXPECT_TRUE(m_document.SaveFile(Wide(strTarget), prompter));
-    EXPECT_EQ(m_log, Log{"fail Failed to save file '" + strTarget + "'"});
+    ASSERT_EQ(prompter.Asked().size(), 1u);
+    EXPECT_EQ(prompter.Asked()[0].strText, L"Failed to save file '" + Wide(strTarget) + L"'");
     EXPECT_FALSE(m_document.IsModified());
     EXPECT_TRUE(std::filesystem::exists(strTarget));
 }
