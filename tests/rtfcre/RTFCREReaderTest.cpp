@@ -115,10 +115,6 @@ TEST_F(RTFCREReaderTest, HeaderLines)
             EXPECT_FALSE(Next(reader, m_stroke));
         }
     }
-    CRTFCREReader missing(m_dir.Path("missing.rtf"));
-    EXPECT_FALSE(missing.IsOpen());
-    EXPECT_FALSE(missing.ReadHeader(m_strName, m_strText));
-    EXPECT_FALSE(Next(missing, m_stroke));
 }
 
 // Odd layouts, each stroke read summed up as steno|raw|time|first two values|first pair.
