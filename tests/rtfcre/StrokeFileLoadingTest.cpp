@@ -53,10 +53,6 @@ TEST_F(StrokeFileLoadingTest, BuildsRecordsFromTheTexts)
                           Stroke("-Z", "", "10:0:0:0") + Stroke("STPH", "STPH-R", "11:0:0:0") +
                           "}\r\n"),
               "");
-    EXPECT_EQ(m_header.strSystemName, L"Corvane writer");
-    EXPECT_EQ(m_header.strSystemText, L"Ardentide Inc");
-    EXPECT_EQ(m_header.nYear, 2024);
-    EXPECT_EQ(m_header.nDay, 3);
     ASSERT_EQ(m_strokes.size(), 3u);
     const CStenoEncoder encoder;
     EXPECT_EQ(m_strokes[0].m_keys, encoder.StenoToKeys(L"KA-T"));

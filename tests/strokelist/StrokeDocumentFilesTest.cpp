@@ -44,7 +44,6 @@ TEST_F(StrokeDocumentFilesTest, LoadReadsEveryStrokeAndMakesTheFirstCurrent)
     EXPECT_EQ(m_document.Count(), 3);
     EXPECT_EQ(m_document.FileName(), Wide(m_strFile));
     EXPECT_FALSE(m_document.IsModified());
-    EXPECT_EQ(m_document.Header().nDay, 5);
     EXPECT_TRUE(m_prompter.Asked().empty());
 }
 
