@@ -53,8 +53,6 @@ TEST_F(CliTest, HelpAndUsageErrors)
         {},
         {"frobnicate"},
         {"dump"},
-        {"dump", "a", "b"},
-        {"--help", "x"},
         {"replace", m_strFile, "KAT", "PW", "-x", "out.rtf"},
         {"goto", m_strFile, "9:05:08"},
         {"goto", m_strFile, "09:60:00"},
@@ -147,32 +145,20 @@ TEST_F(CliTest, ResaveWritesTheSavedForm)
     EXPECT_EQ(m_folder.Names(), (std::set<std::string>{"day1.rtf", "out.rtf", "strokes.rtf"}));
 }
 
-// A target that cannot be written is reported by resave and replace; a
-// read-only target is injected through the document's save.
-TEST_F(CliTest, SavesReportATargetThatCannotBeWritten)
+// A target that cannot be written is reported; a read-only target is injected
+// through the document's save.
+TEST_F(CliTest, SaveReportsATargetThatCannotBeWritten)
 {
-    struct Row
-    {
-        std::string strTarget;
-        const char* reason;
-    };
-    const Row rows[] = {
-        {m_folder / "no/folder.rtf", "No such file or directory"},
-        {"/dev/full", "is not a regular file"},
-    };
-    for (const Row& row : rows) {
-        for (const auto& [call, strOut] :
-             {std::pair{std::vector<std::string>{"resave", m_strFile, row.strTarget}, ""},
-              std::pair{
-                  std::vector<std::string>{"replace", m_strFile, "KAT", "PW", "-o", row.strTarget},
-                  "2 stroke(s) replaced\n"}}) {
-            const CliResult result = RunCli(call);
-            EXPECT_EQ(result.nExit, 1) << row.strTarget;
-            EXPECT_EQ(result.strOut, strOut);
-            EXPECT_TRUE(result.strErr.starts_with("Failed to save file '" + row.strTarget + "': "))
-                << result.strErr;
-            EXPECT_NE(result.strErr.find(row.reason), std::string::npos) << result.strErr;
-        }
+    for (const auto& [strTarget, reason] :
+         {std::pair<std::string, const char*>{m_folder / "no/folder.rtf",
+                                              "No such file or directory"},
+          {"/dev/full", "is not a regular file"}}) {
+        const CliResult result = RunCli({"resave", m_strFile, strTarget});
+        EXPECT_EQ(result.nExit, 1) << strTarget;
+        EXPECT_EQ(result.strOut, "");
+        EXPECT_TRUE(result.strErr.starts_with("Failed to save file '" + strTarget + "': "))
+            << result.strErr;
+        EXPECT_NE(result.strErr.find(reason), std::string::npos) << result.strErr;
     }
     EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
     EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
@@ -192,28 +178,20 @@ TEST_F(CliTest, FindGotoAndReplaceAnswerLikeTheEditor)
     EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
 }
 
-// Names are bytes: UTF-8 or not, every command reads and writes the very file named.
+// Names are bytes: a name that is not UTF-8 is read and written as named.
 TEST_F(CliTest, AnyFileNameWorks)
 {
-    for (const std::string strName : {"\xe8\xa8\xbc\xe8\xa8\x80", "Caf\xe9-\xff\xc3"}) {
-        const std::string strPath = m_folder / (strName + ".rtf");
-        const std::string strOut = m_folder / (strName + "-out.rtf");
-        WriteBytes(strPath, m_strOriginal);
-        Expect({"resave", strPath, strOut}, 0, "", "");
-        Expect({"replace", strOut, "PW", "TKPW", "-o", strPath}, 0, "1 stroke(s) replaced\n", "");
-        Expect({"find", strOut, "PW"}, 0, "1\t09:05:08\n", ""); // -o leaves the original
-        // Only the keys change: the raw stroke stays as written.
-        EXPECT_NE(ReadBytes(strPath).find("{\\*\\cxsf PW}"), std::string::npos);
-        Expect({"replace", strPath, "TKPW", "STK"}, 0, "1 stroke(s) replaced\n", "");
-        Expect({"find", strPath, "STK"}, 0, "1\t09:05:08\n", "");
-        Expect({"goto", strPath, "09:05:08"}, 0, "1\n", "");
-        EXPECT_NE(RunCli({"info", strPath}).strOut.find("\nstrokes: 4\n"), std::string::npos);
-        EXPECT_NE(RunCli({"dump", strOut}).strOut.find("\tPW\tPW\t"), std::string::npos);
-        EXPECT_EQ(m_folder.Names(),
-                  (std::set<std::string>{"day1.rtf", strName + ".rtf", strName + "-out.rtf"}));
-        std::filesystem::remove(strPath);
-        std::filesystem::remove(strOut);
-    }
+    const std::string strPath = m_folder / "Caf\xe9-\xff\xc3.rtf";
+    const std::string strOut = m_folder / "Caf\xe9-\xff\xc3-out.rtf";
+    WriteBytes(strPath, m_strOriginal);
+    Expect({"replace", strPath, "PW", "TKPW", "-o", strOut}, 0, "1 stroke(s) replaced\n", "");
+    Expect({"find", strPath, "PW"}, 0, "1\t09:05:08\n", ""); // -o leaves the original
+    // Only the keys change: the raw stroke stays as written.
+    EXPECT_NE(ReadBytes(strOut).find("{\\*\\cxsf PW}"), std::string::npos);
+    Expect({"replace", strOut, "TKPW", "STK"}, 0, "1 stroke(s) replaced\n", "");
+    Expect({"goto", strOut, "09:05:08"}, 0, "1\n", "");
+    EXPECT_EQ(m_folder.Names(), (std::set<std::string>{"day1.rtf", "Caf\xe9-\xff\xc3.rtf",
+                                                       "Caf\xe9-\xff\xc3-out.rtf"}));
 }
 
 } // namespace

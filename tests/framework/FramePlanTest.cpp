@@ -8,16 +8,8 @@ using framework::PlanSkinnedFrame;
 
 namespace {
 
-// The stroke monitor's bitmap 170 and the stroke time monitor's 187.
-constexpr platform::Size kStrokeBitmap{583, 103};
+// The stroke time monitor's bitmap 187.
 constexpr platform::Size kTimesBitmap{122, 537};
-
-std::vector<BitmapCopy> StrokeFrame(platform::Size client)
-{
-    const int W = kStrokeBitmap.cx;
-    return PlanSkinnedFrame(client, kStrokeBitmap,
-                            MonitorFrameSlices(kStrokeBitmap, 80, 80, W - 160));
-}
 
 std::vector<BitmapCopy> TimesFrame(platform::Size client)
 {
@@ -30,10 +22,6 @@ std::vector<BitmapCopy> TimesFrame(platform::Size client)
 TEST(FramePlan, ClientOfTheBitmapSizeShowsItUnchanged)
 {
     // Each part lands where it is in the bitmap, and the four parts tile it.
-    EXPECT_EQ(StrokeFrame(kStrokeBitmap), (std::vector<BitmapCopy>{{0, 0, 503, 83, 0, 0},
-                                                                   {503, 0, 80, 83, 503, 0},
-                                                                   {0, 83, 503, 20, 0, 83},
-                                                                   {503, 83, 80, 20, 503, 83}}));
     EXPECT_EQ(TimesFrame(kTimesBitmap), (std::vector<BitmapCopy>{{0, 0, 82, 517, 0, 0},
                                                                  {82, 0, 40, 517, 82, 0},
                                                                  {0, 517, 82, 20, 0, 517},

@@ -28,7 +28,6 @@ TEST(SkinButtonRules, TextRectangleInsetsByTheMarginAndShiftsWhenDown)
 {
     const Rect rcButton{0, 0, 73, 30};
     EXPECT_EQ(SkinTextRect(rcButton, 5, SkinFace::Normal), (Rect{7, 0, 66, 30}));
-    EXPECT_EQ(SkinTextRect(rcButton, 5, SkinFace::Over), (Rect{7, 0, 66, 30}));
     EXPECT_EQ(SkinTextRect(rcButton, 5, SkinFace::Down), (Rect{8, 1, 67, 31}));
     EXPECT_EQ(SkinTextRect(rcButton, 0, SkinFace::Normal), (Rect{2, 0, 71, 30}));
 }

@@ -23,18 +23,6 @@ TEST(BackgroundPlan, ClientOfTheBitmapSizeShowsItUnchanged)
     EXPECT_EQ(plan, expected);
 }
 
-TEST(BackgroundPlan, HundredPixelsWiderRepeatsTheTopStripAndBottomBlockTwice)
-{
-    const auto plan = PlanBackground({W + 100, H}, kBitmap);
-    const std::vector<BitmapCopy> expected{
-        {0, 0, W - 50, H - 50, 0, 0},         {W - 70, 0, 50, H - 50, W - 50, 0},
-        {W - 70, 0, 50, H - 50, W, 0},        {W - 50, 0, 50, H - 50, W + 50, 0},
-        {0, H - 50, W - 50, 50, 0, H - 50},   {W - 100, H - 50, 50, 50, W - 50, H - 50},
-        {W - 100, H - 50, 50, 50, W, H - 50}, {W - 50, H - 50, 50, 50, W + 50, H - 50},
-    };
-    EXPECT_EQ(plan, expected);
-}
-
 TEST(BackgroundPlan, TallerWindowRepeatsMiddleRowsAcrossTheWidth)
 {
     const auto plan = PlanBackground({W + 50, H + 50}, kBitmap);

@@ -26,12 +26,7 @@ TEST(Heading, CentredOverTheColumnWithOnePixelBetweenCharacters)
     ASSERT_EQ(steps.size(), 4u);
     EXPECT_EQ(steps[0], (TextStep{L"T", 128, kHeadingTop, true}));
     EXPECT_EQ(steps[3], (TextStep{L"e", 161, kHeadingTop, true}));
-}
-
-TEST(Heading, NarrowColumnRoundsTowardZero)
-{
-    const FixedMeasurer measurer(10);
-    // (10 - 40 - 4) / 2 = -17 (toward zero, not -17.5 -> -18).
+    // A narrow column: (10 - 40 - 4) / 2 = -17 (toward zero, not -17.5 -> -18).
     EXPECT_EQ(PlanHeading(L"Time", 0, 10, measurer)[0].x, -17);
 }
 

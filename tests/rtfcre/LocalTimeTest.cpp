@@ -126,8 +126,7 @@ TEST(LocalDayClock, MakeTimeAndSplitTimeAgreeWithTheLibrary)
     };
     const Day days[] = {
         {kUtcZone, 2024, 5, 3},      {kEasternZone, 2024, 5, 3},  {kEasternZone, 2024, 3, 10},
-        {kEasternZone, 2024, 3, 9},  {kEasternZone, 2024, 3, 11}, {kEasternZone, 2024, 11, 3},
-        {kEasternZone, 2024, 11, 2}, {kEasternZone, 2024, 4, 31}, {"CET-1", 1970, 1, 1},
+        {kEasternZone, 2024, 11, 3}, {kEasternZone, 2024, 4, 31}, {"CET-1", 1970, 1, 1},
         {kUtcZone, 3000, 12, 31},    {kLeapZone, 2016, 12, 31},   {kLeapZone, 2017, 1, 1},
     };
     for (const Day& day : days) {

@@ -51,7 +51,6 @@ TEST(ApplyChord, LettersToggleTheirKeysOnTheCurrentSide)
 {
     EXPECT_EQ(Typed(L"G", true), L"TKPW");
     EXPECT_EQ(Typed(L"J", false), L"-PBLG");
-    EXPECT_EQ(Typed(L".", true), L"-FPLT");
     // A chord that shares keys with the stroke switches exactly those keys.
     EXPECT_EQ(Typed(L"GB", true), L"TK");
     EXPECT_EQ(Typed(L"GG", true), L"");
@@ -67,10 +66,9 @@ TEST(ApplyChord, SideChangesWithinAChordAreLocal)
     EXPECT_EQ(Typed(L"S", true), L"S");
 }
 
-TEST(ApplyChord, EmptyRightSideRowsChangeNothingAndQuestionMarkIsAlwaysLeft)
+TEST(ApplyChord, EmptyRightSideRowsChangeNothing)
 {
     EXPECT_EQ(ApplyTypedCharacter(KeyBit(kKeyK), L'H', false), KeyBit(kKeyK));
-    EXPECT_EQ(Typed(L"?", false), L"STPH");
 }
 
 TEST(ApplyChord, DigitsSetTheNumberBarAndToggleTheirKey)

@@ -17,8 +17,6 @@
 
 namespace strokelist::test {
 
-using Log = std::vector<std::string>;
-
 /// A list window of ten whole rows of 20 pixels.
 class CFakeView : public IStrokeListView
 {
@@ -61,22 +59,6 @@ private:
     const CStrokeDocument* m_pDocument = nullptr;
 };
 
-/// Scripted answers that also note each failure box in a log.
-class CLoggingPrompter : public platform::ScriptedPrompter
-{
-public:
-    explicit CLoggingPrompter(Log& log) : m_log(log) {}
-
-    platform::Answer RetryCancel(const std::wstring& strText) override
-    {
-        m_log.push_back("fail " + std::string(strText.begin(), strText.end()));
-        return ScriptedPrompter::RetryCancel(strText);
-    }
-
-private:
-    Log& m_log;
-};
-
 /// A stroke told apart by its keys and time.
 inline CStenoStroke MakeStroke(steno::KeyBits keys, std::int64_t time = 0)
 {
@@ -102,11 +84,10 @@ protected:
         return texts;
     }
 
-    Log m_log;
     CFakeView m_view;
     ReplaceStrokeState m_replace;
     CFakeMainWindow m_mainWindow{m_replace};
-    CLoggingPrompter m_prompter{m_log};
+    platform::ScriptedPrompter m_prompter;
     CStrokeDocument m_document{&m_view, &m_mainWindow};
 };
 

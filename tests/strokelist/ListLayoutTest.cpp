@@ -41,16 +41,16 @@ protected:
     ListFonts m_fonts;
 };
 
-TEST_F(ListLayoutTest, ExactlyFittingSampleUsesTheLargestFontWithoutSpare)
+TEST_F(ListLayoutTest, ExactlyFittingSampleUsesTheLargestFontWithoutSpareAndWholeRows)
 {
     const int width = kSampleLength * 20;
-    const ListLayout layout = ComputeListLayout(width, 480, m_fonts.Span());
+    const ListLayout layout = ComputeListLayout(width, 490, m_fonts.Span());
     EXPECT_EQ(layout.nFont, 19);
     // Time " 00:00:00 AM " = 13 cells; stroke column one blank later, 24 cells.
     EXPECT_EQ(layout.rcTime, (platform::Rect{0, 0, 13 * 20, 24}));
     EXPECT_EQ(layout.rcStroke, (platform::Rect{14 * 20, 0, 38 * 20, 24}));
     EXPECT_EQ(layout.rcRaw, (platform::Rect{39 * 20, 0, 64 * 20, 24}));
-    EXPECT_EQ(layout.nPageRows, 20);
+    EXPECT_EQ(layout.nPageRows, 20); // 490 / 24, rounded down
     EXPECT_EQ(layout.RowHeight(), 24);
 }
 
@@ -64,13 +64,6 @@ TEST_F(ListLayoutTest, SpareBlanksGoFirstBeforeTheRawColumnThenBeforeTheStrokeCo
         EXPECT_EQ(layout.rcStroke.left, 14 * 20 + nBeforeStroke * 20) << nSpare;
         EXPECT_EQ(layout.rcRaw.left, 39 * 20 + (nBeforeStroke + nBeforeRaw) * 20) << nSpare;
     }
-}
-
-TEST_F(ListLayoutTest, PicksTheLargestFontThatFits)
-{
-    const ListLayout layout = ComputeListLayout(kSampleLength * 12 + 5, 100, m_fonts.Span());
-    EXPECT_EQ(layout.nFont, 11);
-    EXPECT_EQ(layout.nPageRows, 100 / 16);
 }
 
 TEST_F(ListLayoutTest, NothingFitsFallsBackToTheSmallestFontWithoutSpare)

@@ -1,6 +1,5 @@
 #include "StrokeFileFixture.h"
 
-#include "rtfcre/LocalTime.h"
 #include "steno/StenoEncoder.h"
 
 #include <filesystem>
@@ -45,7 +44,6 @@ TEST_F(StrokeDocumentFilesTest, LoadReadsEveryStrokeAndMakesTheFirstCurrent)
     EXPECT_EQ(m_document.Count(), 3);
     EXPECT_EQ(m_document.FileName(), Wide(m_strFile));
     EXPECT_FALSE(m_document.IsModified());
-    EXPECT_EQ(m_document.Header().nDay, 5);
     EXPECT_TRUE(m_prompter.Asked().empty());
 }
 
@@ -101,64 +99,15 @@ TEST_F(StrokeDocumentFilesTest, UnreadableFilesAreFailuresAndBelongToNobody)
     EXPECT_EQ(ReadBytes(strNoHeader), "{\\rtf1\\pc\n{\\*\\cxs KAT}\n{\\*\\cxt 1:2:3:0}\n}\r\n");
 }
 
-TEST_F(StrokeDocumentFilesTest, SaveWritesWhatLoadReadsBack)
-{
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
-    m_document.SetCurrentStroke(1, false);
-    m_document.EndEdit(true, rtfcre::MakeLocalTime(2024, 3, 5, 14, 0, 1), 0x0A0003u);
-    const std::vector<CStenoStroke> saved = m_document.Strokes();
-    EXPECT_TRUE(m_document.SaveFile(Wide(m_strOther), m_prompter));
-    EXPECT_FALSE(m_document.IsModified());
-    EXPECT_EQ(m_document.FileName(), Wide(m_strOther));
-
-    // Read back, every stroke has its keys, values and time of day, dated today.
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
-    ASSERT_EQ(m_document.Count(), 3);
-    const std::int64_t today = std::time(nullptr);
-    for (int i = 0; i < 3; ++i) {
-        CStenoStroke expected = saved[i];
-        const std::int64_t t = expected.m_time;
-        expected.m_time = rtfcre::MakeLocalTime(rtfcre::LocalYear(today), rtfcre::LocalMonth(today),
-                                                rtfcre::LocalDay(today), rtfcre::LocalHour(t),
-                                                rtfcre::LocalMinute(t), rtfcre::LocalSecond(t));
-        EXPECT_EQ(m_document.Stroke(i), expected) << i;
-    }
-    EXPECT_TRUE(m_prompter.Asked().empty());
-}
-
-TEST_F(StrokeDocumentFilesTest, SaveOverItsOwnFile)
-{
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
-    m_document.SetCurrentStroke(2, false);
-    m_prompter.Script(Answer::Yes);
-    m_document.DeleteStroke(m_prompter);
-    EXPECT_TRUE(m_document.SaveFile(L"", m_prompter));
-    EXPECT_EQ(m_document.FileName(), Wide(m_strFile));
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strFile), m_prompter));
-    EXPECT_EQ(m_document.Count(), 2);
-    EXPECT_EQ(m_folder.Names(), std::set<std::string>{"day1.rtf"});
-}
-
-TEST_F(StrokeDocumentFilesTest, EmptyDocumentSavesAndLoadsBack)
-{
-    EXPECT_TRUE(m_document.SaveFile(Wide(m_strOther), m_prompter));
-    ASSERT_TRUE(m_document.LoadFile(Wide(m_strOther), m_prompter));
-    EXPECT_EQ(m_document.Count(), 0);
-    EXPECT_EQ(m_document.Current(), -1);
-}
-
 // The user is told, creates the missing folder and chooses Retry.
-class CFolderMakingPrompter : public CLoggingPrompter
+class CFolderMakingPrompter : public platform::ScriptedPrompter
 {
 public:
-    CFolderMakingPrompter(Log& log, std::string strFolder)
-        : CLoggingPrompter(log), m_strFolder(std::move(strFolder))
-    {
-    }
+    explicit CFolderMakingPrompter(std::string strFolder) : m_strFolder(std::move(strFolder)) {}
     platform::Answer RetryCancel(const std::wstring& strText) override
     {
         std::filesystem::create_directory(m_strFolder);
-        return CLoggingPrompter::RetryCancel(strText);
+        return ScriptedPrompter::RetryCancel(strText);
     }
 
 private:
@@ -168,12 +117,13 @@ private:
 TEST_F(StrokeDocumentFilesTest, RetryAfterTheProblemWasFixedSaves)
 {
     const std::string strTarget = m_folder / "later/day1.rtf";
-    CFolderMakingPrompter prompter(m_log, m_folder / "later");
+    CFolderMakingPrompter prompter(m_folder / "later");
     prompter.Script(Answer::Retry);
     m_document.AssignStrokes(GeneratedStrokes(3));
     m_document.SetModified(true);
     EXPECT_TRUE(m_document.SaveFile(Wide(strTarget), prompter));
-    EXPECT_EQ(m_log, Log{"fail Failed to save file '" + strTarget + "'"});
+    ASSERT_EQ(prompter.Asked().size(), 1u);
+    EXPECT_EQ(prompter.Asked()[0].strText, L"Failed to save file '" + Wide(strTarget) + L"'");
     EXPECT_FALSE(m_document.IsModified());
     EXPECT_TRUE(std::filesystem::exists(strTarget));
 }
