@@ -3,8 +3,8 @@
 // Strokes hold varied keys, per-key values (odd for the keys pressed, now and
 // then even for a key the writer marked), per-key
 // file times of real magnitude, and times rising through one local day.
-#include "rtfcre/FileException.h"
-#include "rtfcre/LocalTime.h"
+#include "base/FileException.h"
+#include "base/LocalTime.h"
 #include "rtfcre/RTFCREWriter.h"
 #include "rtfcre/SystemLine.h"
 #include "steno/StenoEncoder.h"
@@ -87,7 +87,7 @@ int main(int argc, char** argv)
     }
     const long long nCount = std::atoll(argv[2]);
     const std::uint64_t nSeed = argc == 4 ? std::strtoull(argv[3], nullptr, 10) : 1;
-    const std::int64_t nStart = rtfcre::MakeLocalTime(kYear, kMonth, kDay, 8, 0, 0);
+    const std::int64_t nStart = base::MakeLocalTime(kYear, kMonth, kDay, 8, 0, 0);
     CStrokeSource source(nSeed);
     const CStenoEncoder encoder;
     try {

@@ -9,7 +9,7 @@
 #include "platform/Fonts.h"
 #include "platform/MessageEvent.h"
 #include "search/ReplaceStrokeDlg.h"
-#include "steno/StenoEdit.h"
+#include "fields/StenoEdit.h"
 #include "strokelist/StenoViewList.h"
 #include "strokelist/StrokeDocument.h"
 #include "tests/support/ScriptedFileDialogs.h"

@@ -5,7 +5,7 @@
 // does. The two lists are measured in short alternating rounds of one run.
 // Usage: quillmark-bench-stroke-edit [REPEATS] [ROUNDS]
 #include "bench/BenchList.h"
-#include "strokelist/StenoStrokeEdit.h"
+#include "fields/StenoStrokeEdit.h"
 
 #include <QApplication>
 #include <QImage>

@@ -24,10 +24,10 @@ struct CliCommand
 
 std::span<const CliCommand> CliCommands();
 
-namespace rtfcre {
+namespace base {
 class CBufferedWriter;
 }
 
 /// Writes out what a command printed: nExitCode, or a failure when the output
 /// could not be written (the reason goes to standard error).
-int FinishOutput(rtfcre::CBufferedWriter& out, int nExitCode);
+int FinishOutput(base::CBufferedWriter& out, int nExitCode);

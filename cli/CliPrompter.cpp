@@ -1,13 +1,13 @@
 #include "cli/CliPrompter.h"
 
-#include "rtfcre/FilePath.h"
+#include "base/FilePath.h"
 
 namespace {
 
 // Messages carry file names: write them in the file names' own encoding.
 std::string ToOutput(const std::wstring& strText)
 {
-    return rtfcre::PathFromWide(strText).native();
+    return base::PathFromWide(strText).native();
 }
 
 } // namespace

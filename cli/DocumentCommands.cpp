@@ -2,10 +2,10 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliPrompter.h"
-#include "rtfcre/AnsiText.h"
-#include "rtfcre/BufferedWriter.h"
-#include "rtfcre/FilePath.h"
-#include "rtfcre/LocalTime.h"
+#include "base/AnsiText.h"
+#include "base/BufferedWriter.h"
+#include "base/FilePath.h"
+#include "base/LocalTime.h"
 #include "steno/StenoEncoder.h"
 #include "strokelist/SearchRequests.h"
 #include "strokelist/StrokeDocument.h"
@@ -39,7 +39,7 @@ int ReportFailure(const CCliPrompter& prompter, const CStrokeDocument& document)
 // Loads as the editor's Open does; false after the failure has been reported.
 bool Load(CStrokeDocument& document, CCliPrompter& prompter, const std::string& strPath)
 {
-    if (document.LoadFile(rtfcre::WideFromPath(strPath), prompter))
+    if (document.LoadFile(base::WideFromPath(strPath), prompter))
         return true;
     ReportFailure(prompter, document);
     return false;
@@ -47,7 +47,7 @@ bool Load(CStrokeDocument& document, CCliPrompter& prompter, const std::string& 
 
 steno::KeyBits KeysOf(const std::string& strSteno)
 {
-    return CStenoEncoder().StenoToKeys(rtfcre::AnsiToWide(strSteno));
+    return CStenoEncoder().StenoToKeys(base::AnsiToWide(strSteno));
 }
 
 int TwoDigits(std::string_view text)
@@ -81,9 +81,9 @@ std::optional<std::int64_t> TimeOnFileDate(const CStrokeDocument& document, cons
 {
     const StrokeFileHeader& header = document.Header();
     try {
-        return rtfcre::MakeLocalTime(header.nYear, header.nMonth, header.nDay, time.nHour,
+        return base::MakeLocalTime(header.nYear, header.nMonth, header.nDay, time.nHour,
                                      time.nMinute, time.nSecond);
-    } catch (const rtfcre::CStatusException&) {
+    } catch (const base::CStatusException&) {
         return std::nullopt;
     }
 }
@@ -97,7 +97,7 @@ int RunFind(const std::vector<std::string>& arguments)
     if (!Load(document, prompter, arguments[0]))
         return kExitFailure;
     const steno::KeyBits keys = KeysOf(arguments[1]);
-    rtfcre::CBufferedWriter out(STDOUT_FILENO);
+    base::CBufferedWriter out(STDOUT_FILENO);
     const int nCount = document.Count();
     int nFound = document.FindStrokeByKeys(0, keys);
     if (nFound == -1)
@@ -105,7 +105,7 @@ int RunFind(const std::vector<std::string>& arguments)
     while (nFound != -1) {
         out << static_cast<std::int64_t>(nFound) << '\t'
             << std::wstring_view(
-                   rtfcre::FormatLocalTime(document.Stroke(nFound).m_time, kListTimeFormat))
+                   base::FormatLocalTime(document.Stroke(nFound).m_time, kListTimeFormat))
             << '\n';
         nFound = nFound + 1 < nCount ? document.FindStrokeByKeys(nFound + 1, keys) : -1;
     }
@@ -118,7 +118,7 @@ int RunReplace(const std::vector<std::string>& arguments)
     if (arguments.size() != 3 && (arguments.size() != 5 || arguments[3] != "-o"))
         return UsageError(kUsage);
     const std::wstring strOut =
-        rtfcre::WideFromPath(arguments.size() == 5 ? arguments[4] : arguments[0]);
+        base::WideFromPath(arguments.size() == 5 ? arguments[4] : arguments[0]);
 
     CStrokeDocument document;
     CCliPrompter prompter(stdout);
@@ -159,7 +159,7 @@ int RunResave(const std::vector<std::string>& arguments)
     CCliPrompter prompter(stderr);
     if (!Load(document, prompter, arguments[0]))
         return kExitFailure;
-    if (!document.SaveFile(rtfcre::WideFromPath(arguments[1]), prompter))
+    if (!document.SaveFile(base::WideFromPath(arguments[1]), prompter))
         return ReportFailure(prompter, document);
     return kExitSuccess;
 }

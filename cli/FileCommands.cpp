@@ -1,9 +1,9 @@
 #include "cli/FileCommands.h"
 
 #include "cli/CliCommand.h"
-#include "rtfcre/BufferedWriter.h"
-#include "rtfcre/FileException.h"
-#include "rtfcre/LocalTime.h"
+#include "base/BufferedWriter.h"
+#include "base/FileException.h"
+#include "base/LocalTime.h"
 #include "rtfcre/StrokeFileLoading.h"
 #include "steno/StenoEncoder.h"
 
@@ -39,7 +39,7 @@ bool Load(const std::string& strPath, StrokeFileHeader& header, std::vector<CSte
     return !failure;
 }
 
-void DumpStroke(rtfcre::CBufferedWriter& out, const CStenoEncoder& encoder, std::size_t nIndex,
+void DumpStroke(base::CBufferedWriter& out, const CStenoEncoder& encoder, std::size_t nIndex,
                 const CStenoStroke& stroke)
 {
     out << static_cast<std::int64_t>(nIndex) << '\t' << stroke.m_time << '\t';
@@ -68,21 +68,21 @@ std::string DateText(const StrokeFileHeader& header)
     return text.data();
 }
 
-void PrintTime(rtfcre::CBufferedWriter& out, std::string_view strName,
+void PrintTime(base::CBufferedWriter& out, std::string_view strName,
                const std::vector<CStenoStroke>& strokes, bool bLast)
 {
     out << strName << ": ";
     if (strokes.empty())
         out << "none";
     else
-        out << std::wstring_view(rtfcre::FormatLocalTime(
+        out << std::wstring_view(base::FormatLocalTime(
             bLast ? strokes.back().m_time : strokes.front().m_time, kTimeFormat));
     out << '\n';
 }
 
 } // namespace
 
-int FinishOutput(rtfcre::CBufferedWriter& out, int nExitCode)
+int FinishOutput(base::CBufferedWriter& out, int nExitCode)
 {
     if (out.Flush())
         return nExitCode;
@@ -96,7 +96,7 @@ int RunDump(const std::vector<std::string>& arguments)
     StrokeFileHeader header;
     std::vector<CStenoStroke> strokes;
     const bool bLoaded = Load(arguments[0], header, strokes);
-    rtfcre::CBufferedWriter out(STDOUT_FILENO);
+    base::CBufferedWriter out(STDOUT_FILENO);
     const CStenoEncoder encoder;
     for (std::size_t i = 0; i < strokes.size(); ++i)
         DumpStroke(out, encoder, i, strokes[i]);
@@ -109,7 +109,7 @@ int RunInfo(const std::vector<std::string>& arguments)
     std::vector<CStenoStroke> strokes;
     if (!Load(arguments[0], header, strokes))
         return kExitFailure;
-    rtfcre::CBufferedWriter out(STDOUT_FILENO);
+    base::CBufferedWriter out(STDOUT_FILENO);
     out << "system: " << std::wstring_view(header.strSystemName) << '\n';
     out << "created: " << DateText(header) << '\n';
     out << "strokes: " << static_cast<std::int64_t>(strokes.size()) << '\n';

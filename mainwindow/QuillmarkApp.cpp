@@ -4,7 +4,7 @@
 #include "platform/Fonts.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtPrompter.h"
-#include "rtfcre/FilePath.h"
+#include "base/FilePath.h"
 
 #include <QMetaObject>
 
@@ -20,7 +20,7 @@ CQuillmarkApp::CQuillmarkApp(int& argc, char** argv) : QApplication(argc, argv)
     if (argc > 1) {
         std::error_code error;
         const std::filesystem::path path = std::filesystem::absolute(argv[1], error);
-        m_strStartFile = rtfcre::WideFromPath(error ? std::filesystem::path(argv[1]) : path);
+        m_strStartFile = base::WideFromPath(error ? std::filesystem::path(argv[1]) : path);
     }
     setApplicationName(QStringLiteral("Quillmark"));
     // Qt's own file dialogs look the same on every desktop and can be driven

@@ -14,7 +14,7 @@
 #include "search/GotoTimeDlg.h"
 #include "search/ReplaceStrokeDlg.h"
 #include "strokelist/SearchRequests.h"
-#include "strokelist/StenoStrokeEdit.h"
+#include "fields/StenoStrokeEdit.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>

@@ -1,9 +1,10 @@
 #include "rtfcre/RTFCREReader.h"
 
-#include "rtfcre/AnsiText.h"
-#include "rtfcre/TextNumbers.h"
+#include "base/AnsiText.h"
+#include "base/TextNumbers.h"
 
 using namespace rtfcre;
+using namespace base;
 
 namespace {
 

@@ -4,7 +4,7 @@
 // openings it knows and cuts their contents out of the line by position.
 
 #include "rtfcre/LineReader.h"
-#include "rtfcre/LocalDayClock.h"
+#include "base/LocalDayClock.h"
 #include "steno/StenoStroke.h"
 
 #include <cstdint>
@@ -68,5 +68,5 @@ private:
     bool m_bSystemFound = false;
     bool m_bDateFound = false;
     std::int64_t m_nStrokeLine = 0;
-    rtfcre::CLocalDayClock m_clock;
+    base::CLocalDayClock m_clock;
 };

@@ -1,14 +1,14 @@
 #include "rtfcre/RTFCREWriter.h"
 
-#include "rtfcre/FileException.h"
-#include "rtfcre/LocalTime.h"
+#include "base/FileException.h"
+#include "base/LocalTime.h"
 
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
 #include <unistd.h>
 
-using namespace rtfcre;
+using namespace base;
 
 namespace {
 

@@ -5,8 +5,8 @@
 // close is remembered, so a save learns of it from WriteStroke's false or from
 // Finish(), which throws, however late the failure surfaced.
 
-#include "rtfcre/BufferedWriter.h"
-#include "rtfcre/LocalDayClock.h"
+#include "base/BufferedWriter.h"
+#include "base/LocalDayClock.h"
 #include "steno/StenoStroke.h"
 
 #include <cstdint>
@@ -53,6 +53,6 @@ private:
     std::filesystem::path m_strPath;
     bool m_bStrokeWritten = false; ///< a stroke was written completely
     std::string m_strFailure;      ///< the first failure; empty while none
-    rtfcre::CBufferedWriter m_out;
-    rtfcre::CLocalDayClock m_clock;
+    base::CBufferedWriter m_out;
+    base::CLocalDayClock m_clock;
 };

@@ -1,7 +1,7 @@
 #include "rtfcre/StrokeFileLoading.h"
 
-#include "rtfcre/FileException.h"
-#include "rtfcre/LocalTime.h"
+#include "base/FileException.h"
+#include "base/LocalTime.h"
 #include "rtfcre/RTFCREReader.h"
 #include "steno/StenoEncoder.h"
 
@@ -133,7 +133,7 @@ void LoadStrokeFile(const std::filesystem::path& path, StrokeFileHeader& header,
         ReadStrokes(reader, strokes);
     } catch (const CRTFCREReader::CRTFCREReaderException&) {
         throw CFileException("no time group for the stroke" + AtLine(reader.StrokeLineNumber()));
-    } catch (const rtfcre::CStatusException& error) {
+    } catch (const base::CStatusException& error) {
         throw CFileException(error.what() + AtLine(reader.LineNumber()));
     }
 }

@@ -1,6 +1,6 @@
 #include "search/FindStrokeDlg.h"
 
-#include "steno/StenoEdit.h"
+#include "fields/StenoEdit.h"
 
 CFindStrokeDlg::CFindStrokeDlg(QWidget* pOwner)
     : CSearchDlg(search::SearchDialogKind::Find, pOwner),

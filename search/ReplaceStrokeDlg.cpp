@@ -1,6 +1,6 @@
 #include "search/ReplaceStrokeDlg.h"
 
-#include "steno/StenoEdit.h"
+#include "fields/StenoEdit.h"
 
 CReplaceStrokeDlg::CReplaceStrokeDlg(QWidget* pOwner)
     : CSearchDlg(search::SearchDialogKind::Replace, pOwner),

@@ -9,7 +9,7 @@
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
 #include "platform/MessageEvent.h"
-#include "steno/StenoEdit.h"
+#include "fields/StenoEdit.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -7,12 +7,12 @@
 #include "platform/Fonts.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MessageEvent.h"
-#include "rtfcre/LocalTime.h"
+#include "base/LocalTime.h"
 #include "strokelist/ListKeys.h"
 #include "strokelist/ListScrolling.h"
 #include "strokelist/RowCells.h"
-#include "strokelist/StenoStrokeEdit.h"
-#include "strokelist/StrokeEditPlacement.h"
+#include "fields/StenoStrokeEdit.h"
+#include "fields/StrokeEditPlacement.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -170,7 +170,7 @@ void CStenoViewList::OpenEditor(int nIndex)
     EnsureLayout();
     const CStenoStroke& stroke = m_document.Stroke(nIndex);
     m_pStrokeEdit->BeginEdit(stroke.m_time, stroke.m_keys,
-                             strokelist::PlaceStrokeEditor(m_layout, nIndex, ScrollPos()));
+                             fields::PlaceStrokeEditor(m_layout, nIndex, ScrollPos()));
 }
 
 void CStenoViewList::FocusList()
@@ -256,7 +256,7 @@ void CStenoViewList::PaintRow(QPainter& painter, int nIndex, int y) const
     const CStenoStroke& stroke = m_document.Stroke(nIndex);
     platform::SetTextColor(painter, colours.text);
     platform::DrawText(painter, RowCell(m_layout.rcTime, y),
-                       rtfcre::FormatLocalTime(stroke.m_time, kTimeFormat), kTimeFlags);
+                       base::FormatLocalTime(stroke.m_time, kTimeFormat), kTimeFlags);
     PaintKeyCells(painter, m_layout.rcStroke.left, y, stroke, false, colours);
     PaintKeyCells(painter, m_layout.rcRaw.left, y, stroke, true, colours);
 }

@@ -1,6 +1,6 @@
 #include "strokelist/StrokeDocument.h"
 
-#include "rtfcre/LocalTime.h"
+#include "base/LocalTime.h"
 #include "steno/StenoEncoder.h"
 #include "strokelist/StrokeListObserver.h"
 #include "strokelist/StrokeListView.h"
@@ -74,7 +74,7 @@ int BringIntoViewPosition(int nIndex, int nCount, int nClientHeight, int nRowHei
 std::wstring DeleteQuestion(const CStenoStroke& stroke)
 {
     // A time that cannot be converted shows as an empty text.
-    const std::wstring strTime = rtfcre::FormatLocalTime(stroke.m_time, "%I:%M:%S %p");
+    const std::wstring strTime = base::FormatLocalTime(stroke.m_time, "%I:%M:%S %p");
     const std::wstring strKeys = StrokeText(stroke, kStrokeTextCompactLetters);
     return L"Do you want to remove stroke '" + strTime + L":  " + strKeys + L"'?";
 }

@@ -1,21 +1,15 @@
 // Loading and saving of the stroke document.
 #include "strokelist/StrokeDocument.h"
 
-#include "rtfcre/FileException.h"
-#include "rtfcre/FilePath.h"
-#include "rtfcre/RTFCREWriter.h"
-#include "rtfcre/SafeFileReplacement.h"
+#include "base/FilePath.h"
 #include "rtfcre/StrokeFileLoading.h"
-#include "rtfcre/SystemLine.h"
-#include "steno/StenoEncoder.h"
+#include "rtfcre/StrokeFileSaving.h"
 #include "strokelist/StrokeListView.h"
 
-#include <cerrno>
 #include <ctime>
 #include <exception>
 #include <new>
 #include <string_view>
-#include <unistd.h>
 
 namespace strokelist {
 namespace {
@@ -56,7 +50,7 @@ void CStrokeDocument::ReadFile(const std::wstring& strPath)
     m_header = StrokeFileHeader{};
     // A file without its header lines or that cannot be opened fails here, so the
     // document never belongs to a file whose strokes it did not read.
-    LoadStrokeFile(rtfcre::PathFromWide(strPath), m_header, m_strokes);
+    LoadStrokeFile(base::PathFromWide(strPath), m_header, m_strokes);
 }
 
 bool CStrokeDocument::LoadFile(const std::wstring& strPath, platform::Prompter& prompter)
@@ -88,29 +82,7 @@ bool CStrokeDocument::LoadFile(const std::wstring& strPath, platform::Prompter& 
 
 void CStrokeDocument::WriteFile(const std::wstring& strTarget) const
 {
-    rtfcre::CSafeFileReplacement replacement(rtfcre::PathFromWide(strTarget).native());
-    {
-        CRTFCREWriter writer;
-        const int fdWriter = dup(replacement.TempFile());
-        if (fdWriter < 0)
-            throw CFileException::FromErrno("cannot write " + replacement.TempPath(), errno);
-        writer.Attach(fdWriter, replacement.TempPath());
-        writer.WriteHeader(rtfcre::kSystemName, rtfcre::kSystemText, std::time(nullptr));
-        const CStenoEncoder encoder;
-        for (const CStenoStroke& stroke : m_strokes) {
-            // Raw keys mostly equal the keys: one text then serves both.
-            const std::wstring strSteno = encoder.KeysToSteno(stroke.m_keys);
-            const bool bSame = stroke.m_rawKeys == stroke.m_keys;
-            const std::wstring strRaw =
-                bSame ? std::wstring() : encoder.KeysToSteno(stroke.m_rawKeys);
-            // A failed write fails the whole save; Finish reports it.
-            if (!writer.WriteStroke(strSteno, bSame ? strSteno : strRaw, stroke.m_time,
-                                    stroke.m_keyValues, stroke.m_keyTimes))
-                break;
-        }
-        writer.Finish();
-    }
-    replacement.Commit();
+    SaveStrokeFile(base::PathFromWide(strTarget), m_strokes, std::time(nullptr));
 }
 
 bool CStrokeDocument::SaveFile(const std::wstring& strPath, platform::Prompter& prompter)

@@ -1,6 +1,6 @@
 // quillmark-cli's output is a contract: these tests run the real binary and
 // compare its bytes and exit codes.
-#include "rtfcre/LocalTime.h"
+#include "base/LocalTime.h"
 #include "tests/support/CliRunner.h"
 
 #include <gtest/gtest.h>
@@ -136,9 +136,9 @@ TEST_F(CliTest, ResaveWritesTheSavedForm)
     WriteBytes(strOut, "an older file");
     Expect({"resave", strIn, strOut}, 0, "", "");
     const std::time_t now = std::time(nullptr);
-    const std::string strToday = "\\yr" + std::to_string(rtfcre::LocalYear(now)) + "\\mo" +
-                                 std::to_string(rtfcre::LocalMonth(now)) + "\\da" +
-                                 std::to_string(rtfcre::LocalDay(now));
+    const std::string strToday = "\\yr" + std::to_string(base::LocalYear(now)) + "\\mo" +
+                                 std::to_string(base::LocalMonth(now)) + "\\da" +
+                                 std::to_string(base::LocalDay(now));
     EXPECT_EQ(ReadBytes(strOut),
               HeaderText(strToday) +
                   StrokeLines("KA-T", "TK-T", "9:5:7:0", kZeroValues, kZeroPairs) + "}\r\n");

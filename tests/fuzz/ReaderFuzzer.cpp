@@ -1,7 +1,7 @@
 // libFuzzer target for the stroke file reader: any bytes must load without a
 // crash, a leak or undefined behaviour, and whatever loads must survive a save
 // and a second load unchanged. Built and run by run-fuzz.sh.
-#include "rtfcre/FileException.h"
+#include "base/FileException.h"
 #include "rtfcre/RTFCREWriter.h"
 #include "rtfcre/StrokeFileLoading.h"
 #include "steno/StenoEncoder.h"

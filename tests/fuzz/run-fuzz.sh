@@ -21,9 +21,9 @@ else
   trap 'rm -rf "$WORK_DIR"' EXIT
 fi
 
-# The reader and the encoder, without the widgets that share their folders.
+# The reader, its helpers and the encoder.
 core_sources=()
-for source in "$SOURCE_DIR"/rtfcre/*.cpp "$SOURCE_DIR"/steno/*.cpp; do
+for source in "$SOURCE_DIR"/rtfcre/*.cpp "$SOURCE_DIR"/base/*.cpp "$SOURCE_DIR"/steno/*.cpp; do
   grep -q '^#include <Q' "$source" "${source%.cpp}.h" 2> /dev/null || core_sources+=("$source")
 done
 

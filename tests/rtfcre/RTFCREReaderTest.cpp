@@ -1,10 +1,11 @@
 #include "rtfcre/RTFCREReader.h"
-#include "rtfcre/LocalTime.h"
+#include "base/LocalTime.h"
 #include "tests/support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace rtfcre;
+using namespace base;
 
 namespace {
 

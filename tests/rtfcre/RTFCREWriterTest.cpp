@@ -1,6 +1,6 @@
 #include "rtfcre/RTFCREWriter.h"
-#include "rtfcre/FileException.h"
-#include "rtfcre/LocalTime.h"
+#include "base/FileException.h"
+#include "base/LocalTime.h"
 #include "rtfcre/RTFCREReader.h"
 #include "steno/StenoEncoder.h"
 #include "tests/support/FileTestSupport.h"
@@ -13,7 +13,7 @@
 #include <random>
 #include <unistd.h>
 
-using namespace rtfcre;
+using namespace base;
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "rtfcre/StrokeFileLoading.h"
-#include "rtfcre/FileException.h"
-#include "rtfcre/LocalTime.h"
+#include "base/FileException.h"
+#include "base/LocalTime.h"
 #include "rtfcre/RTFCREWriter.h"
 #include "steno/StenoEncoder.h"
 #include "tests/support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
-using namespace rtfcre;
+using namespace base;
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "tests/support/FileTestSupport.h"
 
-#include "rtfcre/LocalTime.h"
+#include "base/LocalTime.h"
 #include "steno/StenoKeys.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ TEST(BringIntoView, FirstAtTheTopLastItselfOthersCentredByHalfAPageRoundedDown)
 TEST(DeleteQuestion, QuotesTheTwelveHourTimeAndTheLetters)
 {
     const CScopedTimeZone zone{kUtcZone};
-    EXPECT_EQ(DeleteQuestion(MakeStroke(kKaT, rtfcre::MakeLocalTime(2024, 3, 5, 14, 5, 9))),
+    EXPECT_EQ(DeleteQuestion(MakeStroke(kKaT, base::MakeLocalTime(2024, 3, 5, 14, 5, 9))),
               L"Do you want to remove stroke '02:05:09 PM:  KA-T'?");
     EXPECT_EQ(DeleteQuestion(MakeStroke(KeyBit(steno::kKeyNumberBar) | KeyBit(steno::kKeyLeftT))),
               L"Do you want to remove stroke '12:00:00 AM:  #T'?");

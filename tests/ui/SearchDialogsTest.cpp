@@ -7,7 +7,7 @@
 #include "search/FindStrokeDlg.h"
 #include "search/GotoTimeDlg.h"
 #include "search/ReplaceStrokeDlg.h"
-#include "steno/StenoEdit.h"
+#include "fields/StenoEdit.h"
 #include "steno/StenoEncoder.h"
 
 #include <QDateTimeEdit>

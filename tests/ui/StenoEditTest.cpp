@@ -1,4 +1,4 @@
-#include "steno/StenoEdit.h"
+#include "fields/StenoEdit.h"
 #include "PlatformTestSupport.h"
 #include "steno/StenoEncoder.h"
 

@@ -4,11 +4,11 @@
 #include "QuillmarkDlgFixture.h"
 #include "StenoViewListFixture.h"
 
-#include "monitors/TimeViewCtrl.h"
+#include "fields/TimeViewCtrl.h"
 #include "platform/DialogControls.h"
-#include "rtfcre/LocalTime.h"
+#include "base/LocalTime.h"
 #include "steno/StenoEncoder.h"
-#include "strokelist/StenoStrokeEdit.h"
+#include "fields/StenoStrokeEdit.h"
 
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
@@ -20,8 +20,8 @@ using namespace listtest;
 namespace {
 
 constexpr int kEdited = 12; // the third visible row
-const std::int64_t kNine = rtfcre::MakeLocalTime(2024, 3, 5, 9, 15, 0);
-const std::int64_t kTen = rtfcre::MakeLocalTime(2024, 3, 5, 10, 15, 0);
+const std::int64_t kNine = base::MakeLocalTime(2024, 3, 5, 9, 15, 0);
+const std::int64_t kTen = base::MakeLocalTime(2024, 3, 5, 10, 15, 0);
 
 /// Keys go to the focus; the fields' notices, then the editor's, are posted.
 void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

@@ -1,4 +1,4 @@
-#include "monitors/TimeViewCtrl.h"
+#include "fields/TimeViewCtrl.h"
 #include "PlatformTestSupport.h"
 #include "tests/support/FileTestSupport.h"
 
