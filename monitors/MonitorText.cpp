@@ -1,5 +1,7 @@
 #include "monitors/MonitorText.h"
 
+#include "steno/StenoStroke.h"
+
 #include <algorithm>
 
 namespace monitors {
@@ -8,7 +10,7 @@ platform::ColorRef LetterColor(bool bDown, int nValue)
 {
     if (!bDown)
         return platform::kWhite;
-    return nValue != 0 && nValue % 2 == 0 ? kLetterGrey : platform::kBlack;
+    return steno::IsMarked(static_cast<std::uint16_t>(nValue)) ? kLetterGrey : platform::kBlack;
 }
 
 platform::Point KeepWithin(const platform::Rect& rcWindow, const platform::Rect& rcArea)

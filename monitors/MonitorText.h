@@ -18,7 +18,7 @@ namespace monitors {
 inline constexpr int kMonitorFontCount = 40;
 inline constexpr int kSmallestFont = 10;
 
-inline constexpr platform::ColorRef kLetterGrey = platform::Rgb(120, 120, 120);
+inline constexpr platform::ColorRef kLetterGrey = platform::kMarkedGrey;
 inline constexpr platform::ColorRef kOddKeyBlue = platform::Rgb(0, 0, 255);
 inline constexpr platform::ColorRef kEvenKeyGreen = platform::Rgb(0, 90, 0);
 

@@ -30,5 +30,17 @@ public:
     friend bool operator==(const CStenoStroke&, const CStenoStroke&) = default;
 };
 
+namespace steno {
+
+/// The writer marks a key by storing an even, non-zero value for it: the list
+/// hides such a key in the stroke column and greys it in the raw column, and the
+/// monitors grey its letter.
+constexpr bool IsMarked(std::uint16_t nValue)
+{
+    return nValue != 0 && (nValue & 1) == 0;
+}
+
+} // namespace steno
+
 // The record array is sized from this in memory budgets: keep it packed.
 static_assert(sizeof(CStenoStroke) == 256);

@@ -10,7 +10,7 @@ bool RawKeyDown(const CStenoStroke& stroke, int j)
 
 bool Marked(const CStenoStroke& stroke, int j)
 {
-    return IsMarked(stroke.m_keyValues[static_cast<std::size_t>(j)]);
+    return steno::IsMarked(stroke.m_keyValues[static_cast<std::size_t>(j)]);
 }
 
 } // namespace

@@ -28,7 +28,7 @@ namespace {
 
 constexpr int kScrollBarWidth = 20;
 constexpr int kDefaultWheelLines = 3;
-constexpr platform::ColorRef kGrey = platform::Rgb(120, 120, 120);
+constexpr platform::ColorRef kGrey = platform::kMarkedGrey;
 /// Centred, at the top of the cell (no single-line mode), cut with an ellipsis.
 constexpr platform::TextFlags kTimeFlags =
     platform::kDtCenter | platform::kDtVCenter | platform::kDtEndEllipsis;

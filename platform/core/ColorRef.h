@@ -27,5 +27,7 @@ constexpr int BlueOf(ColorRef c)
 
 inline constexpr ColorRef kBlack = Rgb(0, 0, 0);
 inline constexpr ColorRef kWhite = Rgb(255, 255, 255);
+/// The grey of a key the writer marked, in the list and the monitors alike.
+inline constexpr ColorRef kMarkedGrey = Rgb(120, 120, 120);
 
 } // namespace platform

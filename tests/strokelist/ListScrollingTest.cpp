@@ -84,7 +84,7 @@ TEST(RowCells, StrokeColumnHidesMarkedKeysRawColumnGreysThem)
 
 TEST(RowCells, MarkedMeansNonZeroAndEven)
 {
-    EXPECT_FALSE(IsMarked(0));
-    EXPECT_TRUE(IsMarked(2));
-    EXPECT_FALSE(IsMarked(65535));
+    EXPECT_FALSE(steno::IsMarked(0));
+    EXPECT_TRUE(steno::IsMarked(2));
+    EXPECT_FALSE(steno::IsMarked(65535));
 }
