@@ -11,6 +11,9 @@
 
 namespace base {
 
+/// What separates the folders of a path in the program's wide file names.
+inline constexpr wchar_t kPathSeparator = L'/';
+
 /// The path for a wide file name, encoded as UTF-8; the escapes WideFromPath
 /// makes become their bytes again, any other lone surrogate U+FFFD.
 std::filesystem::path PathFromWide(std::wstring_view name);

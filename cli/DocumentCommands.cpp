@@ -1,14 +1,13 @@
 #include "cli/DocumentCommands.h"
 
 #include "cli/CliCommand.h"
-#include "cli/CliPrompter.h"
 #include "base/AnsiText.h"
 #include "base/BufferedWriter.h"
 #include "base/FilePath.h"
 #include "base/LocalTime.h"
+#include "document/DocumentFlows.h"
+#include "document/StrokeDocument.h"
 #include "steno/StenoEncoder.h"
-#include "strokelist/SearchRequests.h"
-#include "strokelist/StrokeDocument.h"
 
 #include <cstdio>
 #include <optional>
@@ -16,7 +15,7 @@
 
 namespace {
 
-using strokelist::CStrokeDocument;
+using doc::CStrokeDocument;
 
 constexpr const char* kListTimeFormat = "%H:%M:%S";
 constexpr int kHoursPerDay = 24;
@@ -30,19 +29,34 @@ struct TimeOfDay
     int nSecond = 0;
 };
 
-int ReportFailure(const CCliPrompter& prompter, const CStrokeDocument& document)
+// Messages carry file names: written in the file names' own encoding.
+void Print(std::FILE* pOut, const std::wstring& strText)
 {
-    std::fprintf(stderr, "%s: %s\n", prompter.Failure().c_str(), document.LastFailure().c_str());
+    std::fprintf(pOut, "%s\n", base::PathFromWide(strText).c_str());
+    std::fflush(pOut);
+}
+
+int ReportFailure(const std::wstring& strFailure, const doc::FileOutcome& outcome)
+{
+    std::fprintf(stderr, "%s: %s\n", base::PathFromWide(strFailure).c_str(),
+                 outcome.strReason.c_str());
     return kExitFailure;
 }
 
 // Loads as the editor's Open does; false after the failure has been reported.
-bool Load(CStrokeDocument& document, CCliPrompter& prompter, const std::string& strPath)
+bool Load(CStrokeDocument& document, const std::string& strPath)
 {
-    if (document.LoadFile(base::WideFromPath(strPath), prompter))
-        return true;
-    ReportFailure(prompter, document);
-    return false;
+    const std::wstring strWide = base::WideFromPath(strPath);
+    const doc::FileOutcome outcome = document.Load(strWide);
+    if (!outcome.bDone)
+        ReportFailure(doc::LoadFailureText(strWide), outcome);
+    return outcome.bDone;
+}
+
+int Save(CStrokeDocument& document, const std::wstring& strPath)
+{
+    const doc::FileOutcome outcome = document.Save(strPath);
+    return outcome.bDone ? kExitSuccess : ReportFailure(doc::SaveFailureText(strPath), outcome);
 }
 
 steno::KeyBits KeysOf(const std::string& strSteno)
@@ -93,15 +107,14 @@ std::optional<std::int64_t> TimeOnFileDate(const CStrokeDocument& document, cons
 int RunFind(const std::vector<std::string>& arguments)
 {
     CStrokeDocument document;
-    CCliPrompter prompter(stderr);
-    if (!Load(document, prompter, arguments[0]))
+    if (!Load(document, arguments[0]))
         return kExitFailure;
     const steno::KeyBits keys = KeysOf(arguments[1]);
     base::CBufferedWriter out(STDOUT_FILENO);
     const int nCount = document.Count();
     int nFound = document.FindStrokeByKeys(0, keys);
     if (nFound == -1)
-        prompter.Information(L"No occurrences found");
+        Print(stderr, std::wstring(doc::kNoOccurrencesText));
     while (nFound != -1) {
         out << static_cast<std::int64_t>(nFound) << '\t'
             << std::wstring_view(
@@ -121,18 +134,12 @@ int RunReplace(const std::vector<std::string>& arguments)
         base::WideFromPath(arguments.size() == 5 ? arguments[4] : arguments[0]);
 
     CStrokeDocument document;
-    CCliPrompter prompter(stdout);
-    if (!Load(document, prompter, arguments[0]))
+    if (!Load(document, arguments[0]))
         return kExitFailure;
-    strokelist::ReplaceStrokeState state;
-    state.m_findKeys = KeysOf(arguments[1]);
-    state.m_replaceKeys = KeysOf(arguments[2]);
-    strokelist::RunReplaceRequest(document, prompter, state, true, -1);
-    if (!document.IsModified())
-        return kExitSuccess;
-    if (!document.SaveFile(strOut, prompter))
-        return ReportFailure(prompter, document);
-    return kExitSuccess;
+    const int nReplaced =
+        document.ReplaceKeys(-1, KeysOf(arguments[1]), KeysOf(arguments[2]), true);
+    Print(stdout, doc::ReplacedText(nReplaced));
+    return nReplaced == 0 ? kExitSuccess : Save(document, strOut);
 }
 
 int RunGoto(const std::vector<std::string>& arguments)
@@ -141,25 +148,22 @@ int RunGoto(const std::vector<std::string>& arguments)
     if (!time)
         return UsageError("goto FILE HH:MM:SS");
     CStrokeDocument document;
-    CCliPrompter prompter(stderr);
-    if (!Load(document, prompter, arguments[0]))
+    if (!Load(document, arguments[0]))
         return kExitFailure;
-    strokelist::GotoTimeState state;
     // A time that does not exist on that day cannot match any stroke.
-    state.m_time = TimeOnFileDate(document, *time).value_or(-1);
-    strokelist::RunGotoTimeRequest(document, prompter, state, state.m_nNext);
-    if (prompter.InformationCount() == 0)
-        std::printf("%d\n", document.Current());
+    const std::optional<std::int64_t> at = TimeOnFileDate(document, *time);
+    const int nFound = at ? document.FindStrokeByTime(0, *at) : -1;
+    if (nFound == -1)
+        Print(stderr, std::wstring(doc::kNoOccurrencesText));
+    else
+        std::printf("%d\n", nFound);
     return kExitSuccess;
 }
 
 int RunResave(const std::vector<std::string>& arguments)
 {
     CStrokeDocument document;
-    CCliPrompter prompter(stderr);
-    if (!Load(document, prompter, arguments[0]))
+    if (!Load(document, arguments[0]))
         return kExitFailure;
-    if (!document.SaveFile(base::WideFromPath(arguments[1]), prompter))
-        return ReportFailure(prompter, document);
-    return kExitSuccess;
+    return Save(document, base::WideFromPath(arguments[1]));
 }

@@ -8,11 +8,11 @@ std::optional<FieldNotice> FieldNoticeOf(const platform::KeyInput& key)
         return std::nullopt;
     switch (key.nVirtualKey) {
     case platform::kVkTab:
-        return FieldNotice{platform::WM_STROKEEDIT_TAB, key.bShift ? platform::kShiftTab : 0};
+        return key.bShift ? FieldNotice::BackTab : FieldNotice::Tab;
     case platform::kVkReturn:
-        return FieldNotice{platform::WM_STROKEEDIT_ENTER, 0};
+        return FieldNotice::Enter;
     case platform::kVkEscape:
-        return FieldNotice{platform::WM_STROKEEDIT_ESCAPE, 0};
+        return FieldNotice::Escape;
     default:
         return std::nullopt;
     }

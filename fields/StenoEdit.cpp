@@ -3,7 +3,6 @@
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
 #include "platform/KeyTranslation.h"
-#include "platform/MessageEvent.h"
 #include "fields/FieldNotice.h"
 #include "fields/StenoEditLayout.h"
 #include "steno/StenoEncoder.h"
@@ -61,7 +60,7 @@ bool CStenoEdit::HandleKeyEvent(QEvent* pEvent)
     if (type != QEvent::KeyPress)
         return true;
     if (const auto notice = fields::FieldNoticeOf(key))
-        platform::PostPrivateMessage(parentWidget(), notice->nMessage, notice->wParam);
+        emit Notice(*notice);
     else if (m_state.KeyDown(key))
         update();
     return true;

@@ -1,9 +1,11 @@
 #pragma once
 // The typed-steno field: the user builds one stroke's keys with an ordinary
 // keyboard, letter chords on the current side. Its owner puts keys in and reads
-// them back; Tab, Enter and Esc go to the owner as notices.
+// them back; Tab, Enter and Esc go to the owner as notices,
+// delivered before the next key.
 
 #include "platform/core/FontDesc.h"
+#include "fields/FieldNotice.h"
 #include "fields/StenoEditState.h"
 
 #include <QFont>
@@ -24,6 +26,10 @@ public:
     void SetFontDesc(const platform::FontDesc& desc);
     /// True while the left side is current.
     bool IsLeft() const;
+
+signals:
+    /// Tab, Shift+Tab, Enter or Esc; the owner acts on it before the field returns.
+    void Notice(fields::FieldNotice notice);
 
 protected:
     bool event(QEvent* pEvent) override;

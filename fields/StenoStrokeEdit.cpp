@@ -4,9 +4,9 @@
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
-#include "platform/MessageEvent.h"
 #include "fields/StenoEdit.h"
 
+#include <QApplication>
 #include <QPainter>
 
 CStenoStrokeEdit::CStenoStrokeEdit(QWidget* pList) : QWidget(pList)
@@ -15,6 +15,8 @@ CStenoStrokeEdit::CStenoStrokeEdit(QWidget* pList) : QWidget(pList)
     platform::SetControlId(m_pTimeCtrl, kTimeFieldId);
     m_pStenoEdit = new CStenoEdit(this);
     platform::SetControlId(m_pStenoEdit, kKeysFieldId);
+    connect(m_pTimeCtrl, &CTimeViewCtrl::Notice, this, &CStenoStrokeEdit::OnFieldNotice);
+    connect(m_pStenoEdit, &CStenoEdit::Notice, this, &CStenoStrokeEdit::OnFieldNotice);
     hide();
 }
 
@@ -47,7 +49,7 @@ void CStenoStrokeEdit::PlaceField(QWidget& field, const platform::Rect& rc)
 void CStenoStrokeEdit::Close()
 {
     // Qt would hand the focus of a hidden field to the next control in the window.
-    if (HasFocusInside())
+    if (Owns(window()->focusWidget()))
         parentWidget()->setFocus(Qt::OtherFocusReason);
     hide();
 }
@@ -64,34 +66,23 @@ bool CStenoStrokeEdit::Owns(const QObject* pObject) const
     return pObject == this || pObject == m_pTimeCtrl || pObject == m_pStenoEdit;
 }
 
+// The application's focus: while a message box or another window has it, the
+// editor has lost it even though its window still remembers a field there.
 bool CStenoStrokeEdit::HasFocusInside() const
 {
-    return Owns(window()->focusWidget());
+    return Owns(QApplication::focusWidget());
 }
 
-bool CStenoStrokeEdit::event(QEvent* pEvent)
+void CStenoStrokeEdit::OnFieldNotice(fields::FieldNotice notice)
 {
-    const CMessageEvent* pMessage = CMessageEvent::From(pEvent);
-    if (pMessage == nullptr)
-        return QWidget::event(pEvent);
-    OnFieldNotice(*pMessage);
-    return true;
-}
-
-void CStenoStrokeEdit::OnFieldNotice(const CMessageEvent& message)
-{
-    // A notice still queued when the editor went away belongs to a dropped edit.
-    if (!isVisible())
-        return;
-    switch (message.Message()) {
-    case platform::WM_STROKEEDIT_TAB:
+    switch (notice) {
+    case fields::FieldNotice::Tab:
+    case fields::FieldNotice::BackTab:
         return SwitchField();
-    case platform::WM_STROKEEDIT_ENTER:
+    case fields::FieldNotice::Enter:
         return Finish(true);
-    case platform::WM_STROKEEDIT_ESCAPE:
+    case fields::FieldNotice::Escape:
         return Finish(false);
-    default:
-        return;
     }
 }
 
@@ -112,7 +103,7 @@ void CStenoStrokeEdit::Finish(bool bCommit)
         m_keys = m_pStenoEdit->Keys();
     }
     Close();
-    platform::PostPrivateMessage(parentWidget(), platform::WM_STROKEEDIT_DONE, bCommit ? 1 : 0);
+    emit Finished(bCommit);
 }
 
 // An editor that lost the focus to anything else goes away unseen, its edit dropped.

@@ -1,18 +1,18 @@
 #pragma once
 // The in-place stroke editor: a bordered strip the list lays over the current
 // row, with a time field over the time column and a typed-steno field over the
-// stroke column. It never touches the document: Enter and Esc tell the list,
-// which takes the values from here.
+// stroke column. It never touches the document: Enter and Esc tell the list at
+// once, through Finished, and the list takes the values from here.
 
 #include "platform/core/FontDesc.h"
 #include "platform/core/Geometry.h"
+#include "fields/FieldNotice.h"
 #include "fields/StrokeEditPlacement.h"
 
 #include <QWidget>
 
 #include <cstdint>
 
-class CMessageEvent;
 class CStenoEdit;
 class CTimeViewCtrl;
 
@@ -42,12 +42,15 @@ public:
     std::int64_t Time() const { return m_time; }
     std::uint32_t Keys() const { return m_keys; }
 
+signals:
+    /// Enter (bCommit) or Esc in a field; the editor is already hidden.
+    void Finished(bool bCommit);
+
 protected:
-    bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
-    void OnFieldNotice(const CMessageEvent& message);
+    void OnFieldNotice(fields::FieldNotice notice);
     void SwitchField();
     void Finish(bool bCommit);
     void PlaceField(QWidget& field, const platform::Rect& rc);

@@ -4,7 +4,6 @@
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
 #include "platform/KeyTranslation.h"
-#include "platform/MessageEvent.h"
 #include "fields/FieldNotice.h"
 
 #include <QKeyEvent>
@@ -76,7 +75,7 @@ bool CTimeViewCtrl::HandleKeyEvent(QEvent* pEvent)
         return bTaken;
     }
     if (notice) {
-        platform::PostPrivateMessage(parentWidget(), notice->nMessage, notice->wParam);
+        emit Notice(*notice);
         return true;
     }
     const bool bSwallowed = m_state.KeyDown(key);

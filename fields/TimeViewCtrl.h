@@ -1,8 +1,9 @@
 #pragma once
 // The time field of the stroke editor: one time of day as hour, minute, second
 // and AM/PM, changed from the keyboard. Tab, Enter and Esc go to the owner as
-// notices; keys it does not swallow go on to the owner.
+// notices, delivered before the next key; keys it does not swallow go on to the owner.
 
+#include "fields/FieldNotice.h"
 #include "fields/TimeFieldState.h"
 #include "platform/QtTextMeasurer.h"
 #include "platform/core/FontDesc.h"
@@ -26,6 +27,10 @@ public:
     /// The active field (0 hour ... 3 AM/PM) and the digit the next one replaces.
     int Field() const;
     int Digit() const;
+
+signals:
+    /// Tab, Shift+Tab, Enter or Esc; the owner acts on it before the field returns.
+    void Notice(fields::FieldNotice notice);
 
 protected:
     bool event(QEvent* pEvent) override;

@@ -38,9 +38,4 @@ std::wstring WindowTitle(const std::wstring& strFileName)
     return strFileName.empty() ? L"Quillmark - No document" : L"Quillmark - " + strFileName;
 }
 
-std::wstring CloseQuestion(const std::wstring& strFileName)
-{
-    return L"Do you want to save file '" + strFileName + L"' before close?";
-}
-
 } // namespace mainwindow

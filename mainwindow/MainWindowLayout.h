@@ -43,7 +43,4 @@ std::wstring StatusText(int nCurrent, int nCount);
 /// The window text: "Quillmark - <path>" or "Quillmark - No document".
 std::wstring WindowTitle(const std::wstring& strFileName);
 
-/// Asked on closing with unsaved changes, also when the document has no name.
-std::wstring CloseQuestion(const std::wstring& strFileName);
-
 } // namespace mainwindow

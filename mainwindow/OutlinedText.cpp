@@ -1,5 +1,7 @@
 #include "mainwindow/OutlinedText.h"
 
+#include "base/FilePath.h"
+
 namespace mainwindow {
 namespace {
 
@@ -51,7 +53,7 @@ std::vector<TextStep> PlanPathLine(std::wstring_view path, int w,
 {
     if (path.empty())
         return {};
-    const auto slash = path.rfind(kPathSeparator);
+    const auto slash = path.rfind(base::kPathSeparator);
     const std::wstring_view name =
         slash == std::wstring_view::npos ? std::wstring_view{} : path.substr(slash);
     const std::wstring_view folder = path.substr(0, path.size() - name.size());

@@ -27,7 +27,6 @@ inline constexpr int kHeadingTop = 99;
 inline constexpr int kPathLineTop = 13;
 inline constexpr int kPathLineLeft = 180;
 inline constexpr int kPathLineRightMargin = 100;
-inline constexpr wchar_t kPathSeparator = L'/';
 
 /// A column heading centred over the column [left, right), one character a step.
 std::vector<TextStep> PlanHeading(std::wstring_view heading, int left, int right,

@@ -3,17 +3,11 @@
 #include "framework/BorderlessWindow.h"
 #include "framework/CommandIds.h"
 #include "framework/SkinIds.h"
-#include "mainwindow/FileRequests.h"
-#include "monitors/StrokeMonitorDlg.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/Desktop.h"
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
-#include "platform/core/Prompter.h"
-#include "search/FindStrokeDlg.h"
-#include "search/GotoTimeDlg.h"
-#include "search/ReplaceStrokeDlg.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>
@@ -23,7 +17,6 @@
 
 using namespace framework;
 using namespace mainwindow;
-using platform::Answer;
 
 namespace {
 
@@ -49,7 +42,8 @@ QFont FontOf(const wchar_t* pszFace, int nHeight, int nWeight)
 
 CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs& fileDialogs,
                              QWidget* pParent)
-    : CResizableDialog(pParent, Qt::Window), m_prompter(prompter), m_fileDialogs(fileDialogs),
+    : CResizableDialog(pParent, Qt::Window),
+      m_flows(m_document, prompter, fileDialogs, platform::DocumentsFolder()),
       m_bmpBackground(CBitmapRegistry::Load(kBackgroundBitmap)),
       m_fontStatus(FontOf(L"Arial", kFontHeight, platform::kWeightBold)),
       m_fontHeading(FontOf(L"Square721 BT", kFontHeight, platform::kWeightNormal)),
@@ -73,8 +67,9 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
     CreateMenus();
     CreateList();
     PlaceControls();
-    CreateMonitors();
-    CreateSearchDialogs();
+    m_pMonitors = std::make_unique<CMonitorWindows>(this, m_document);
+    m_pSearchDialogs = std::make_unique<CSearchDialogs>(this, m_document, m_flows);
+    m_document.AddObserver(*this);
     setWindowTitle(QString::fromStdWString(WindowTitle({})));
 
     // Keys reach the main window's filter before the control that has the focus.
@@ -84,16 +79,10 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
 CQuillmarkDlg::~CQuillmarkDlg()
 {
     qApp->removeEventFilter(this);
-    // The list goes first: it may still tell the main window about its document.
+    m_document.RemoveObserver(*this);
+    // The list goes first: the document it observes goes with the window.
     delete m_pList;
     m_pList = nullptr;
-    // Then the monitors (the time monitor goes with its owner) and the search dialogs.
-    delete m_pStrokeMonitor;
-    m_pStrokeMonitor = nullptr;
-    m_pTimeMonitor = nullptr;
-    delete m_pReplaceDlg;
-    delete m_pFindDlg;
-    delete m_pGotoDlg;
 }
 
 void CQuillmarkDlg::CreateButtons()
@@ -127,21 +116,13 @@ void CQuillmarkDlg::CreateMenus()
 
 void CQuillmarkDlg::CreateList()
 {
-    m_pList = new CStenoViewList(this, this, m_prompter);
+    m_pList = new CStenoViewList(this, m_document, m_flows);
     platform::SetControlId(m_pList, IDC_STROKE_LIST);
     m_pList->setGeometry(platform::ToQRect(ListRect(width(), height())));
     m_pList->SetMenusToRepaint({&m_fileMenu, &m_editMenu, &m_optionsMenu});
     // The menus open over the list.
     m_pList->lower();
     AddAnchor(m_pList, kTopLeft, kBottomRight);
-}
-
-// Hidden until their commands open them, centred over the window as it is then.
-void CQuillmarkDlg::CreateSearchDialogs()
-{
-    m_pReplaceDlg = new CReplaceStrokeDlg(this);
-    m_pFindDlg = new CFindStrokeDlg(this);
-    m_pGotoDlg = new CGotoTimeDlg(this);
 }
 
 void CQuillmarkDlg::PlaceControls()
@@ -153,11 +134,6 @@ void CQuillmarkDlg::PlaceControls()
     m_rcStatus = mainwindow::StatusRect(width(), height());
 }
 
-std::wstring CQuillmarkDlg::DefaultFolder() const
-{
-    return mainwindow::DefaultFolder(platform::DocumentsFolder());
-}
-
 void CQuillmarkDlg::showEvent(QShowEvent* pEvent)
 {
     // The base class takes the opening size as the smallest; only then does the
@@ -167,7 +143,7 @@ void CQuillmarkDlg::showEvent(QShowEvent* pEvent)
         return;
     m_bInitialised = true;
     ToggleMaximize();
-    ShowMonitorAtStart();
+    m_pMonitors->ShowAtStart();
     m_pList->setFocus();
 }
 
@@ -194,20 +170,17 @@ void CQuillmarkDlg::resizeEvent(QResizeEvent* pEvent)
     update();
 }
 
-void CQuillmarkDlg::UpdateTitle()
+void CQuillmarkDlg::OnCurrentChanged(const doc::CurrentChange& change)
 {
-    setWindowTitle(QString::fromStdWString(WindowTitle(m_pList->Document().FileName())));
+    m_nStatusCurrent = change.nCurrent;
+    m_nStatusCount = change.nCount;
+    update(platform::ToQRect(m_rcStatus));
 }
 
-void CQuillmarkDlg::OnCurrentStroke(int nCurrent, int nCount)
+void CQuillmarkDlg::OnFileNameChanged(const std::wstring& strFileName)
 {
-    m_nStatusCurrent = nCurrent;
-    m_nStatusCount = nCount;
-    update(platform::ToQRect(m_rcStatus));
-    UpdateMonitors();
-    // A single Replace after the user moved starts at the stroke now current.
-    if (m_pReplaceDlg != nullptr)
-        strokelist::FollowCurrentStroke(m_pReplaceDlg->State(), m_pList->Document());
+    setWindowTitle(QString::fromStdWString(WindowTitle(strFileName)));
+    update(0, 0, width(), kPathBandHeight);
 }
 
 void CQuillmarkDlg::reject()
@@ -218,21 +191,8 @@ void CQuillmarkDlg::reject()
 
 void CQuillmarkDlg::OnCancel()
 {
-    if (m_pList != nullptr && m_pList->Document().IsModified()) {
-        strokelist::CStrokeDocument& document = m_pList->Document();
-        switch (m_prompter.YesNoCancel(CloseQuestion(document.FileName()))) {
-        case Answer::Yes:
-            document.SaveFile(document.FileName(), m_prompter);
-            document.SetModified(false);
-            break;
-        case Answer::No:
-            document.SetModified(false);
-            break;
-        default:
-            return;
-        }
-    }
-    CResizableDialog::reject();
+    if (m_flows.Close())
+        CResizableDialog::reject();
 }
 
 bool CQuillmarkDlg::PreTranslateSurfacePress(const QMouseEvent& event)

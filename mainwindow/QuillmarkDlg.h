@@ -1,8 +1,12 @@
 #pragma once
 // The main window: a borderless, skinned, resizable window that hosts the
 // stroke list, draws its own title line, headings and status line, owns the
-// pop-up menus and runs every command the user gives.
+// document, the pop-up menus, the monitors and the search dialogs, and routes
+// every command the user gives to the document's flows or to a window.
 
+#include "document/DocumentFlows.h"
+#include "document/DocumentObserver.h"
+#include "document/StrokeDocument.h"
 #include "framework/EditMenuWnd.h"
 #include "framework/FileMenuWnd.h"
 #include "framework/OptionsMenuWnd.h"
@@ -10,21 +14,17 @@
 #include "framework/xSkinButton.h"
 #include "mainwindow/CommandKeys.h"
 #include "mainwindow/MainWindowLayout.h"
+#include "monitors/MonitorWindows.h"
 #include "platform/core/Geometry.h"
-#include "strokelist/StrokeListObserver.h"
+#include "search/SearchDialogs.h"
 
 #include <QFont>
 #include <QPixmap>
 
+#include <memory>
 #include <string>
 
-class CFindStrokeDlg;
-class CGotoTimeDlg;
-class CReplaceStrokeDlg;
 class CStenoViewList;
-class CStrokeMonitorDlg;
-class CStrokeTimeMonitor;
-class CMessageEvent;
 class QKeyEvent;
 
 namespace platform {
@@ -33,7 +33,7 @@ class Prompter;
 struct KeyInput;
 } // namespace platform
 
-class CQuillmarkDlg : public CResizableDialog, public strokelist::IStrokeListObserver
+class CQuillmarkDlg : public CResizableDialog, private doc::IDocumentObserver
 {
     Q_OBJECT
 
@@ -46,17 +46,15 @@ public:
 
     /// Switches between the window covering the work area and its normal rectangle.
     void ToggleMaximize();
-    /// The window text: the document's full path, or "No document".
-    void UpdateTitle();
     /// Loads the file as File > Open does once its name is chosen, failure
     /// message included; an empty name loads nothing.
     void OpenFile(const std::wstring& strPath);
-    /// The close request: asks to save a modified document, then ends the run.
+    /// The close request: asks to save a modified document, then ends the run;
+    /// the window stays open when the user cancels or a save fails.
     void OnCancel();
 
-    // Told by the list at every setting of the current stroke.
-    void OnCurrentStroke(int nCurrent, int nCount) override;
-
+    doc::CStrokeDocument& Document() { return m_document; }
+    doc::CDocumentFlows& Flows() { return m_flows; }
     int WindowState() const { return m_nWindowState; }
     platform::Rect NormalRect() const { return m_rcNormal; }
     platform::Rect StatusRect() const { return m_rcStatus; }
@@ -64,14 +62,8 @@ public:
     CBaseMenuWnd& FileMenu() { return m_fileMenu; }
     CBaseMenuWnd& EditMenu() { return m_editMenu; }
     CBaseMenuWnd& OptionsMenu() { return m_optionsMenu; }
-    CStrokeMonitorDlg* StrokeMonitor() const { return m_pStrokeMonitor; }
-    CStrokeTimeMonitor* TimeMonitor() const { return m_pTimeMonitor; }
-    bool ShowsStrokeMonitor() const { return m_bShowStrokeMonitor; }
-    CFindStrokeDlg* FindDlg() const { return m_pFindDlg; }
-    CReplaceStrokeDlg* ReplaceDlg() const { return m_pReplaceDlg; }
-    CGotoTimeDlg* GotoDlg() const { return m_pGotoDlg; }
-    /// Where Open and Save As start without a document.
-    std::wstring DefaultFolder() const;
+    CMonitorWindows& Monitors() { return *m_pMonitors; }
+    CSearchDialogs& SearchDialogs() { return *m_pSearchDialogs; }
 
 protected:
     /// Runs one command, whoever sent it.
@@ -87,43 +79,26 @@ protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
 
 private:
+    // What the window shows of the document: the status line, the title and path.
+    void OnCurrentChanged(const doc::CurrentChange& change) override;
+    void OnFileNameChanged(const std::wstring& strFileName) override;
+
     // Construction.
     void CreateButtons();
     void CreateMenus();
     void CreateList();
-    void CreateSearchDialogs();
     void PlaceControls();
-    void CreateMonitors();
-    void ShowMonitorAtStart();
-    void UpdateMonitors();
 
     // The filter that sees keys and mouse presses before the controls.
     bool PreTranslateKey(const platform::KeyInput& key);
-    bool EditingStroke() const;
     bool PreTranslateSurfacePress(const QMouseEvent& event);
-    bool OnMessage(const CMessageEvent& message);
-    void OnSearchRequest(const CMessageEvent& message);
     bool IsOwnWindow(const QObject* pObject) const;
     mainwindow::OpenMenu VisibleMenu() const;
     void HideAllMenus();
-
-    // Commands.
-    void OnFileOpen();
-    void OnFileSave();
-    void OnFileSaveAs();
-    void OnFileExit();
-    void OnEditDelete();
-    void OnEditEdit();
-    void OnEditCopy();
-    void OnEditPaste();
-    void OnEditFind();
-    void OnEditReplace();
-    void OnEditGotoTime();
-    void OnOptionsConfiguration();
-    void OnOptionsStrokeTimes();
-    void OnAbout();
-    void RepaintPathBand();
     void ShowWindowMenu(const QPoint& ptGlobal);
+    void OnAbout();
+    /// The window's rectangle on the screen, for the dialogs opened over it.
+    platform::Rect Rect() const;
 
     // Painting.
     void PaintBackground(QPainter& painter) const;
@@ -131,28 +106,23 @@ private:
     void PaintHeadings(QPainter& painter) const;
     void PaintPathLine(QPainter& painter) const;
 
-    platform::Prompter& m_prompter;
-    platform::FileDialogs& m_fileDialogs;
+    doc::CStrokeDocument m_document;
+    doc::CDocumentFlows m_flows;
 
     int m_nWindowState = mainwindow::kWindowNormal;
     CStenoViewList* m_pList = nullptr; // child window, deleted first
-    // Owned modeless windows, hidden between uses.
-    CReplaceStrokeDlg* m_pReplaceDlg = nullptr;
-    CFindStrokeDlg* m_pFindDlg = nullptr;
-    CGotoTimeDlg* m_pGotoDlg = nullptr;
+    std::unique_ptr<CMonitorWindows> m_pMonitors;
+    std::unique_ptr<CSearchDialogs> m_pSearchDialogs;
     platform::Rect m_rcNormal;
     QPixmap m_bmpBackground;
     platform::Rect m_rcStatus;
-    /// The current index and stroke count of the list's last notification.
+    /// The current index and stroke count of the document's last notification.
     int m_nStatusCurrent = -1;
     int m_nStatusCount = 0;
     QFont m_fontStatus;
     QFont m_fontHeading;
     QFont m_fontPath;
     bool m_bInitialised = false;
-    bool m_bShowStrokeMonitor = true;              // lasts until the program ends
-    CStrokeMonitorDlg* m_pStrokeMonitor = nullptr; // owned; deleted after the list
-    CStrokeTimeMonitor* m_pTimeMonitor = nullptr;  // owned by the stroke monitor's window
 
     CxSkinButton m_btnMinimize;
     CxSkinButton m_btnMaximize;

@@ -77,5 +77,5 @@ void CQuillmarkDlg::PaintPathLine(QPainter& painter) const
 {
     const QtTextMeasurer measurer(m_fontPath);
     painter.setFont(m_fontPath);
-    DrawSteps(painter, PlanPathLine(m_pList->Document().FileName(), width(), measurer));
+    DrawSteps(painter, PlanPathLine(m_document.FileName(), width(), measurer));
 }

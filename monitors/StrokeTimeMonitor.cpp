@@ -19,14 +19,14 @@ constexpr int kScreenShare = 5;
 
 } // namespace
 
-CStrokeTimeMonitor::CStrokeTimeMonitor(CStrokeMonitorDlg* pOwner)
+CStrokeTimeMonitor::CStrokeTimeMonitor(QWidget* pOwner, const CStrokeMonitorDlg& strokeMonitor)
     : CMonitorFrameDlg(pOwner, kBackgroundBitmap, kRightBorder, kBottomStep, kBottomFromRight,
                        kCreationSize)
 {
     setWindowTitle(QStringLiteral("Stroke Times"));
-    // It opens at its owner's top-left corner, on the screen even when that
-    // corner is near the bottom.
-    const QPoint ptOwner = pOwner->pos();
+    // It opens at the stroke monitor's top-left corner, on the screen even when
+    // that corner is near the bottom.
+    const QPoint ptOwner = strokeMonitor.pos();
     const platform::Point pt =
         monitors::KeepWithin({ptOwner.x(), ptOwner.y(), ptOwner.x() + BitmapSize().width(),
                               ptOwner.y() + BitmapSize().height()},
@@ -34,7 +34,7 @@ CStrokeTimeMonitor::CStrokeTimeMonitor(CStrokeMonitorDlg* pOwner)
     move(pt.x, pt.y);
     const platform::Size screen = platform::FullScreenClientSize();
     SetMaxTrackSize({screen.cx / kScreenShare, screen.cy});
-    m_pView = new CAdvStrokeTimesView(this, pOwner->Stroke());
+    m_pView = new CAdvStrokeTimesView(this, strokeMonitor.Stroke());
     AddView(m_pView, QRect(QPoint(3, 35), QPoint(width() - 7, height() - 6)),
             framework::IDC_STROKE_TIME_VIEW);
 }

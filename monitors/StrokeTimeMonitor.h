@@ -13,9 +13,10 @@ class CStrokeTimeMonitor : public CMonitorFrameDlg
     Q_OBJECT
 
 public:
-    /// Owned by the stroke monitor, whose stroke it shows; it opens at its
-    /// owner's top-left corner.
-    explicit CStrokeTimeMonitor(CStrokeMonitorDlg* pOwner);
+    /// Shows the stroke monitor's stroke and opens at its top-left corner. Its
+    /// owner is the main window, so it stays reachable above it whether or not
+    /// the stroke monitor is shown.
+    CStrokeTimeMonitor(QWidget* pOwner, const CStrokeMonitorDlg& strokeMonitor);
 
     const CAdvStrokeTimesView* View() const { return m_pView; }
 

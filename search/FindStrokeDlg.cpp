@@ -1,13 +1,13 @@
 #include "search/FindStrokeDlg.h"
 
+#include "document/DocumentFlows.h"
 #include "fields/StenoEdit.h"
 
-CFindStrokeDlg::CFindStrokeDlg(QWidget* pOwner)
-    : CSearchDlg(search::SearchDialogKind::Find, pOwner),
+CFindStrokeDlg::CFindStrokeDlg(doc::CDocumentFlows& flows, QWidget* pOwner)
+    : CSearchDlg(search::SearchDialogKind::Find, flows, pOwner),
       m_pStenoEdit(CreateKeysField(search::kIdKeysField))
 {
     setWindowTitle(QStringLiteral("Find"));
-    m_pStenoEdit->SetKeys(m_state.m_keys);
 }
 
 void CFindStrokeDlg::Open(steno::KeyBits keys)
@@ -16,9 +16,9 @@ void CFindStrokeDlg::Open(steno::KeyBits keys)
     m_pStenoEdit->SetKeys(keys);
 }
 
-search::ButtonOutcome CFindStrokeDlg::Press(int nID)
+void CFindStrokeDlg::Run(search::ButtonAction)
 {
-    return search::PressFindButton(nID, m_state, m_pStenoEdit->Keys());
+    Flows().Find(m_pStenoEdit->Keys());
 }
 
 void CFindStrokeDlg::OnHidden()

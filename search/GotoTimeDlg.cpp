@@ -1,5 +1,6 @@
 #include "search/GotoTimeDlg.h"
 
+#include "document/DocumentFlows.h"
 #include "framework/CommandIds.h"
 #include "platform/DialogControls.h"
 #include "platform/Fonts.h"
@@ -7,8 +8,9 @@
 #include <QDateTimeEdit>
 #include <QKeyEvent>
 
-CGotoTimeDlg::CGotoTimeDlg(QWidget* pOwner)
-    : CSearchDlg(search::SearchDialogKind::GotoTime, pOwner), m_pPicker(new QDateTimeEdit(this))
+CGotoTimeDlg::CGotoTimeDlg(doc::CDocumentFlows& flows, QWidget* pOwner)
+    : CSearchDlg(search::SearchDialogKind::GotoTime, flows, pOwner),
+      m_pPicker(new QDateTimeEdit(this))
 {
     setWindowTitle(QStringLiteral("Goto Time"));
     platform::SetControlId(m_pPicker, framework::IDC_GOTO_TIME_PICKER);
@@ -20,7 +22,7 @@ CGotoTimeDlg::CGotoTimeDlg(QWidget* pOwner)
     m_pPicker->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     m_pPicker->setCalendarPopup(false);
     m_pPicker->setMinimumDateTime(QDateTime::fromSecsSinceEpoch(0));
-    m_pPicker->setDateTime(QDateTime::fromSecsSinceEpoch(m_state.m_time));
+    m_pPicker->setDateTime(QDateTime::fromSecsSinceEpoch(0));
     m_pPicker->installEventFilter(this);
 }
 
@@ -28,7 +30,6 @@ void CGotoTimeDlg::Open(std::int64_t time)
 {
     ShowWithFocus(m_pPicker);
     m_pPicker->setDateTime(QDateTime::fromSecsSinceEpoch(time));
-    m_state.m_time = time;
 }
 
 std::int64_t CGotoTimeDlg::PickerTime() const
@@ -36,9 +37,9 @@ std::int64_t CGotoTimeDlg::PickerTime() const
     return m_pPicker->dateTime().toSecsSinceEpoch();
 }
 
-search::ButtonOutcome CGotoTimeDlg::Press(int nID)
+void CGotoTimeDlg::Run(search::ButtonAction)
 {
-    return search::PressGotoTimeButton(nID, m_state, PickerTime());
+    Flows().GotoTime(PickerTime());
 }
 
 bool CGotoTimeDlg::eventFilter(QObject* pWatched, QEvent* pEvent)

@@ -1,15 +1,14 @@
 #include "search/ReplaceStrokeDlg.h"
 
+#include "document/DocumentFlows.h"
 #include "fields/StenoEdit.h"
 
-CReplaceStrokeDlg::CReplaceStrokeDlg(QWidget* pOwner)
-    : CSearchDlg(search::SearchDialogKind::Replace, pOwner),
+CReplaceStrokeDlg::CReplaceStrokeDlg(doc::CDocumentFlows& flows, QWidget* pOwner)
+    : CSearchDlg(search::SearchDialogKind::Replace, flows, pOwner),
       m_pFindEdit(CreateKeysField(search::kIdKeysField)),
       m_pReplaceEdit(CreateKeysField(search::kIdReplaceField))
 {
     setWindowTitle(QStringLiteral("Replace"));
-    m_pFindEdit->SetKeys(m_state.m_findKeys);
-    m_pReplaceEdit->SetKeys(m_state.m_replaceKeys);
 }
 
 void CReplaceStrokeDlg::Open(steno::KeyBits keys)
@@ -19,9 +18,10 @@ void CReplaceStrokeDlg::Open(steno::KeyBits keys)
     m_pReplaceEdit->SetKeys(keys);
 }
 
-search::ButtonOutcome CReplaceStrokeDlg::Press(int nID)
+void CReplaceStrokeDlg::Run(search::ButtonAction action)
 {
-    return search::PressReplaceButton(nID, m_state, m_pFindEdit->Keys(), m_pReplaceEdit->Keys());
+    Flows().Replace(m_pFindEdit->Keys(), m_pReplaceEdit->Keys(),
+                    action == search::ButtonAction::ReplaceAll);
 }
 
 void CReplaceStrokeDlg::OnHidden()

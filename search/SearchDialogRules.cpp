@@ -1,7 +1,7 @@
 #include "search/SearchDialogRules.h"
 
 #include "framework/CommandIds.h"
-#include "strokelist/StrokeDocument.h"
+#include "document/StrokeDocument.h"
 
 #include <array>
 
@@ -13,20 +13,6 @@ using framework::kIdCancel;
 using framework::kIdOk;
 
 namespace {
-
-bool IsKnown(int nID, bool bReplaceAll = false)
-{
-    return nID == kIdOk || nID == kIdCancel || nID == IDC_BTN_CLOSE_DIALOG ||
-           (bReplaceAll && nID == IDC_BTN_REPLACE_ALL);
-}
-
-ButtonOutcome Post(platform::MessageId nMessage, std::uintptr_t wParam, int nStart)
-{
-    return {SearchRequest{nMessage, wParam, nStart}, false};
-}
-
-/// Cancel and the close button hide; nothing is posted.
-constexpr ButtonOutcome kHide{std::nullopt, true};
 
 struct TabRoute
 {
@@ -49,45 +35,27 @@ constexpr std::array<TabRoute, 8> kTabRoutes = {{
 
 } // namespace
 
-steno::KeyBits OpeningKeys(const strokelist::CStrokeDocument& document)
+steno::KeyBits OpeningKeys(const doc::CStrokeDocument& document)
 {
     const int nCurrent = document.Current();
     return nCurrent == -1 ? 0 : document.Stroke(nCurrent).m_keys;
 }
 
-std::int64_t OpeningTime(const strokelist::CStrokeDocument& document)
+std::int64_t OpeningTime(const doc::CStrokeDocument& document)
 {
     const int nCurrent = document.Current();
     return nCurrent == -1 ? 0 : document.Stroke(nCurrent).m_time;
 }
 
-ButtonOutcome PressFindButton(int nID, strokelist::FindStrokeState& state, steno::KeyBits keys)
+ButtonAction ActionOf(SearchDialogKind kind, int nID)
 {
-    if (!IsKnown(nID))
-        return {};
-    state.m_keys = keys;
-    return nID == kIdOk ? Post(platform::WM_FIND_STROKE, 0, state.m_nNext) : kHide;
-}
-
-ButtonOutcome PressReplaceButton(int nID, strokelist::ReplaceStrokeState& state,
-                                 steno::KeyBits findKeys, steno::KeyBits replaceKeys)
-{
-    if (!IsKnown(nID, true))
-        return {};
-    state.m_findKeys = findKeys;
-    state.m_replaceKeys = replaceKeys;
     if (nID == kIdOk)
-        return Post(platform::WM_REPLACE_STROKE, 0, state.m_nNext);
-    // Replace All always runs over the whole document.
-    return nID == IDC_BTN_REPLACE_ALL ? Post(platform::WM_REPLACE_STROKE, 1, -1) : kHide;
-}
-
-ButtonOutcome PressGotoTimeButton(int nID, strokelist::GotoTimeState& state, std::int64_t time)
-{
-    if (!IsKnown(nID))
-        return {};
-    state.m_time = time;
-    return nID == kIdOk ? Post(platform::WM_GOTO_TIME, 0, state.m_nNext) : kHide;
+        return ButtonAction::Search;
+    if (nID == kIdCancel || nID == IDC_BTN_CLOSE_DIALOG)
+        return ButtonAction::Hide;
+    if (nID == IDC_BTN_REPLACE_ALL && kind == SearchDialogKind::Replace)
+        return ButtonAction::ReplaceAll;
+    return ButtonAction::None;
 }
 
 std::optional<int> TabTarget(SearchDialogKind kind, int nFocusId, bool bShift)

@@ -22,8 +22,9 @@ constexpr int kButtonTextMargin = 5;
 
 } // namespace
 
-CSearchDlg::CSearchDlg(search::SearchDialogKind kind, QWidget* pOwner)
-    : QDialog(pOwner), m_kind(kind)
+CSearchDlg::CSearchDlg(search::SearchDialogKind kind, doc::CDocumentFlows& flows,
+                       QWidget* pOwner)
+    : QDialog(pOwner), m_kind(kind), m_flows(flows)
 {
     const search::SearchDialogLayout layout = search::LayoutOf(kind);
     m_bmpBackground = CBitmapRegistry::Load(layout.nBackground);
@@ -63,6 +64,7 @@ CStenoEdit* CSearchDlg::CreateKeysField(int nID)
     pField->SetFontDesc(search::FieldFont());
     // A tab stop: Tab from the last button comes back to the field.
     pField->setFocusPolicy(Qt::StrongFocus);
+    connect(pField, &CStenoEdit::Notice, this, &CSearchDlg::OnFieldNotice);
     return pField;
 }
 
@@ -97,42 +99,40 @@ void CSearchDlg::ShowWithFocus(QWidget* pFocus)
 
 bool CSearchDlg::event(QEvent* pEvent)
 {
-    if (const CMessageEvent* pMessage = CMessageEvent::From(pEvent)) {
-        if (OnMessage(*pMessage))
-            return true;
-    }
-    return QDialog::event(pEvent);
+    return OnCommand(pEvent) || QDialog::event(pEvent);
 }
 
-bool CSearchDlg::OnMessage(const CMessageEvent& message)
+// The skinned buttons send their clicks as commands.
+bool CSearchDlg::OnCommand(QEvent* pEvent)
 {
-    switch (message.Message()) {
-    case platform::kWmCommand:
-        OnButton(static_cast<int>(message.WParam()));
-        return true;
-    case platform::WM_STROKEEDIT_TAB:
-        OnTab(message.WParam() != 0);
-        return true;
-    case platform::WM_STROKEEDIT_ESCAPE:
-        OnButton(framework::kIdCancel);
-        return true;
-    case platform::WM_STROKEEDIT_ENTER:
-        // A search runs only from the buttons.
-        return true;
-    default:
+    const CMessageEvent* pMessage = CMessageEvent::From(pEvent);
+    if (pMessage == nullptr || pMessage->Message() != platform::kWmCommand)
         return false;
+    OnButton(static_cast<int>(pMessage->WParam()));
+    return true;
+}
+
+void CSearchDlg::OnFieldNotice(fields::FieldNotice notice)
+{
+    switch (notice) {
+    case fields::FieldNotice::Tab:
+    case fields::FieldNotice::BackTab:
+        return OnTab(notice == fields::FieldNotice::BackTab);
+    case fields::FieldNotice::Escape:
+        return OnButton(framework::kIdCancel);
+    case fields::FieldNotice::Enter:
+        // A search runs only from the buttons.
+        return;
     }
 }
 
 void CSearchDlg::OnButton(int nID)
 {
-    const search::ButtonOutcome outcome = Press(nID);
-    if (outcome.request) {
-        platform::PostPrivateMessage(parentWidget(), outcome.request->nMessage,
-                                     outcome.request->wParam, outcome.request->lParam);
-    }
-    if (!outcome.bHide)
+    const search::ButtonAction action = search::ActionOf(m_kind, nID);
+    if (action == search::ButtonAction::None)
         return;
+    if (action != search::ButtonAction::Hide)
+        return Run(action);
     OnHidden();
     hide();
 }

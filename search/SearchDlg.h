@@ -2,9 +2,10 @@
 // What the find, replace and go-to-time dialogs share: a borderless modeless
 // window over the main window, its background bitmap, its skinned buttons and
 // drawn close button, the keys of an ordinary dialog (Esc cancels, Enter runs
-// the focused button or the action button), and the requests it posts to its
-// owner. The dialogs collect input only; the owner runs the requests.
+// the focused button or the action button). The dialogs collect input and run
+// their searches through the document's flows, which ask the user anything.
 
+#include "fields/FieldNotice.h"
 #include "framework/xSkinButton.h"
 #include "search/SearchDialogRules.h"
 
@@ -13,8 +14,11 @@
 
 #include <vector>
 
-class CMessageEvent;
 class CStenoEdit;
+
+namespace doc {
+class CDocumentFlows;
+}
 
 class CSearchDlg : public QDialog
 {
@@ -22,7 +26,7 @@ class CSearchDlg : public QDialog
 
 public:
     /// Hidden until the owner opens it; never destroyed between uses.
-    CSearchDlg(search::SearchDialogKind kind, QWidget* pOwner);
+    CSearchDlg(search::SearchDialogKind kind, doc::CDocumentFlows& flows, QWidget* pOwner);
 
     /// Centres the dialog over the owner's rectangle.
     void CentreOver(const platform::Rect& rcOwner);
@@ -30,8 +34,8 @@ public:
     QWidget* Control(int nID) const;
 
 protected:
-    /// Takes the fields into the dialog's record and says what the button does.
-    virtual search::ButtonOutcome Press(int nID) = 0;
+    /// Runs the search (or Replace All) with the fields as they are.
+    virtual void Run(search::ButtonAction action) = 0;
     /// Where Cancel leaves the focus for the next opening.
     virtual void OnHidden() {}
 
@@ -42,6 +46,8 @@ protected:
     /// Shows the dialog in front with the focus in the given control.
     void ShowWithFocus(QWidget* pFocus);
 
+    doc::CDocumentFlows& Flows() const { return m_flows; }
+
     bool event(QEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
@@ -49,10 +55,12 @@ protected:
 
 private:
     void CreateButtons(const search::SearchDialogLayout& layout);
-    bool OnMessage(const CMessageEvent& message);
+    bool OnCommand(QEvent* pEvent);
+    void OnFieldNotice(fields::FieldNotice notice);
     void OnButton(int nID);
     void OnTab(bool bShift);
 
     search::SearchDialogKind m_kind;
+    doc::CDocumentFlows& m_flows;
     QPixmap m_bmpBackground;
 };

@@ -78,4 +78,15 @@ int LastVisibleRow(int nPos, int nPageRows, int nCount)
     return std::min(nPos + nPageRows + 1, nCount);
 }
 
+int BringIntoViewPosition(int nIndex, int nCount, int nClientHeight, int nRowHeight)
+{
+    if (nIndex == 0)
+        return 0;
+    if (nIndex == nCount - 1)
+        return nIndex;
+    // Before the first layout there is no row height: nothing to centre by.
+    const int nHalfPage = nRowHeight > 0 ? nClientHeight / (2 * nRowHeight) : 0;
+    return std::max(0, nIndex - nHalfPage);
+}
+
 } // namespace strokelist

@@ -32,4 +32,8 @@ std::optional<int> DownTarget(int nCurrent, int nCount);
 /// Rows painted from position nPos: the whole rows plus one partly visible.
 int LastVisibleRow(int nPos, int nPageRows, int nCount);
 
+/// The scroll position that brings stroke nIndex into view: the top for the
+/// first stroke, the stroke itself for the last, otherwise the stroke centred.
+int BringIntoViewPosition(int nIndex, int nCount, int nClientHeight, int nRowHeight);
+
 } // namespace strokelist

@@ -6,8 +6,9 @@
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
 #include "platform/KeyTranslation.h"
-#include "platform/MessageEvent.h"
 #include "base/LocalTime.h"
+#include "document/DocumentFlows.h"
+#include "document/StrokeDocument.h"
 #include "strokelist/ListKeys.h"
 #include "strokelist/ListScrolling.h"
 #include "strokelist/RowCells.h"
@@ -91,9 +92,9 @@ struct CStenoViewList::RowColours
     }
 };
 
-CStenoViewList::CStenoViewList(QWidget* pParent, strokelist::IStrokeListObserver* pObserver,
-                               platform::Prompter& prompter)
-    : QWidget(pParent), m_document(this, pObserver), m_prompter(prompter), m_fonts(MakeListFonts()),
+CStenoViewList::CStenoViewList(QWidget* pParent, doc::CStrokeDocument& document,
+                               doc::CDocumentFlows& flows)
+    : QWidget(pParent), m_document(document), m_flows(flows), m_fonts(MakeListFonts()),
       m_pScrollBar(new QScrollBar(Qt::Vertical, this)), m_pStrokeEdit(new CStenoStrokeEdit(this)),
       m_wheelLines([] { return std::optional(platform::WheelScrollLines()); })
 {
@@ -108,9 +109,36 @@ CStenoViewList::CStenoViewList(QWidget* pParent, strokelist::IStrokeListObserver
     // Before the first layout the bar already stands at the right edge.
     m_pScrollBar->setGeometry(width() - kScrollBarWidth, 0, kScrollBarWidth, height());
     platform::SetControlId(m_pStrokeEdit, framework::IDC_STROKE_EDIT);
+    connect(m_pStrokeEdit, &CStenoStrokeEdit::Finished, this, &CStenoViewList::OnEditFinished);
+    m_document.AddObserver(*this);
 }
 
-CStenoViewList::~CStenoViewList() = default;
+CStenoViewList::~CStenoViewList()
+{
+    m_document.RemoveObserver(*this);
+}
+
+void CStenoViewList::OnCurrentChanged(const doc::CurrentChange& change)
+{
+    HideEditor();
+    if (change.bBringIntoView) {
+        SetScrollPos(strokelist::BringIntoViewPosition(change.nCurrent, change.nCount, height(),
+                                                       RowHeight()));
+    }
+    RepaintListArea();
+}
+
+void CStenoViewList::OnStrokesChanged(const doc::StrokesChange& change)
+{
+    if (change.bNewDocument) {
+        // The next paint lays out again, for the new stroke count.
+        m_bLayoutDone = false;
+        update();
+        return;
+    }
+    SetScrollRangeMax(m_document.Count());
+    RepaintListArea();
+}
 
 void CStenoViewList::SetMenusToRepaint(std::vector<QWidget*> menus)
 {
@@ -132,11 +160,6 @@ int CStenoViewList::RowHeight() const
     return m_layout.RowHeight();
 }
 
-int CStenoViewList::ClientHeight() const
-{
-    return height();
-}
-
 void CStenoViewList::SetScrollPos(int nPos)
 {
     m_pScrollBar->setValue(strokelist::ClampScrollPos(nPos, m_nRangeMax, m_layout.nPageRows));
@@ -153,24 +176,37 @@ void CStenoViewList::RepaintListArea()
     update(ListArea());
 }
 
-void CStenoViewList::ResetLayout()
-{
-    m_bLayoutDone = false;
-    update();
-}
-
 void CStenoViewList::HideEditor()
 {
     m_pStrokeEdit->Close();
 }
 
-void CStenoViewList::OpenEditor(int nIndex)
+void CStenoViewList::BeginEdit()
 {
+    m_nEditIndex = m_document.Current();
+    if (m_nEditIndex == -1)
+        return;
     // An edit asked for before the first paint still needs the columns.
     EnsureLayout();
-    const CStenoStroke& stroke = m_document.Stroke(nIndex);
+    const CStenoStroke& stroke = m_document.Stroke(m_nEditIndex);
     m_pStrokeEdit->BeginEdit(stroke.m_time, stroke.m_keys,
-                             fields::PlaceStrokeEditor(m_layout, nIndex, ScrollPos()));
+                             fields::PlaceStrokeEditor(m_layout, m_nEditIndex, ScrollPos()));
+}
+
+// Told inside the field's own Enter or Esc, so a key typed after it already
+// finds the stroke changed and the focus back on the list.
+void CStenoViewList::OnEditFinished(bool bCommit)
+{
+    if (bCommit)
+        m_document.CommitEdit(m_nEditIndex, m_pStrokeEdit->Time(), m_pStrokeEdit->Keys());
+    else
+        m_document.CancelEdit();
+    FocusList();
+}
+
+bool CStenoViewList::IsEditorPart(const QObject* pObject) const
+{
+    return m_pStrokeEdit->Owns(pObject);
 }
 
 void CStenoViewList::FocusList()
@@ -289,19 +325,9 @@ void CStenoViewList::RepaintMenus() const
 // which let pass what they do not take.
 bool CStenoViewList::event(QEvent* pEvent)
 {
-    if (const CMessageEvent* pMessage = CMessageEvent::From(pEvent))
-        return OnMessage(*pMessage);
     if (HandleKeyEvent(pEvent))
         return true;
     return QWidget::event(pEvent);
-}
-
-bool CStenoViewList::OnMessage(const CMessageEvent& message)
-{
-    if (message.Message() != platform::WM_STROKEEDIT_DONE)
-        return false;
-    m_document.EndEdit(message.WParam() == 1, m_pStrokeEdit->Time(), m_pStrokeEdit->Keys());
-    return true;
 }
 
 // Key-downs are taken here, before Qt moves the focus on Tab, and claimed
@@ -330,9 +356,9 @@ void CStenoViewList::HandleKey(const platform::KeyInput& key)
     case ListKeyAction::Paste:
         return m_document.PasteStroke();
     case ListKeyAction::Delete:
-        return m_document.DeleteStroke(m_prompter);
+        return m_flows.Delete();
     case ListKeyAction::Edit:
-        return m_document.BeginEdit();
+        return BeginEdit();
     case ListKeyAction::Undo:
         return m_document.Undo();
     case ListKeyAction::Redo:
@@ -429,7 +455,7 @@ void CStenoViewList::mouseDoubleClickEvent(QMouseEvent* pEvent)
     if (pEvent->button() != Qt::LeftButton)
         return QWidget::mouseDoubleClickEvent(pEvent);
     ClickRow(pEvent->position().toPoint().y());
-    m_document.BeginEdit();
+    BeginEdit();
 }
 
 // The focus moving into the editor is the edit beginning, not an end of it.

@@ -1,12 +1,12 @@
 #pragma once
-// The stroke list control of the main window: it owns the open document and
-// shows it as rows of time, stroke and raw stroke. It only measures, paints and
-// forwards; every rule of the document and of scrolling lives in the core.
+// The stroke list control of the main window: it shows the open document as
+// rows of time, stroke and raw stroke, follows its changes, and opens the
+// stroke editor over the current row. It only measures, paints and forwards;
+// every rule of the document and of scrolling lives in the core.
 
+#include "document/DocumentObserver.h"
 #include "platform/QtTextMeasurer.h"
 #include "strokelist/ListLayout.h"
-#include "strokelist/StrokeDocument.h"
-#include "strokelist/StrokeListView.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,21 +15,21 @@
 #include <optional>
 #include <vector>
 
-class CMessageEvent;
+class CStenoStroke;
 class CStenoStrokeEdit;
 class QPainter;
 class QScrollBar;
 
+namespace doc {
+class CDocumentFlows;
+class CStrokeDocument;
+} // namespace doc
+
 namespace platform {
-class Prompter;
 struct KeyInput;
 } // namespace platform
 
-namespace strokelist {
-class IStrokeListObserver;
-} // namespace strokelist
-
-class CStenoViewList : public QWidget, public strokelist::IStrokeListView
+class CStenoViewList : public QWidget, private doc::IDocumentObserver
 {
     Q_OBJECT
 
@@ -37,14 +37,10 @@ public:
     /// Lines per wheel notch; nothing when the system cannot tell.
     using WheelLinesSource = std::function<std::optional<int>()>;
 
-    /// The observer (the main window) is told of every setting of the current
-    /// stroke; the prompter asks before a stroke is deleted.
-    CStenoViewList(QWidget* pParent, strokelist::IStrokeListObserver* pObserver,
-                   platform::Prompter& prompter);
+    /// Shows the document; Delete asks through the flows. Both outlive the list.
+    CStenoViewList(QWidget* pParent, doc::CStrokeDocument& document, doc::CDocumentFlows& flows);
     ~CStenoViewList() override;
 
-    strokelist::CStrokeDocument& Document() { return m_document; }
-    const strokelist::CStrokeDocument& Document() const { return m_document; }
     /// The font and the column rectangles of the last layout.
     const strokelist::ListLayout& Layout() const { return m_layout; }
     /// Menus that may lie over the list: repainted after the rows so they stay on top.
@@ -54,16 +50,12 @@ public:
     /// Where the wheel's lines per notch come from (the desktop setting by default).
     void SetWheelLinesSource(WheelLinesSource source);
 
-    // What the document asks of its view.
-    int RowHeight() const override;
-    int ClientHeight() const override;
-    void SetScrollPos(int nPos) override;
-    void SetScrollRangeMax(int nMax) override;
-    void RepaintListArea() override;
-    void ResetLayout() override;
-    void HideEditor() override;
-    void OpenEditor(int nIndex) override;
-    void FocusList() override;
+    int RowHeight() const;
+    /// Opens the stroke editor over the current stroke; the edit belongs to
+    /// that stroke whatever becomes current before it ends.
+    void BeginEdit();
+    /// Whether the object is the stroke editor or one of its fields.
+    bool IsEditorPart(const QObject* pObject) const;
 
     /// The in-place stroke editor, hidden while no edit is open.
     const CStenoStrokeEdit& StrokeEdit() const { return *m_pStrokeEdit; }
@@ -82,6 +74,15 @@ protected:
 private:
     struct RowColours;
 
+    void OnCurrentChanged(const doc::CurrentChange& change) override;
+    void OnStrokesChanged(const doc::StrokesChange& change) override;
+    void OnEditFinished(bool bCommit);
+    void SetScrollPos(int nPos);
+    void SetScrollRangeMax(int nMax);
+    void RepaintListArea();
+    void HideEditor();
+    void FocusList();
+
     void RecalcLayout();
     /// Lays out unless done since creation or the last load.
     void EnsureLayout();
@@ -96,7 +97,6 @@ private:
                        bool bRawColumn, const RowColours& colours) const;
     void RepaintMenus() const;
 
-    bool OnMessage(const CMessageEvent& message);
     bool HandleKeyEvent(QEvent* pEvent);
     void HandleKey(const platform::KeyInput& key);
     /// Makes the stroke current and brings it into view; nothing for no index.
@@ -106,8 +106,10 @@ private:
     int RowAt(int y) const;
     void ClickRow(int y);
 
-    strokelist::CStrokeDocument m_document;
-    platform::Prompter& m_prompter;
+    doc::CStrokeDocument& m_document;
+    doc::CDocumentFlows& m_flows;
+    /// The stroke the open edit began on.
+    int m_nEditIndex = -1;
     std::vector<QtTextMeasurer> m_fonts;
     strokelist::ListLayout m_layout;
     bool m_bLayoutDone = false;

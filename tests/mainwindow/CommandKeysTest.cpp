@@ -1,5 +1,4 @@
 #include "mainwindow/CommandKeys.h"
-#include "mainwindow/FileRequests.h"
 
 #include "framework/CommandIds.h"
 
@@ -31,15 +30,4 @@ TEST(CommandKeys, OnlyAltAloneMakesALetterAnAccelerator)
     EXPECT_EQ(Accelerator('F', true, false, true), std::nullopt);
     EXPECT_EQ(Accelerator('S', true), std::nullopt);
     EXPECT_EQ(Accelerator(platform::kVkMenu, true), std::nullopt);
-}
-
-TEST(FileRequests, OpenStartsInTheWritersBackupFolderSaveAsBesideTheDocument)
-{
-    EXPECT_EQ(OpenRequest(L"/home/ann/Documents"),
-              (platform::FileRequest{L"RTF/CRE (*.rtf)", L"rtf",
-                                     L"/home/ann/Documents/Corvane/backup/RTFCRE", L""}));
-    EXPECT_EQ(SaveAsRequest(L"/work/day1.rtf", L"/home/ann/Documents"),
-              (platform::FileRequest{L"RTF/CRE (*.rtf)", L"rtf", L"/work/", L"day1_copy"}));
-    EXPECT_EQ(SaveAsRequest(L"", L"/home/ann/Documents").strFolder,
-              L"/home/ann/Documents/Corvane/backup/RTFCRE");
 }

@@ -3,7 +3,7 @@
 
 #include "search/SearchDialogRules.h"
 #include "framework/CommandIds.h"
-#include "strokelist/StrokeDocument.h"
+#include "document/StrokeDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -11,24 +11,13 @@ namespace search {
 namespace {
 
 using namespace framework;
-using platform::WM_FIND_STROKE;
-using platform::WM_GOTO_TIME;
-using platform::WM_REPLACE_STROKE;
 
 constexpr steno::KeyBits kTyped = 0x000300;
-constexpr steno::KeyBits kTypedPut = 0x040000;
 constexpr std::int64_t kPicked = 1714723215;
-constexpr int kNext = 7;
-const ButtonOutcome kHidden{std::nullopt, true};
-
-ButtonOutcome Post(platform::MessageId nMessage, std::uintptr_t wParam, std::intptr_t lParam)
-{
-    return {SearchRequest{nMessage, wParam, lParam}, false};
-}
 
 TEST(SearchDialogRulesTest, OpeningValuesAreTheCurrentStrokesOrZeroWithoutOne)
 {
-    strokelist::CStrokeDocument document;
+    doc::CStrokeDocument document;
     document.AssignStrokes({CStenoStroke{}, CStenoStroke{kPicked, kTyped}});
     EXPECT_EQ(OpeningKeys(document), 0u);
     EXPECT_EQ(OpeningTime(document), 0);
@@ -37,29 +26,17 @@ TEST(SearchDialogRulesTest, OpeningValuesAreTheCurrentStrokesOrZeroWithoutOne)
     EXPECT_EQ(OpeningTime(document), kPicked);
 }
 
-// Every button, Cancel and the close button too, first takes the fields into
-// the record; the start index is the record's.
-TEST(SearchDialogRulesTest, EachButtonTakesTheFieldsAndSendsItsRequest)
+TEST(SearchDialogRulesTest, OkSearchesReplaceAllOnlyInReplaceCancelAndCloseHide)
 {
-    for (int nID : {kIdOk, kIdCancel, IDC_BTN_CLOSE_DIALOG}) {
-        const bool bAction = nID == kIdOk;
-        strokelist::FindStrokeState find{0, kNext};
-        EXPECT_EQ(PressFindButton(nID, find, kTyped),
-                  bAction ? Post(WM_FIND_STROKE, 0, kNext) : kHidden);
-        EXPECT_EQ(find.m_keys, kTyped);
-        strokelist::GotoTimeState gotoTime{0, kNext};
-        EXPECT_EQ(PressGotoTimeButton(nID, gotoTime, kPicked),
-                  bAction ? Post(WM_GOTO_TIME, 0, kNext) : kHidden);
-        EXPECT_EQ(gotoTime.m_time, kPicked);
-    }
-    for (int nID : {kIdOk, IDC_BTN_REPLACE_ALL, kIdCancel, IDC_BTN_CLOSE_DIALOG}) {
-        strokelist::ReplaceStrokeState replace{0, 0, kNext};
-        const ButtonOutcome outcome = nID == kIdOk ? Post(WM_REPLACE_STROKE, 0, kNext)
-                                      : nID == IDC_BTN_REPLACE_ALL ? Post(WM_REPLACE_STROKE, 1, -1)
-                                                                   : kHidden;
-        EXPECT_EQ(PressReplaceButton(nID, replace, kTyped, kTypedPut), outcome) << nID;
-        EXPECT_EQ(replace.m_findKeys, kTyped);
-        EXPECT_EQ(replace.m_replaceKeys, kTypedPut);
+    for (SearchDialogKind kind :
+         {SearchDialogKind::Find, SearchDialogKind::Replace, SearchDialogKind::GotoTime}) {
+        EXPECT_EQ(ActionOf(kind, kIdOk), ButtonAction::Search);
+        EXPECT_EQ(ActionOf(kind, kIdCancel), ButtonAction::Hide);
+        EXPECT_EQ(ActionOf(kind, IDC_BTN_CLOSE_DIALOG), ButtonAction::Hide);
+        EXPECT_EQ(ActionOf(kind, IDC_BTN_REPLACE_ALL), kind == SearchDialogKind::Replace
+                                                           ? ButtonAction::ReplaceAll
+                                                           : ButtonAction::None);
+        EXPECT_EQ(ActionOf(kind, kIdKeysField), ButtonAction::None);
     }
 }
 

@@ -88,3 +88,20 @@ TEST(RowCells, MarkedMeansNonZeroAndEven)
     EXPECT_TRUE(steno::IsMarked(2));
     EXPECT_FALSE(steno::IsMarked(65535));
 }
+
+TEST(ListScrolling, BringsAStrokeIntoViewCentredByHalfAPageRoundedDown)
+{
+    struct Case
+    {
+        int nIndex, nCount, nClientHeight, nRowHeight, nPos;
+    };
+    // The first at the top, the last itself, the others centred.
+    const Case cases[] = {
+        {0, 100, 200, 20, 0},   {99, 100, 200, 20, 99}, {98, 100, 200, 20, 93},
+        {45, 100, 200, 20, 40}, {3, 100, 200, 20, 0},   {8, 12, 219, 20, 3},
+        {8, 12, 239, 20, 3},    {8, 12, 240, 20, 2},    {6, 12, 200, 0, 6}, // no layout yet
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BringIntoViewPosition(c.nIndex, c.nCount, c.nClientHeight, c.nRowHeight), c.nPos)
+            << c.nIndex << " " << c.nClientHeight << " " << c.nRowHeight;
+}

@@ -104,9 +104,8 @@ TEST_F(QuillmarkDlgCloseTest, YesOnExitSavesThenCloses)
     Key(Qt::Key_X);
     EXPECT_EQ(m_prompter.Asked().back(), CloseQuestion());
     EXPECT_FALSE(m_dlg.isVisible());
-    platform::ScriptedPrompter prompter;
-    strokelist::CStrokeDocument reread;
-    ASSERT_TRUE(reread.LoadFile(Wide(m_strPath), prompter));
+    doc::CStrokeDocument reread;
+    ASSERT_TRUE(reread.Load(Wide(m_strPath)).bDone);
     EXPECT_EQ(reread.Count(), 5);
 }
 

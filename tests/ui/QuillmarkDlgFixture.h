@@ -8,7 +8,7 @@
 #include "platform/Drawing.h"
 #include "platform/MessageEvent.h"
 #include "strokelist/StenoViewList.h"
-#include "strokelist/StrokeDocument.h"
+#include "document/StrokeDocument.h"
 #include "tests/support/FileTestSupport.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -47,7 +47,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
     }
 
-    strokelist::CStrokeDocument& Document() { return m_dlg.List()->Document(); }
+    doc::CStrokeDocument& Document() { return m_dlg.Document(); }
 
     /// Opens a file of nCount strokes through the Open command.
     std::string Open(int nCount, const std::string& strName = "day1.rtf")

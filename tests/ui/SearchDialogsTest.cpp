@@ -1,5 +1,6 @@
-// The find, replace and go-to-time dialogs with the main window that runs
-// their requests, driven by the user's keys and clicks.
+// The find, replace and go-to-time dialogs over the main window, driven by the
+// user's keys and clicks. What each search finds is the flows' test; here the
+// dialogs' wiring.
 
 #include "QuillmarkDlgFixture.h"
 
@@ -55,15 +56,14 @@ protected:
         Settle();
     }
 
-    /// Clicks a dialog button and lets the main window run the request.
+    /// Clicks a dialog button: the search runs before the click returns.
     int Click(CSearchDlg& dlg, int nID)
     {
         QTest::mouseClick(dlg.Control(nID), Qt::LeftButton);
-        Settle();
         return Document().Current();
     }
 
-    /// Lets posted requests and menu commands arrive.
+    /// Lets the menu commands arrive.
     static void Settle() { QCoreApplication::processEvents(); }
 
     KeyBits KeysOf(int nIndex) { return Document().Stroke(nIndex).m_keys; }
@@ -73,9 +73,9 @@ protected:
         return {{PromptKind::Information, pszText}};
     }
 
-    CFindStrokeDlg& FindDlg() { return *m_dlg.FindDlg(); }
-    CReplaceStrokeDlg& ReplaceDlg() { return *m_dlg.ReplaceDlg(); }
-    CGotoTimeDlg& GotoDlg() { return *m_dlg.GotoDlg(); }
+    CFindStrokeDlg& FindDlg() { return *m_dlg.SearchDialogs().FindDlg(); }
+    CReplaceStrokeDlg& ReplaceDlg() { return *m_dlg.SearchDialogs().ReplaceDlg(); }
+    CGotoTimeDlg& GotoDlg() { return *m_dlg.SearchDialogs().GotoDlg(); }
 };
 
 } // namespace
@@ -83,44 +83,26 @@ protected:
 TEST_F(SearchDialogsTest, TheEditMenuOpensADialogOverTheWindowWithTheCurrentKeys)
 {
     Load({2, 9}, 2);
-    ReplaceDlg().State().m_nNext = 5;
     OpenFromMenu(Qt::Key_R);
     EXPECT_FALSE(m_dlg.EditMenu().isVisible());
     ASSERT_TRUE(ReplaceDlg().isVisible());
     EXPECT_EQ(ReplaceDlg().geometry().center().x(), m_dlg.geometry().center().x());
     EXPECT_TRUE(ReplaceDlg().FindEdit()->hasFocus());
     EXPECT_EQ(ReplaceDlg().ReplaceEdit()->Keys(), kA);
-    EXPECT_EQ(ReplaceDlg().State().m_nNext, 5);
 }
 
-TEST_F(SearchDialogsTest, FindStepsThroughTheMatchesAndStartsAgainAtTheTopAfterNone)
+TEST_F(SearchDialogsTest, FindAndReplaceButtonsRunTheirSearchWithTheFields)
 {
     Load({2, 9}, 2);
     OpenFromMenu(Qt::Key_F);
     EXPECT_EQ(Click(FindDlg(), kIdOk), 2);
     EXPECT_EQ(Click(FindDlg(), kIdOk), 9);
-    EXPECT_TRUE(m_prompter.Asked().empty());
-    EXPECT_EQ(Click(FindDlg(), kIdOk), 0);
-    EXPECT_EQ(m_prompter.Asked(), Info(L"No occurrences found"));
-    EXPECT_EQ(Click(FindDlg(), kIdOk), 2);
-}
-
-TEST_F(SearchDialogsTest, ASingleReplaceStartsAtTheCurrentStrokeAndContinuesBehindIt)
-{
-    Load({2, 9}, 2);
     OpenFromMenu(Qt::Key_R);
     ReplaceDlg().ReplaceEdit()->SetKeys(kO);
-    Document().SetCurrentStroke(5, true);
-    EXPECT_EQ(Click(ReplaceDlg(), kIdOk), 9);
-    EXPECT_EQ(m_prompter.Asked(), Info(L"1 stroke(s) replaced"));
-    EXPECT_EQ(KeysOf(2), kA);
-    EXPECT_EQ(KeysOf(9), kO);
-    EXPECT_EQ(ReplaceDlg().State().m_nNext, 10);
-
-    // Moved by hand, the next Replace starts where the user went.
-    Document().SetCurrentStroke(1, true);
-    EXPECT_EQ(Click(ReplaceDlg(), kIdOk), 2);
+    EXPECT_EQ(Click(ReplaceDlg(), IDC_BTN_REPLACE_ALL), 0);
     EXPECT_EQ(KeysOf(2), kO);
+    EXPECT_EQ(KeysOf(9), kO);
+    EXPECT_EQ(m_prompter.Asked(), Info(L"2 stroke(s) replaced"));
 }
 
 TEST_F(SearchDialogsTest, GotoTimeMatchesTheSecondOnTheDateOfTheStrokeItOpenedWith)
@@ -136,7 +118,6 @@ TEST_F(SearchDialogsTest, GotoTimeMatchesTheSecondOnTheDateOfTheStrokeItOpenedWi
     QDateTimeEdit& picker = *GotoDlg().Picker();
     picker.setTime(QDateTime::fromSecsSinceEpoch(kFirstTime + 14).time().addMSecs(500));
     Key(Qt::Key_Return); // Enter in the picker runs Goto Time
-    Settle();
     EXPECT_EQ(Document().Current(), 7);
     EXPECT_TRUE(m_prompter.Asked().empty());
 
@@ -150,14 +131,13 @@ TEST_F(SearchDialogsTest, EnterInAKeysFieldDoesNothingAndEscKeepsTheKeys)
     Load({2, 9}, 2);
     OpenFromMenu(Qt::Key_F);
     Key(Qt::Key_Return);
-    Settle();
     EXPECT_EQ(Document().Current(), 2);
-    EXPECT_EQ(FindDlg().State().m_nNext, -1) << "no Find ran";
+    EXPECT_EQ(m_dlg.Flows().Starts().nFind, -1) << "no Find ran";
     Key(Qt::Key_G);
     const KeyBits typed = FindDlg().StenoEdit()->Keys();
     EXPECT_EQ(CStenoEncoder().KeysToSteno(typed), L"TKPWA");
     Key(Qt::Key_Escape);
-    Settle();
     EXPECT_FALSE(FindDlg().isVisible());
-    EXPECT_EQ(FindDlg().State().m_keys, typed);
+    OpenFromMenu(Qt::Key_F); // opens again with the current stroke's keys
+    EXPECT_EQ(FindDlg().StenoEdit()->Keys(), kA);
 }

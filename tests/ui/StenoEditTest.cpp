@@ -49,13 +49,13 @@ TEST_F(StenoEditTest, TypedKeysBuildTheStrokeAndNoticesGoToTheOwner)
     QTest::keyClick(m_pEdit, Qt::Key_1, Qt::KeypadModifier); // the A chord again
     EXPECT_EQ(CStenoEncoder().KeysToSteno(m_pEdit->Keys()), L"TKPW-S");
 
+    std::vector<fields::FieldNotice> notices;
+    QObject::connect(m_pEdit, &CStenoEdit::Notice,
+                     [&notices](fields::FieldNotice notice) { notices.push_back(notice); });
     QTest::keyClick(m_pEdit, Qt::Key_Backtab, Qt::ShiftModifier);
     QTest::keyClick(m_pEdit, Qt::Key_Return);
-    QCoreApplication::sendPostedEvents();
-    const std::vector<ReceivedMessage> expected = {
-        {platform::WM_STROKEEDIT_TAB, platform::kShiftTab, 0},
-        {platform::WM_STROKEEDIT_ENTER, 0, 0}};
-    EXPECT_EQ(m_owner.m_received, expected);
+    EXPECT_EQ(notices,
+              (std::vector{fields::FieldNotice::BackTab, fields::FieldNotice::Enter}));
     EXPECT_TRUE(m_pEdit->hasFocus());
 }
 

@@ -3,9 +3,11 @@
 // and the current-stroke notifications, with a scripted prompter and a document
 // of generated strokes.
 
-#include "tests/support/ScriptedPrompter.h"
+#include "document/DocumentFlows.h"
+#include "document/StrokeDocument.h"
 #include "strokelist/StenoViewList.h"
-#include "strokelist/StrokeListObserver.h"
+#include "tests/support/ScriptedFileDialogs.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -20,15 +22,15 @@
 namespace listtest {
 
 /// The main window's side: keys that reach it and every current-stroke notice.
-class CRecordingWindow : public QWidget, public strokelist::IStrokeListObserver
+class CRecordingWindow : public QWidget, public doc::IDocumentObserver
 {
 public:
     std::vector<std::pair<int, Qt::KeyboardModifiers>> m_keys;
     std::vector<std::pair<int, int>> m_notices;
 
-    void OnCurrentStroke(int nCurrent, int nCount) override
+    void OnCurrentChanged(const doc::CurrentChange& change) override
     {
-        m_notices.emplace_back(nCurrent, nCount);
+        m_notices.emplace_back(change.nCurrent, change.nCount);
     }
 
 protected:
@@ -55,8 +57,9 @@ class StenoViewListFixture : public testing::Test
 protected:
     static constexpr int kListWidth = 1000;
 
-    StenoViewListFixture() : m_pList(new CStenoViewList(&m_window, &m_window, m_prompter))
+    StenoViewListFixture() : m_pList(new CStenoViewList(&m_window, m_document, m_flows))
     {
+        m_document.AddObserver(m_window);
         m_window.resize(kListWidth + 20, 700);
         m_pList->setGeometry(0, 0, kListWidth, 400);
         m_window.show();
@@ -68,8 +71,7 @@ protected:
     /// Puts the strokes in place as a load does: a new layout at the next paint.
     void Load(std::vector<CStenoStroke> strokes)
     {
-        m_pList->Document().AssignStrokes(std::move(strokes));
-        m_pList->ResetLayout();
+        m_document.AssignStrokes(std::move(strokes));
         Paint();
         m_window.m_notices.clear();
     }
@@ -85,16 +87,19 @@ protected:
     QImage Paint() { return m_pList->grab().toImage(); }
 
     QScrollBar& ScrollBar() { return *m_pList->findChild<QScrollBar*>(); }
-    int Current() const { return m_pList->Document().Current(); }
-    int Count() const { return m_pList->Document().Count(); }
+    int Current() const { return m_document.Current(); }
+    int Count() const { return m_document.Count(); }
 
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(m_pList, key, modifiers);
     }
 
-    CRecordingWindow m_window;
+    doc::CStrokeDocument m_document;
     platform::ScriptedPrompter m_prompter;
+    platform::ScriptedFileDialogs m_fileDialogs;
+    doc::CDocumentFlows m_flows{m_document, m_prompter, m_fileDialogs, L""};
+    CRecordingWindow m_window;
     CStenoViewList* m_pList;
 };
 

@@ -71,7 +71,7 @@ TEST_F(StenoViewListPaintTest, MarkedKeyIsGreyInTheRawColumnAndAbsentInTheStroke
 
 TEST_F(StenoViewListPaintTest, CurrentRowIsBlackWithWhiteLettersAndGreyStaysGrey)
 {
-    m_pList->Document().SetCurrentStroke(1, false);
+    m_document.SetCurrentStroke(1, false);
     const QImage image = Paint();
     EXPECT_EQ(ExtremesIn(image, Cell(1, false, steno::kKeyLeftS)).lightest, QColor(Qt::black));
     EXPECT_EQ(ExtremesIn(image, Cell(1, false, steno::kKeyZ)).lightest, QColor(Qt::white));

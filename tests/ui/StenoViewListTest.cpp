@@ -23,8 +23,8 @@ protected:
 
     void Start(int nPos, int nCurrent)
     {
-        m_pList->Document().SetCurrentStroke(nCurrent, false);
-        m_pList->SetScrollPos(nPos);
+        m_document.SetCurrentStroke(nCurrent, false);
+        ScrollBar().setValue(nPos);
         ASSERT_EQ(m_pList->ScrollPos(), nPos);
         m_window.m_notices.clear();
     }
@@ -127,7 +127,7 @@ TEST_F(StenoViewListTest, CopyAndPasteInsertACopyAndExtendTheScrollRange)
     Key(Qt::Key_Insert, Qt::ShiftModifier);
     Key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Count(), 102);
-    EXPECT_EQ(m_pList->Document().Stroke(2).m_time, 1700000099);
+    EXPECT_EQ(m_document.Stroke(2).m_time, 1700000099);
     Key(Qt::Key_End);
     EXPECT_EQ(m_pList->ScrollPos(), 93); // 102 strokes in 10 rows, without a resize
     EXPECT_EQ(ScrollBar().maximum(), 93);

@@ -23,12 +23,10 @@ constexpr int kEdited = 12; // the third visible row
 const std::int64_t kNine = base::MakeLocalTime(2024, 3, 5, 9, 15, 0);
 const std::int64_t kTen = base::MakeLocalTime(2024, 3, 5, 10, 15, 0);
 
-/// Keys go to the focus; the fields' notices, then the editor's, are posted.
+/// Keys go to the focus, with nothing in between: as typed ahead at full speed.
 void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
 }
 
 class StrokeEditTest : public StenoViewListFixture
@@ -36,19 +34,24 @@ class StrokeEditTest : public StenoViewListFixture
 protected:
     StrokeEditTest()
     {
+        LoadStrokes();
+        FitRows(10);
+        ScrollBar().setValue(10);
+        m_document.SetCurrentStroke(kEdited, false);
+    }
+
+    void LoadStrokes()
+    {
         std::vector<CStenoStroke> strokes = GeneratedStrokes(50);
         for (CStenoStroke& stroke : strokes)
             stroke.m_time = kNine;
         strokes[kEdited + 2].m_time = kTen;
         Load(std::move(strokes));
-        FitRows(10);
-        m_pList->SetScrollPos(10);
-        m_pList->Document().SetCurrentStroke(kEdited, false);
     }
 
     const CStenoStrokeEdit& Editor() const { return m_pList->StrokeEdit(); }
     QWidget* Field(int nID) const { return platform::FindControl(&Editor(), nID); }
-    const CStenoStroke& Edited() const { return m_pList->Document().Stroke(kEdited); }
+    const CStenoStroke& Edited() const { return m_document.Stroke(kEdited); }
 
     /// Opens the editor with Enter and types the hour 10 without committing.
     void OpenAndTypeTen()
@@ -114,15 +117,27 @@ TEST_F(StrokeEditTest, EscClickAndWheelCloseItWithoutCommitting)
     };
     for (const auto& [pszName, close, bModified] : closers) {
         SCOPED_TRACE(pszName);
-        m_pList->Document().SetCurrentStroke(kEdited, false);
-        m_pList->Document().SetModified(false);
+        LoadStrokes();
+        m_document.SetCurrentStroke(kEdited, false);
         OpenAndTypeTen();
         close();
         EXPECT_FALSE(Editor().isVisible());
         EXPECT_TRUE(m_pList->hasFocus());
         EXPECT_EQ(Edited().m_time, kNine);
-        EXPECT_EQ(m_pList->Document().IsModified(), bModified);
+        EXPECT_EQ(m_document.IsModified(), bModified);
     }
+}
+
+// Enter commits inside the field's own key handling: a key typed right behind
+// it already goes to the list, and the edit stays with the stroke it began on.
+TEST_F(StrokeEditTest, KeysTypedBehindEnterActOnTheListAfterTheCommit)
+{
+    OpenAndTypeTen();
+    Type(Qt::Key_Return);
+    Type(Qt::Key_Down);
+    EXPECT_EQ(Edited().m_time, kTen);
+    EXPECT_EQ(m_document.Current(), kEdited + 1);
+    EXPECT_EQ(m_document.Stroke(kEdited + 1).m_time, kNine);
 }
 
 using StrokeEditInMainWindowTest = mainwindowtest::QuillmarkDlgFixture;

@@ -53,8 +53,8 @@ std::set<QRgb> Colours(const QWidget* pView)
 class StrokeMonitorTest : public QuillmarkDlgFixture
 {
 protected:
-    CStrokeMonitorDlg& Monitor() { return *m_dlg.StrokeMonitor(); }
-    CStrokeTimeMonitor& TimeMonitor() { return *m_dlg.TimeMonitor(); }
+    CStrokeMonitorDlg& Monitor() { return *m_dlg.Monitors().StrokeMonitor(); }
+    CStrokeTimeMonitor& TimeMonitor() { return *m_dlg.Monitors().TimeMonitor(); }
 
     /// Runs the Configuration command; act works the dialog and ends it.
     void Configure(const std::function<void(CConfigurationDlg&)>& act)
@@ -104,7 +104,7 @@ TEST_F(StrokeMonitorTest, EscDoesNothingAndTheCloseButtonClearsTheOption)
 
     QTest::mouseClick(platform::FindControl(&Monitor(), framework::kIdCancel), Qt::LeftButton);
     EXPECT_FALSE(Monitor().isVisible());
-    EXPECT_FALSE(m_dlg.ShowsStrokeMonitor());
+    EXPECT_FALSE(m_dlg.Monitors().ShowsStrokeMonitor());
 }
 
 TEST_F(StrokeMonitorTest, ConfigurationAppliesTheOptionOnlyWithOk)

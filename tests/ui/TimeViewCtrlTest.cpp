@@ -52,12 +52,12 @@ TEST_F(TimeViewCtrlTest, KeysEditTheTimeNoticesGoToTheOwnerOtherKeysOnToo)
     QTest::keyClick(m_pTime, Qt::Key_Delete);
     EXPECT_EQ(m_pTime->Time(), kSevenAm + 4 * 3600 + 60); // 11:01:00
     EXPECT_EQ(m_owner.m_keys, (std::vector<int>{Qt::Key_2, Qt::Key_Delete}));
+    std::vector<fields::FieldNotice> notices;
+    QObject::connect(m_pTime, &CTimeViewCtrl::Notice,
+                     [&notices](fields::FieldNotice notice) { notices.push_back(notice); });
     QTest::keyClick(m_pTime, Qt::Key_Tab);
     QTest::keyClick(m_pTime, Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents();
-    const std::vector<ReceivedMessage> expected = {{platform::WM_STROKEEDIT_TAB, 0, 0},
-                                                   {platform::WM_STROKEEDIT_ESCAPE, 0, 0}};
-    EXPECT_EQ(m_owner.m_received, expected);
+    EXPECT_EQ(notices, (std::vector{fields::FieldNotice::Tab, fields::FieldNotice::Escape}));
     EXPECT_TRUE(m_pTime->hasFocus());
 }
 

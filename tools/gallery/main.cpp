@@ -154,12 +154,12 @@ public:
             dlg.ToggleMaximize();
         dlg.resize(kShotSize);
         platform::SendCommand(&dlg, framework::ID_FILE_OPEN);
-        if (dlg.List()->Document().Count() == 0) {
+        if (dlg.Document().Count() == 0) {
             std::fprintf(stderr, "quillmark-gallery: cannot open '%s'\n", qPrintable(strFile));
             ++m_nFailures;
             return;
         }
-        dlg.List()->Document().SetCurrentStroke(kCurrentStroke, false);
+        dlg.Document().SetCurrentStroke(kCurrentStroke, false);
         QApplication::processEvents();
         Save(dlg, QStringLiteral("main-window"));
     }

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-namespace strokelist {
+namespace doc {
 
 /// A stroke that came into the document at nIndex (a paste).
 struct StrokeInsertion
@@ -76,4 +76,4 @@ private:
     std::optional<std::size_t> m_nSavePoint = 0;
 };
 
-} // namespace strokelist
+} // namespace doc

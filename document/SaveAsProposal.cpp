@@ -1,15 +1,16 @@
-#include "mainwindow/SaveAsProposal.h"
+#include "document/SaveAsProposal.h"
 
-#include "mainwindow/OutlinedText.h"
+#include "base/FilePath.h"
 
-namespace mainwindow {
+
+namespace doc {
 
 SaveAsProposal ProposeSaveAs(std::wstring_view path, std::wstring_view defaultFolder)
 {
     SaveAsProposal proposal{std::wstring(defaultFolder), {}};
     if (path.empty())
         return proposal;
-    const auto slash = path.rfind(kPathSeparator);
+    const auto slash = path.rfind(base::kPathSeparator);
     const long p = slash == std::wstring_view::npos ? -1 : static_cast<long>(slash);
     if (p >= 0)
         proposal.strFolder = path.substr(0, static_cast<std::size_t>(p) + 1);
@@ -25,4 +26,4 @@ SaveAsProposal ProposeSaveAs(std::wstring_view path, std::wstring_view defaultFo
     return proposal;
 }
 
-} // namespace mainwindow
+} // namespace doc

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace mainwindow {
+namespace doc {
 
 struct SaveAsProposal
 {
@@ -17,4 +17,4 @@ struct SaveAsProposal
 
 SaveAsProposal ProposeSaveAs(std::wstring_view path, std::wstring_view defaultFolder);
 
-} // namespace mainwindow
+} // namespace doc

@@ -1,9 +1,9 @@
 // Undo and redo of the document's changes, and the modified flag that follows them.
-#include "StrokeFileFixture.h"
+#include "DocumentFixture.h"
 
 #include <functional>
 
-namespace strokelist::test {
+namespace doc::test {
 namespace {
 
 constexpr int kStart = 50; // the current stroke before each change
@@ -11,13 +11,10 @@ constexpr int kStart = 50; // the current stroke before each change
 // 100 strokes with keys 1, 2, 3, 1, 2, 3 … and times 1000, 1001 …
 std::vector<CStenoStroke> RepeatingStrokes()
 {
-    std::vector<CStenoStroke> strokes;
-    for (int i = 0; i < 100; ++i)
-        strokes.push_back(MakeStroke(static_cast<steno::KeyBits>(i % 3 + 1), 1000 + i));
-    return strokes;
+    return GeneratedStrokes(100);
 }
 
-class EditHistoryTest : public StrokeFileFixture
+class EditHistoryTest : public DocumentFixture
 {
 public:
     void SetUp() override
@@ -25,15 +22,8 @@ public:
         m_document.AssignStrokes(RepeatingStrokes());
         m_document.SetCurrentStroke(kStart, false);
     }
-    void Delete()
-    {
-        m_prompter.Script(platform::Answer::Yes);
-        m_document.DeleteStroke(m_prompter);
-    }
-    void Replace(bool bAll)
-    {
-        m_document.ReplaceStrokes(-1, MakeStroke(1), MakeStroke(7), bAll, m_prompter);
-    }
+    void Delete() { m_document.DeleteStroke(m_document.Current()); }
+    void Replace(bool bAll) { m_document.ReplaceKeys(-1, 1, 7, bAll); }
     CStrokeDocument& Document() { return m_document; }
 };
 
@@ -79,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                        t.Document().PasteStroke();
                    },
                    -1, 100},
-        ChangeCase{"CommittedEdit", [](EditHistoryTest& t) { t.Document().EndEdit(true, 42, 7); },
+        ChangeCase{"CommittedEdit", [](EditHistoryTest& t) { t.Document().CommitEdit(kStart, 42, 7); },
                    kStart, kStart},
         // From stroke 50 (keys 3) the next stroke with keys 1 is 51.
         ChangeCase{"Replace", [](EditHistoryTest& t) { t.Replace(false); }, kStart + 1, kStart + 1},
@@ -91,7 +81,7 @@ TEST_F(EditHistoryTest, ANewChangeAfterUndoDropsTheRedoSteps)
 {
     Delete();
     m_document.Undo();
-    m_document.EndEdit(true, 42, 7);
+    m_document.CommitEdit(kStart, 42, 7);
     const std::vector<CStenoStroke> edited = m_document.Strokes();
     m_document.Redo();
     EXPECT_EQ(m_document.Strokes(), edited);
@@ -102,8 +92,8 @@ TEST_F(EditHistoryTest, ANewChangeAfterUndoDropsTheRedoSteps)
 TEST_F(EditHistoryTest, EditsThatChangeNothingAreNoSteps)
 {
     Delete();
-    m_document.EndEdit(false, 42, 7);
-    m_document.EndEdit(true, m_document.Stroke(49).m_time, m_document.Stroke(49).m_keys);
+    m_document.CancelEdit();
+    m_document.CommitEdit(49, m_document.Stroke(49).m_time, m_document.Stroke(49).m_keys);
     m_document.Undo();
     EXPECT_EQ(m_document.Strokes(), RepeatingStrokes());
 }
@@ -111,14 +101,14 @@ TEST_F(EditHistoryTest, EditsThatChangeNothingAreNoSteps)
 TEST_F(EditHistoryTest, ModifiedFollowsTheLastSavedState)
 {
     Delete();
-    ASSERT_TRUE(m_document.SaveFile(Wide(m_folder / "saved.rtf"), m_prompter));
+    ASSERT_TRUE(m_document.Save(Wide(m_folder / "saved.rtf")).bDone);
     m_document.Undo();
     EXPECT_TRUE(m_document.IsModified());
     m_document.Redo();
     EXPECT_FALSE(m_document.IsModified());
     // Once the saved state is dropped, no state is the saved one.
     m_document.Undo();
-    m_document.EndEdit(true, 42, 7);
+    m_document.CommitEdit(kStart, 42, 7);
     m_document.Undo();
     m_document.Redo();
     EXPECT_TRUE(m_document.IsModified());
@@ -127,14 +117,11 @@ TEST_F(EditHistoryTest, ModifiedFollowsTheLastSavedState)
 TEST_F(EditHistoryTest, LoadingAFileClearsTheHistory)
 {
     Delete();
-    m_document.SetModified(false);
-    const auto path =
-        m_folder.Write("load.rtf", StrokeFileText({FileStroke{"KAT", "", "9:0:0:0"}}));
-    ASSERT_TRUE(m_document.LoadFile(Wide(path.string()), m_prompter));
+    LoadFile("load.rtf", {FileStroke{"KAT", "", "9:0:0:0"}});
     const std::vector<CStenoStroke> loaded = m_document.Strokes();
     m_document.Undo();
     EXPECT_EQ(m_document.Strokes(), loaded);
 }
 
 } // namespace
-} // namespace strokelist::test
+} // namespace doc::test

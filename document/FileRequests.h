@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace mainwindow {
+namespace doc {
 
 inline constexpr std::wstring_view kStrokeFileFilter = L"RTF/CRE (*.rtf)";
 inline constexpr std::wstring_view kStrokeFileExt = L"rtf";
@@ -24,4 +24,4 @@ platform::FileRequest OpenRequest(std::wstring_view documentsFolder);
 /// default folder without a name when there is no document.
 platform::FileRequest SaveAsRequest(std::wstring_view fileName, std::wstring_view documentsFolder);
 
-} // namespace mainwindow
+} // namespace doc

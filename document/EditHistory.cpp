@@ -1,8 +1,8 @@
-#include "strokelist/EditHistory.h"
+#include "document/EditHistory.h"
 
 #include <utility>
 
-namespace strokelist {
+namespace doc {
 namespace {
 
 // Each function applies a step forwards (redo) or backwards (undo) and returns
@@ -88,4 +88,4 @@ void CEditHistory::Clear()
     m_nSavePoint = 0;
 }
 
-} // namespace strokelist
+} // namespace doc

@@ -1,8 +1,8 @@
-#include "mainwindow/FileRequests.h"
+#include "document/FileRequests.h"
 
-#include "mainwindow/SaveAsProposal.h"
+#include "document/SaveAsProposal.h"
 
-namespace mainwindow {
+namespace doc {
 
 std::wstring DefaultFolder(std::wstring_view documentsFolder)
 {
@@ -24,4 +24,4 @@ platform::FileRequest SaveAsRequest(std::wstring_view fileName, std::wstring_vie
             std::move(proposal.strFolder), std::move(proposal.strName)};
 }
 
-} // namespace mainwindow
+} // namespace doc

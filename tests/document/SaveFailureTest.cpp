@@ -1,47 +1,41 @@
 // Saving must never damage the file it replaces: every way a save can fail is
 // provoked here, and each time the original stays byte for byte and no
 // temporary file is left beside it.
-#include "StrokeFileFixture.h"
+#include "DocumentFixture.h"
 
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-namespace strokelist::test {
+namespace doc::test {
 namespace {
 
-using platform::Answer;
 using test_support::WriteBytes;
 
 constexpr int kChildFailedAsExpected = 10;
 constexpr int kChildWrongOutcome = 11;
 
-class SaveFailureTest : public StrokeFileFixture
+class SaveFailureTest : public DocumentFixture
 {
 protected:
     void SetUp() override
     {
         WriteBytes(m_strTarget, m_strOriginal);
         m_document.AssignStrokes(GeneratedStrokes(2000));
-        m_document.SetModified(true);
+        m_document.CancelEdit();
     }
 
-    bool Save(const std::string& strTarget)
-    {
-        m_prompter.Script(Answer::Cancel);
-        return m_document.SaveFile(Wide(strTarget), m_prompter);
-    }
+    bool Save(const std::string& strTarget) { return m_document.Save(Wide(strTarget)).bDone; }
 
-    // In a child process: saves over the target and tells whether it failed as
-    // a user should see it, reported once and the document still modified.
+    // In a child process: saves over the target and tells whether it failed
+    // with a reason, the document still modified.
     int SaveExpectingFailure()
     {
-        if (Save(m_strTarget))
-            return kChildWrongOutcome;
-        const bool bReported = Prompts() == std::vector<std::wstring>{L"Failed to save file '" +
-                                                                      Wide(m_strTarget) + L"'"};
-        return bReported && m_document.IsModified() ? kChildFailedAsExpected : kChildWrongOutcome;
+        const FileOutcome outcome = m_document.Save(Wide(m_strTarget));
+        return !outcome.bDone && !outcome.strReason.empty() && m_document.IsModified()
+                   ? kChildFailedAsExpected
+                   : kChildWrongOutcome;
     }
 
     // Forks a save under a file size limit; SIGXFSZ, unless ignored, kills it at
@@ -74,13 +68,10 @@ protected:
 
 TEST_F(SaveFailureTest, TargetThatCannotBeReplaced)
 {
-    // A folder in the target's place: a retry fails the same way.
+    // A folder in the target's place.
     const std::string strFolder = m_folder / "day1.rtf.d";
     std::filesystem::create_directory(strFolder);
-    m_prompter.Script(Answer::Retry);
     EXPECT_FALSE(Save(strFolder));
-    const std::wstring strMessage = L"Failed to save file '" + Wide(strFolder) + L"'";
-    EXPECT_EQ(Prompts(), (std::vector<std::wstring>{strMessage, strMessage}));
     EXPECT_TRUE(std::filesystem::is_empty(strFolder));
     std::filesystem::remove(strFolder);
     EXPECT_TRUE(m_document.IsModified());
@@ -111,7 +102,7 @@ TEST_F(SaveFailureTest, SaveStoppedAtAnyByteLeavesTheOldFile)
     ASSERT_TRUE(Save(strReference));
     const std::string strNew = ReadBytes(strReference);
     std::filesystem::remove(strReference);
-    m_document.SetModified(true);
+    m_document.CancelEdit();
     for (const std::size_t nLimit : {std::size_t{100}, strNew.size() / 2, strNew.size() - 1}) {
         const int nFailed = SaveUnderFileLimit(nLimit, false);
         EXPECT_TRUE(WIFEXITED(nFailed) && WEXITSTATUS(nFailed) == kChildFailedAsExpected) << nLimit;
@@ -129,4 +120,4 @@ TEST_F(SaveFailureTest, SaveStoppedAtAnyByteLeavesTheOldFile)
 }
 
 } // namespace
-} // namespace strokelist::test
+} // namespace doc::test

@@ -1,0 +1,94 @@
+#pragma once
+// The conversations with the user around the document: opening a file with the
+// question whether to save the one open, saving, Save As, closing, deleting a
+// stroke, and the find, replace and go-to-time searches with where each next
+// search starts. The only code that asks the user anything, through the
+// Prompter and the file dialogs. Nothing the user wrote is lost: a save that
+// failed and was cancelled leaves the document modified and open.
+
+#include "document/DocumentObserver.h"
+#include "steno/StenoKeys.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform {
+class FileDialogs;
+class Prompter;
+} // namespace platform
+
+class CStenoStroke;
+
+namespace doc {
+
+class CStrokeDocument;
+
+/// Where the next search of each kind starts; -1 from the top (replace: from
+/// the current stroke). The next single Replace follows the current stroke.
+struct SearchStarts
+{
+    int nFind = -1;
+    int nReplace = -1;
+    int nGoto = -1;
+};
+
+class CDocumentFlows : private IDocumentObserver
+{
+public:
+    /// documentsFolder is where the writer's backup folder lies (may be empty).
+    CDocumentFlows(CStrokeDocument& document, platform::Prompter& prompter,
+                   platform::FileDialogs& fileDialogs, std::wstring documentsFolder);
+    ~CDocumentFlows() override;
+    CDocumentFlows(const CDocumentFlows&) = delete;
+    CDocumentFlows& operator=(const CDocumentFlows&) = delete;
+
+    /// File ▸ Open: the file dialog, then Open.
+    bool OpenWithDialog();
+    /// Loads the file after asking to save a modified document; false when the
+    /// user kept the open document or cancelled a failed load.
+    bool Open(const std::wstring& strPath);
+    /// Writes the document to its own file; false without one or when a failure
+    /// was reported and the user chose Cancel.
+    bool Save();
+    /// The Save As dialog, then the save; false when either was cancelled.
+    bool SaveAs();
+    /// Asks to save a modified document; true when the window may close.
+    bool Close();
+    /// Asks, then removes the current stroke.
+    void Delete();
+
+    /// The next stroke with these keys; its index, or -1 after "No occurrences found".
+    int Find(steno::KeyBits keys);
+    /// The next stroke written at this time (date included); as Find.
+    int GotoTime(std::int64_t time);
+    /// Replace (the next match from the current stroke) or Replace All; how many changed.
+    int Replace(steno::KeyBits find, steno::KeyBits put, bool bAll);
+    const SearchStarts& Starts() const { return m_starts; }
+
+private:
+    void OnCurrentChanged(const CurrentChange& change) override;
+    bool SaveTo(const std::wstring& strPath);
+    bool SaveOrSaveAs();
+    int ShowSearchResult(int nFound, int& nNext);
+    int NextAfterCurrent() const;
+
+    CStrokeDocument& m_document;
+    platform::Prompter& m_prompter;
+    platform::FileDialogs& m_fileDialogs;
+    std::wstring m_strDocumentsFolder;
+    SearchStarts m_starts;
+};
+
+// What the flows tell the user, also printed by the command-line tool.
+inline constexpr std::wstring_view kNoOccurrencesText = L"No occurrences found";
+std::wstring LoadFailureText(const std::wstring& strPath);
+std::wstring SaveFailureText(const std::wstring& strPath);
+/// "Nothing found to replace", or how many strokes a replace changed.
+std::wstring ReplacedText(int nReplaced);
+/// The question asked before a stroke is removed.
+std::wstring DeleteQuestion(const CStenoStroke& stroke);
+/// Asked on closing with unsaved changes, also when the document has no name.
+std::wstring CloseQuestion(const std::wstring& strFileName);
+
+} // namespace doc

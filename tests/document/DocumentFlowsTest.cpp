@@ -1,0 +1,279 @@
+// The conversations around the document: what is asked, in which order, and
+// that no answer loses what the user wrote.
+#include "DocumentFixture.h"
+
+#include "base/LocalTime.h"
+#include "steno/StenoEncoder.h"
+
+#include <filesystem>
+
+namespace doc::test {
+namespace {
+
+using platform::Answer;
+using Texts = std::vector<std::wstring>;
+
+const std::vector<FileStroke> kThreeStrokes = {
+    {"KAT", "KAT", "9:5:7:0"}, {"STKPW", "", "10:11:12:0"}, {"-T", "-TS", "23:59:59:0"}};
+
+class DocumentFlowsTest : public DocumentFixture
+{
+protected:
+    /// day1.rtf in a folder of its own, loaded and changed (its first stroke deleted).
+    void LoadAndChange()
+    {
+        std::filesystem::create_directory(m_strFolder);
+        WriteBytes(m_strFile, StrokeFileText(kThreeStrokes));
+        ASSERT_TRUE(m_flows.Open(Wide(m_strFile)));
+        m_document.DeleteStroke(0);
+    }
+    /// Saving can no longer succeed: the file's folder is gone.
+    void RemoveFolder() { std::filesystem::remove_all(m_strFolder); }
+
+    const std::string m_strFolder = m_folder / "day";
+    const std::string m_strFile = m_strFolder + "/day1.rtf";
+    const std::string m_strOther = m_folder / "day2.rtf";
+};
+
+TEST_F(DocumentFlowsTest, DeleteAsksWithTheTwelveHourTimeAndTheLetters)
+{
+    m_document.AssignStrokes({MakeStroke(CStenoEncoder().StenoToKeys(L"KA-T"),
+                                         base::MakeLocalTime(2024, 3, 5, 14, 5, 9)),
+                              MakeStroke(steno::KeyBit(steno::kKeyNumberBar) |
+                                         steno::KeyBit(steno::kKeyLeftT))});
+    m_flows.Delete(); // nothing current: no question
+    m_document.SetCurrentStroke(0, false);
+    m_prompter.Script(Answer::No);
+    m_flows.Delete();
+    m_document.SetCurrentStroke(1, false);
+    m_prompter.Script(Answer::Yes);
+    m_flows.Delete();
+    EXPECT_EQ(Prompts(), (Texts{L"Do you want to remove stroke '02:05:09 PM:  KA-T'?",
+                                L"Do you want to remove stroke '12:00:00 AM:  #T'?"}));
+    EXPECT_EQ(m_document.Count(), 1);
+    EXPECT_EQ(DeleteQuestion(MakeStroke(steno::KeyBit(steno::kKeyLeftS), -1)),
+              L"Do you want to remove stroke ':  S'?");
+}
+
+TEST_F(DocumentFlowsTest, OpenWhileModifiedAsksAndNoDropsTheChanges)
+{
+    LoadAndChange();
+    WriteBytes(m_strOther, StrokeFileText({{"PW", "PW", "1:2:3:0"}}));
+    m_prompter.Script(Answer::No);
+    EXPECT_TRUE(m_flows.Open(Wide(m_strOther)));
+    EXPECT_EQ(Prompts(), Texts{L"Do you want to save file '" + Wide(m_strFile) + L"'?"});
+    EXPECT_EQ(ReadBytes(m_strFile), StrokeFileText(kThreeStrokes));
+    EXPECT_EQ(m_document.Count(), 1);
+    EXPECT_EQ(m_document.FileName(), Wide(m_strOther));
+    EXPECT_FALSE(m_document.IsModified());
+}
+
+TEST_F(DocumentFlowsTest, OpenWhileModifiedAndYesSavesFirst)
+{
+    LoadAndChange();
+    WriteBytes(m_strOther, StrokeFileText({{"PW", "PW", "1:2:3:0"}}));
+    m_prompter.Script(Answer::Yes);
+    EXPECT_TRUE(m_flows.Open(Wide(m_strOther)));
+    EXPECT_TRUE(m_flows.Open(Wide(m_strFile))); // not modified: no question
+    EXPECT_EQ(m_document.Count(), 2);
+    EXPECT_EQ(m_prompter.Asked().size(), 1u);
+}
+
+// Yes, the save fails, Cancel: the other file is not opened and nothing is lost.
+TEST_F(DocumentFlowsTest, OpenAfterAFailedSaveKeepsTheChangedDocument)
+{
+    LoadAndChange();
+    RemoveFolder();
+    WriteBytes(m_strOther, StrokeFileText({{"PW", "PW", "1:2:3:0"}}));
+    m_prompter.Script(Answer::Yes);
+    m_prompter.Script(Answer::Cancel);
+    EXPECT_FALSE(m_flows.Open(Wide(m_strOther)));
+    EXPECT_EQ(Prompts().back(), L"Failed to save file '" + Wide(m_strFile) + L"'");
+    EXPECT_EQ(m_document.Count(), 2);
+    EXPECT_EQ(m_document.FileName(), Wide(m_strFile));
+    EXPECT_TRUE(m_document.IsModified());
+}
+
+TEST_F(DocumentFlowsTest, RetryReadsAgainAndCancelKeepsTheStrokesReadWithoutAFile)
+{
+    WriteBytes(m_strOther, StrokeFileText({{"KAT", "KAT", "9:5:7:0"}, {"PW", "PW", "9:5:8:0"},
+                                           {"TK", "TK", ""}}));
+    m_prompter.Script(Answer::Retry);
+    m_prompter.Script(Answer::Cancel);
+    EXPECT_FALSE(m_flows.Open(Wide(m_strOther)));
+    const std::wstring strFailure = L"Failed to load file '" + Wide(m_strOther) + L"'";
+    EXPECT_EQ(Prompts(), (Texts{strFailure, strFailure}));
+    EXPECT_EQ(m_document.Count(), 2); // the second reading started from an empty document
+    EXPECT_TRUE(m_document.FileName().empty());
+    EXPECT_EQ(m_document.Current(), 0);
+    // So a later Save cannot overwrite the unread file.
+    EXPECT_FALSE(m_flows.Save());
+    EXPECT_EQ(m_prompter.Asked().size(), 2u);
+    EXPECT_NE(m_document.Load(Wide(m_strOther)).strReason.find("no time group"),
+              std::string::npos);
+}
+
+TEST_F(DocumentFlowsTest, UnreadableFilesAreFailures)
+{
+    const std::string strNoHeader = m_folder / "noheader.rtf";
+    WriteBytes(strNoHeader, "{\\rtf1\\pc\n{\\*\\cxs KAT}\n{\\*\\cxt 1:2:3:0}\n}\r\n");
+    for (const std::string& strPath :
+         {m_folder / "missing.rtf", strNoHeader, m_folder.Path().string()}) {
+        m_prompter.Script(Answer::Cancel);
+        EXPECT_FALSE(m_flows.Open(Wide(strPath))) << strPath;
+        EXPECT_EQ(Prompts().back(), L"Failed to load file '" + Wide(strPath) + L"'");
+        EXPECT_EQ(m_document.Count(), 0);
+    }
+}
+
+struct CloseCase
+{
+    const char* strName;
+    std::vector<Answer> answers;
+    bool bFolderGone;
+    bool bCloses;
+    bool bModifiedAfter;
+};
+
+class CloseTest : public DocumentFlowsTest, public testing::WithParamInterface<CloseCase>
+{
+};
+
+// Cancel, or a failed save that was cancelled, keeps the window open with the changes.
+TEST_P(CloseTest, ClosesOnlyWhenNothingIsLost)
+{
+    LoadAndChange();
+    if (GetParam().bFolderGone)
+        RemoveFolder();
+    for (Answer answer : GetParam().answers)
+        m_prompter.Script(answer);
+    EXPECT_EQ(m_flows.Close(), GetParam().bCloses);
+    EXPECT_EQ(m_document.IsModified(), GetParam().bModifiedAfter);
+    EXPECT_EQ(Prompts().front(), L"Do you want to save file '" + Wide(m_strFile) + L"' before close?");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, CloseTest,
+    testing::Values(CloseCase{"Yes", {Answer::Yes}, false, true, false},
+                    CloseCase{"No", {Answer::No}, false, true, true},
+                    CloseCase{"Cancel", {Answer::Cancel}, false, false, true},
+                    CloseCase{"YesFailedCancel", {Answer::Yes, Answer::Cancel}, true, false, true}),
+    [](const testing::TestParamInfo<CloseCase>& info) { return info.param.strName; });
+
+// What a failed load leaves has no file: Yes asks for one; cancelling that keeps the window.
+TEST_F(DocumentFlowsTest, CloseWithoutAFileNameRunsSaveAs)
+{
+    m_document.AssignStrokes(GeneratedStrokes(3));
+    m_document.CancelEdit();
+    m_prompter.Script(Answer::Yes);
+    m_fileDialogs.Script(L"");
+    EXPECT_FALSE(m_flows.Close());
+    m_prompter.Script(Answer::Yes);
+    m_fileDialogs.Script(Wide(m_strOther));
+    EXPECT_TRUE(m_flows.Close());
+    EXPECT_EQ(m_document.FileName(), Wide(m_strOther));
+    EXPECT_EQ(m_fileDialogs.Calls().size(), 2u);
+    EXPECT_TRUE(m_fileDialogs.Calls()[0].bSave);
+    EXPECT_EQ(Prompts()[0], L"Do you want to save file '' before close?");
+}
+
+TEST_F(DocumentFlowsTest, RetryAfterTheFolderCameBackSaves)
+{
+    LoadAndChange();
+    RemoveFolder();
+    // The user is told, makes the folder again and chooses Retry.
+    class CFolderMakingPrompter : public platform::ScriptedPrompter
+    {
+    public:
+        explicit CFolderMakingPrompter(std::string strFolder) : m_strFolder(std::move(strFolder)) {}
+        Answer RetryCancel(const std::wstring& strText) override
+        {
+            std::filesystem::create_directory(m_strFolder);
+            return ScriptedPrompter::RetryCancel(strText);
+        }
+
+    private:
+        std::string m_strFolder;
+    } prompter(m_strFolder);
+    prompter.Script(Answer::Retry);
+    CDocumentFlows flows(m_document, prompter, m_fileDialogs, L"");
+    EXPECT_TRUE(flows.Save());
+    EXPECT_FALSE(m_document.IsModified());
+    m_document.Load(Wide(m_strFile));
+    EXPECT_EQ(m_document.Count(), 2);
+}
+
+// Keys A at 2 and 9 and S- elsewhere; stroke i written at 5000 + i.
+class SearchFlowsTest : public DocumentFlowsTest
+{
+protected:
+    void SetUp() override
+    {
+        std::vector<CStenoStroke> strokes;
+        for (int i = 0; i < 12; ++i)
+            strokes.push_back(MakeStroke(i == 2 || i == 9 ? kA : kS, 5000 + i));
+        m_document.AssignStrokes(std::move(strokes));
+    }
+    static constexpr steno::KeyBits kA = steno::KeyBit(steno::kKeyA);
+    static constexpr steno::KeyBits kO = steno::KeyBit(steno::kKeyO);
+    static constexpr steno::KeyBits kS = steno::KeyBit(steno::kKeyLeftS);
+};
+
+TEST_F(SearchFlowsTest, FindGoesOnBehindEachHitAndStartsOverAfterNotFound)
+{
+    EXPECT_EQ(m_flows.Find(kA), 2);
+    EXPECT_EQ(m_flows.Find(kA), 9);
+    EXPECT_EQ(m_flows.Find(kA), -1);
+    EXPECT_EQ(m_document.Current(), 0);
+    EXPECT_EQ(m_flows.Find(kA), 2);
+    EXPECT_EQ(m_flows.GotoTime(5011), 11);
+    EXPECT_EQ(m_flows.Starts().nGoto, -1); // the last stroke: from the top next time
+    EXPECT_EQ(Prompts(), Texts{L"No occurrences found"});
+}
+
+TEST_F(SearchFlowsTest, ReplaceFollowsTheCurrentStrokeAndReplaceAllTellsTheCount)
+{
+    m_document.SetCurrentStroke(5, false);
+    EXPECT_EQ(m_flows.Replace(kA, kO, false), 1);
+    EXPECT_EQ(m_document.Current(), 9);
+    EXPECT_EQ(m_flows.Starts().nReplace, 10);
+    m_document.SetCurrentStroke(0, false);
+    EXPECT_EQ(m_flows.Replace(kA, kO, false), 1);
+    EXPECT_EQ(m_document.Current(), 2);
+    EXPECT_EQ(m_flows.Replace(kA, kO, false), 0);
+    EXPECT_EQ(m_flows.Replace(kS, kA, true), 10);
+    EXPECT_EQ(m_document.Current(), 0);
+    EXPECT_EQ(Prompts(), (Texts{L"1 stroke(s) replaced", L"1 stroke(s) replaced",
+                                L"Nothing found to replace", L"10 stroke(s) replaced"}));
+}
+
+TEST_F(SearchFlowsTest, ReplaceAtTheLastStrokeStartsOverAtTheTop)
+{
+    m_document.SetCurrentStroke(11, false);
+    m_flows.Replace(kS, kO, false);
+    EXPECT_EQ(m_document.Current(), 11);
+    EXPECT_EQ(m_flows.Starts().nReplace, -1);
+    // -1 with a current stroke begins at the current stroke, the replaced last one.
+    m_flows.Replace(kS, kO, false);
+    EXPECT_EQ(m_document.Current(), 0);
+    EXPECT_EQ(m_document.Stroke(0).m_keys, kS);
+    m_document.SetCurrentStroke(-1, false);
+    EXPECT_EQ(m_document.ReplaceKeys(12, kS, kO, false), 0); // a start past the end
+}
+
+TEST_F(SearchFlowsTest, EmptyDocumentFindsNothingAnywhere)
+{
+    m_document.AssignStrokes({});
+    EXPECT_EQ(m_flows.Find(kA), -1);
+    EXPECT_EQ(m_flows.GotoTime(0), -1);
+    m_flows.Replace(kA, kO, false);
+    m_flows.Replace(kA, kO, true);
+    EXPECT_EQ(m_flows.Starts().nFind, -1);
+    EXPECT_EQ(m_flows.Starts().nReplace, -1);
+    EXPECT_EQ(Prompts(), (Texts{L"No occurrences found", L"No occurrences found",
+                                L"Nothing found to replace", L"Nothing found to replace"}));
+    EXPECT_FALSE(m_document.IsModified());
+}
+
+} // namespace
+} // namespace doc::test

@@ -1,0 +1,131 @@
+// The document's operations and what it tells its observers.
+#include "DocumentFixture.h"
+
+namespace doc::test {
+namespace {
+
+using Notices = std::vector<std::string>;
+
+// Twelve strokes told apart by their keys (stroke i has keys i + 1).
+class StrokeDocumentTest : public DocumentFixture
+{
+protected:
+    void SetUp() override
+    {
+        std::vector<CStenoStroke> strokes;
+        for (int i = 0; i < 12; ++i)
+            strokes.push_back(MakeStroke(static_cast<steno::KeyBits>(i + 1), 1000 + i));
+        m_document.AssignStrokes(std::move(strokes));
+        m_observer.Take();
+    }
+};
+
+TEST_F(StrokeDocumentTest, SetCurrentStrokeTellsEveryTimeAndAsksToShowOnlyAStroke)
+{
+    EXPECT_EQ(m_document.SetCurrentStroke(7, false), 7);
+    EXPECT_EQ(m_document.SetCurrentStroke(8, true), 8);
+    EXPECT_EQ(m_document.SetCurrentStroke(12, true), -1);
+    EXPECT_EQ(m_document.SetCurrentStroke(-5, true), -1);
+    EXPECT_EQ(m_observer.Take(),
+              (Notices{"current 7/12", "current 8/12 show", "current -1/12", "current -1/12"}));
+    EXPECT_FALSE(m_document.IsModified());
+}
+
+// The list needs the new count before it scrolls to the new current stroke.
+TEST_F(StrokeDocumentTest, PasteInsertsACopyAtTheCurrentStrokeOrAppends)
+{
+    m_document.PasteStroke(); // nothing copied yet
+    m_document.SetCurrentStroke(9, false);
+    m_document.CopyStroke();
+    m_document.SetCurrentStroke(5, false);
+    m_observer.Take();
+    m_document.PasteStroke();
+    ASSERT_EQ(m_document.Count(), 13);
+    EXPECT_EQ(m_document.Stroke(5), MakeStroke(10, 1009)); // the whole record, time included
+    EXPECT_EQ(m_document.Stroke(6).m_keys, 6u);            // the old stroke 5 moved down
+    EXPECT_EQ(m_observer.Take(), (Notices{"strokes 5 -0 +1", "current 5/13 show", "modified"}));
+
+    m_document.SetCurrentStroke(-1, false);
+    m_document.PasteStroke();
+    EXPECT_EQ(m_document.Stroke(13).m_keys, 10u);
+    EXPECT_EQ(m_document.Current(), 13);
+}
+
+TEST_F(StrokeDocumentTest, ClipboardOutlivesItsDocumentAndAStrokeWithoutKeysIsNoCopy)
+{
+    m_document.SetCurrentStroke(0, false);
+    m_document.CopyStroke();
+    std::vector<CStenoStroke> strokes(2);
+    strokes[1].m_time = 77; // keys and raw keys 0
+    m_document.AssignStrokes(strokes);
+    m_document.PasteStroke();
+    ASSERT_EQ(m_document.Count(), 3);
+    EXPECT_EQ(m_document.Stroke(2).m_keys, 1u);
+    m_document.SetCurrentStroke(1, false);
+    m_document.CopyStroke();
+    m_document.PasteStroke();
+    EXPECT_EQ(m_document.Count(), 3);
+}
+
+TEST_F(StrokeDocumentTest, DeleteMakesThePreviousStrokeCurrent)
+{
+    m_document.DeleteStroke(7);
+    EXPECT_EQ(m_document.Count(), 11);
+    EXPECT_EQ(m_document.Stroke(7).m_keys, 9u);
+    EXPECT_EQ(m_observer.Take(), (Notices{"strokes 7 -1 +0", "current 6/11 show", "modified"}));
+    m_document.DeleteStroke(0);
+    EXPECT_EQ(m_document.Current(), -1); // none before the first
+    m_document.DeleteStroke(11);         // past the end: nothing
+    EXPECT_EQ(m_document.Count(), 10);
+}
+
+// The edit belongs to the stroke it began on, whatever is current when it ends.
+TEST_F(StrokeDocumentTest, CommitEditChangesTimeAndKeysOfItsStrokeButNotRawKeys)
+{
+    constexpr steno::KeyBits kKeys = 0x123;
+    m_document.SetCurrentStroke(9, false);
+    m_observer.Take();
+    m_document.CommitEdit(3, 4242, kKeys);
+    EXPECT_EQ(m_document.Stroke(3).m_keys, kKeys);
+    EXPECT_EQ(m_document.Stroke(3).m_time, 4242);
+    EXPECT_EQ(m_document.Stroke(3).m_rawKeys, 4u);
+    EXPECT_EQ(m_document.Current(), 9);
+    EXPECT_EQ(m_observer.Take(), (Notices{"strokes 3 -1 +1", "modified"}));
+    m_document.CommitEdit(12, 1, 0); // a stroke that has gone since: nothing changes
+    for (int i = 0; i < m_document.Count(); ++i)
+        EXPECT_NE(m_document.Stroke(i).m_keys, 0u);
+}
+
+TEST_F(StrokeDocumentTest, ACancelledEditMarksTheDocumentModifiedAndChangesNothing)
+{
+    m_document.CancelEdit();
+    EXPECT_TRUE(m_document.IsModified());
+    EXPECT_EQ(m_observer.Take(), (Notices{"modified"}));
+    m_document.Undo(); // nothing to take back
+    EXPECT_EQ(m_document.Stroke(0).m_keys, 1u);
+}
+
+TEST_F(StrokeDocumentTest, FindStartIsClampedIntoTheDocument)
+{
+    EXPECT_EQ(m_document.FindStrokeByKeys(-5, 3), 2);
+    EXPECT_EQ(m_document.FindStrokeByKeys(10, 3), -1);
+    EXPECT_EQ(m_document.FindStrokeByKeys(50, 12), 11); // begins at the last stroke
+    EXPECT_EQ(m_document.FindStrokeByTime(0, 1004), 4);
+    m_document.AssignStrokes({MakeStroke(1), MakeStroke(0)});
+    EXPECT_EQ(m_document.FindStrokeByKeys(-1, 0), 1); // empty keys find empty strokes
+}
+
+TEST_F(StrokeDocumentTest, EmptyDocumentEverywhere)
+{
+    m_document.AssignStrokes({});
+    EXPECT_EQ(m_document.SetCurrentStroke(0, true), -1);
+    m_document.CopyStroke();
+    m_document.PasteStroke();
+    m_document.DeleteStroke(0);
+    EXPECT_EQ(m_document.ReplaceKeys(-1, 0, 1, true), 0);
+    EXPECT_EQ(m_document.Count(), 0);
+    EXPECT_FALSE(m_document.IsModified());
+}
+
+} // namespace
+} // namespace doc::test
