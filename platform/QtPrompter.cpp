@@ -1,5 +1,6 @@
 #include "platform/QtPrompter.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 using platform::Answer;
@@ -37,27 +38,35 @@ Answer ToAnswer(QMessageBox::StandardButton button)
 
 QtPrompter::QtPrompter(QWidget* pOwner) : m_pOwner(pOwner) {}
 
+// The box belongs to the window the user is talking to, the active one (a
+// search dialog that asked, say), so the keyboard goes back there after it.
+QWidget* QtPrompter::Owner() const
+{
+    QWidget* pActive = QApplication::activeWindow();
+    return pActive != nullptr ? pActive : m_pOwner.data();
+}
+
 Answer QtPrompter::YesNo(const std::wstring& strText)
 {
-    const auto button = Ask(m_pOwner, QMessageBox::Question, strText,
+    const auto button = Ask(Owner(), QMessageBox::Question, strText,
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 Answer QtPrompter::YesNoCancel(const std::wstring& strText)
 {
-    return ToAnswer(Ask(m_pOwner, QMessageBox::Question, strText,
+    return ToAnswer(Ask(Owner(), QMessageBox::Question, strText,
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                         QMessageBox::Yes));
 }
 
 Answer QtPrompter::RetryCancel(const std::wstring& strText)
 {
-    return ToAnswer(Ask(m_pOwner, QMessageBox::Critical, strText,
+    return ToAnswer(Ask(Owner(), QMessageBox::Critical, strText,
                         QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry));
 }
 
 void QtPrompter::Information(const std::wstring& strText)
 {
-    Ask(m_pOwner, QMessageBox::Information, strText, QMessageBox::Ok, QMessageBox::Ok);
+    Ask(Owner(), QMessageBox::Information, strText, QMessageBox::Ok, QMessageBox::Ok);
 }

@@ -10,10 +10,11 @@
 class QtPrompter : public platform::Prompter
 {
 public:
-    /// The boxes are modal to the owner's window; a null owner makes them
+    /// The boxes are modal to the active window, or to the owner when none of
+    /// the program's windows is active; a null owner then makes them
     /// application-modal.
     explicit QtPrompter(QWidget* pOwner = nullptr);
-    /// The window the boxes belong to and open centred over.
+    /// The window the boxes belong to when no window is active.
     void SetOwner(QWidget* pOwner) { m_pOwner = pOwner; }
 
     platform::Answer YesNo(const std::wstring& strText) override;
@@ -25,5 +26,7 @@ public:
     static const wchar_t* Title() { return L"Quillmark"; }
 
 private:
+    QWidget* Owner() const;
+
     QPointer<QWidget> m_pOwner;
 };

@@ -3,7 +3,7 @@
 # under a real window manager, driven by keystrokes and mouse clicks, its
 # saved files checked with quillmark-cli. Every tests/e2e/scenario-*.sh runs
 # in turn, in the order of its name, with the helpers below.
-#   tests/e2e/run-e2e.sh [BUILD_DIR]
+#   [QUILLMARK_E2E_ONLY=NN] tests/e2e/run-e2e.sh [BUILD_DIR]
 set -euo pipefail
 SOURCE_DIR="$(cd "$(dirname "$0")/../.." && pwd)"
 SAMPLE="$SOURCE_DIR/examples/sample.rtf"
@@ -153,7 +153,8 @@ sample_copy() {
   echo "$file"
 }
 
-for scenario in "$SOURCE_DIR"/tests/e2e/scenario-*.sh; do
+# QUILLMARK_E2E_ONLY=70 runs only the scenarios whose number starts so.
+for scenario in "$SOURCE_DIR"/tests/e2e/scenario-"${QUILLMARK_E2E_ONLY:-}"*.sh; do
   # shellcheck source=/dev/null
   source "$scenario"
 done

@@ -11,7 +11,10 @@
 #include "fields/StenoEdit.h"
 #include "steno/StenoEncoder.h"
 
+#include "platform/QtPrompter.h"
+
 #include <QDateTimeEdit>
+#include <QTimer>
 
 using namespace framework;
 using namespace mainwindowtest;
@@ -140,4 +143,31 @@ TEST_F(SearchDialogsTest, EnterInAKeysFieldDoesNothingAndEscKeepsTheKeys)
     EXPECT_FALSE(FindDlg().isVisible());
     OpenFromMenu(Qt::Key_F); // opens again with the current stroke's keys
     EXPECT_EQ(FindDlg().StenoEdit()->Keys(), kA);
+}
+
+// A box a dialog's search shows belongs to that dialog, so Enter on it and the
+// keys after it stay with the dialog, not the list behind it.
+TEST(SearchDialogMessageTest, TheBoxBelongsToTheDialogThatAsked)
+{
+    QtPrompter prompter;
+    platform::ScriptedFileDialogs fileDialogs;
+    CQuillmarkDlg dlg(prompter, fileDialogs);
+    prompter.SetOwner(&dlg);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    QTest::qWait(100); // the stroke monitor comes up after the window
+    dlg.Document().AssignStrokes(std::vector<CStenoStroke>(3));
+    dlg.SearchDialogs().OpenFind(platform::FromQRect(dlg.geometry()));
+    CFindStrokeDlg& find = *dlg.SearchDialogs().FindDlg();
+    QApplication::setActiveWindow(&find);
+    ASSERT_EQ(QApplication::activeWindow(), &find);
+    find.StenoEdit()->SetKeys(kA);
+    QWidget* pBoxOwner = nullptr;
+    QTimer::singleShot(0, [&pBoxOwner] {
+        QWidget* pBox = QApplication::activeModalWidget();
+        pBoxOwner = pBox->parentWidget();
+        pBox->close();
+    });
+    QTest::mouseClick(find.Control(kIdOk), Qt::LeftButton);
+    EXPECT_EQ(pBoxOwner, &find);
 }
