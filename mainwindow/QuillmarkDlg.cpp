@@ -7,13 +7,11 @@
 #include "platform/Desktop.h"
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
-#include "platform/Fonts.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>
 #include <QMouseEvent>
-
-#include <array>
+#include <QPainter>
 
 using namespace framework;
 using namespace mainwindow;
@@ -21,35 +19,19 @@ using namespace mainwindow;
 namespace {
 
 constexpr int kIconBitmap = 128;
-constexpr int kBackgroundBitmap = 130;
 
 // Minimize, maximize/restore, close, File, Edit, Options, Help: the order of
 // PlaceButtons.
-constexpr std::array<framework::ButtonSkinIds, 7> kButtonSkins = {
-    framework::kSkinMinimize, framework::kSkinMaximize, framework::kSkinClose, framework::kSkinFile,
-    framework::kSkinEdit,     framework::kSkinOptions,  framework::kSkinHelp,
+constexpr std::array<ButtonSkinIds, 7> kButtonSkins = {
+    kSkinMinimize, kSkinMaximize, kSkinClose, kSkinFile, kSkinEdit, kSkinOptions, kSkinHelp,
 };
-
-constexpr int kFontHeight = -17;
-constexpr int kPathFontHeight = -13;
-
-QFont FontOf(const wchar_t* pszFace, int nHeight, int nWeight)
-{
-    return platform::MakeFont({pszFace, nHeight, nWeight, false, platform::Pitch::Default});
-}
 
 } // namespace
 
 CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs& fileDialogs,
                              QWidget* pParent)
     : CResizableDialog(pParent, Qt::Window),
-      m_flows(m_document, prompter, fileDialogs, platform::DocumentsFolder()),
-      m_bmpBackground(CBitmapRegistry::Load(kBackgroundBitmap)),
-      m_fontStatus(FontOf(L"Arial", kFontHeight, platform::kWeightBold)),
-      m_fontHeading(FontOf(L"Square721 BT", kFontHeight, platform::kWeightNormal)),
-      m_fontPath(FontOf(L"Square721 BT", kPathFontHeight, platform::kWeightNormal)),
-      m_btnMinimize(this), m_btnMaximize(this), m_btnClose(this), m_btnFile(this), m_btnEdit(this),
-      m_btnOptions(this), m_btnHelp(this)
+      m_flows(m_document, prompter, fileDialogs, platform::DocumentsFolder())
 {
     // Dragging the body moves the window; owned by the window itself.
     new CBorderlessWindow(this, [this] { OnCancel(); });
@@ -64,7 +46,9 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
     move(rcWork.left + (rcWork.Width() - width()) / 2,
          rcWork.top + (rcWork.Height() - height()) / 2);
     CreateButtons();
-    CreateMenus();
+    m_menus.Create(this);
+    for (QWidget* pMenu : m_menus.Windows())
+        AddAnchor(pMenu, kTopLeft);
     CreateList();
     PlaceControls();
     m_pMonitors = std::make_unique<CMonitorWindows>(this, m_document);
@@ -87,30 +71,14 @@ CQuillmarkDlg::~CQuillmarkDlg()
 
 void CQuillmarkDlg::CreateButtons()
 {
-    const std::array<CxSkinButton*, 7> buttons = {&m_btnMinimize, &m_btnMaximize, &m_btnClose,
-                                                  &m_btnFile,     &m_btnEdit,     &m_btnOptions,
-                                                  &m_btnHelp};
     const auto places = PlaceButtons(width());
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        CxSkinButton& button = *buttons[i];
-        const framework::ButtonSkinIds& skin = kButtonSkins[i];
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        CxSkinButton& button = m_buttons[i];
+        button.setParent(this);
         platform::SetControlId(&button, places[i].nId);
-        button.SetSkin(skin);
+        button.SetSkin(kButtonSkins[i]);
         // Title-bar buttons: the keyboard stays with the list and the menus.
         button.setFocusPolicy(Qt::NoFocus);
-    }
-}
-
-void CQuillmarkDlg::CreateMenus()
-{
-    m_fileMenu.Create(this, IDC_FILE_MENU, {kFileMenuAt.x, kFileMenuAt.y});
-    m_editMenu.Create(this, IDC_EDIT_MENU, {kEditMenuAt.x, kEditMenuAt.y});
-    m_optionsMenu.Create(this, IDC_OPTIONS_MENU, {kOptionsMenuAt.x, kOptionsMenuAt.y});
-    for (CBaseMenuWnd* pMenu :
-         {static_cast<CBaseMenuWnd*>(&m_fileMenu), static_cast<CBaseMenuWnd*>(&m_editMenu),
-          static_cast<CBaseMenuWnd*>(&m_optionsMenu)}) {
-        pMenu->SetCommandTarget(this);
-        AddAnchor(pMenu, kTopLeft);
     }
 }
 
@@ -119,7 +87,7 @@ void CQuillmarkDlg::CreateList()
     m_pList = new CStenoViewList(this, m_document, m_flows);
     platform::SetControlId(m_pList, IDC_STROKE_LIST);
     m_pList->setGeometry(platform::ToQRect(ListRect(width(), height())));
-    m_pList->SetMenusToRepaint({&m_fileMenu, &m_editMenu, &m_optionsMenu});
+    m_pList->SetMenusToRepaint(m_menus.Windows());
     // The menus open over the list.
     m_pList->lower();
     AddAnchor(m_pList, kTopLeft, kBottomRight);
@@ -149,16 +117,12 @@ void CQuillmarkDlg::showEvent(QShowEvent* pEvent)
 
 void CQuillmarkDlg::ToggleMaximize()
 {
-    if (m_nWindowState == kWindowNormal) {
+    const bool bMaximize = m_nWindowState == kWindowNormal;
+    if (bMaximize)
         m_rcNormal = platform::FromQRect(geometry());
-        ShowSizeGrip(false);
-        setGeometry(platform::ToQRect(platform::DesktopWorkArea()));
-        m_nWindowState = kWindowMaximized;
-    } else {
-        ShowSizeGrip(true);
-        setGeometry(platform::ToQRect(m_rcNormal));
-        m_nWindowState = kWindowNormal;
-    }
+    ShowSizeGrip(!bMaximize);
+    setGeometry(platform::ToQRect(bMaximize ? platform::DesktopWorkArea() : m_rcNormal));
+    m_nWindowState = bMaximize ? kWindowMaximized : kWindowNormal;
     update();
 }
 
@@ -168,6 +132,20 @@ void CQuillmarkDlg::resizeEvent(QResizeEvent* pEvent)
     CResizableDialog::resizeEvent(pEvent);
     PlaceControls();
     update();
+}
+
+void CQuillmarkDlg::paintEvent(QPaintEvent*)
+{
+    // A minimised window is not painted on this platform: the task bar shows the icon.
+    QPainter painter(this);
+    m_picture.Paint(painter, {{width(), height()},
+                              m_rcStatus,
+                              StatusText(m_nStatusCurrent, m_nStatusCount),
+                              m_pList->Layout(),
+                              m_document.FileName()});
+    // An open File menu stays drawn over the new background.
+    if (m_menus.File().isVisible())
+        m_menus.File().update();
 }
 
 void CQuillmarkDlg::OnCurrentChanged(const doc::CurrentChange& change)
@@ -206,19 +184,15 @@ bool CQuillmarkDlg::PreTranslateSurfacePress(const QMouseEvent& event)
 
 void CQuillmarkDlg::mouseDoubleClickEvent(QMouseEvent* pEvent)
 {
-    if (pEvent->button() != Qt::LeftButton || pEvent->position().y() >= kTitleBandHeight) {
-        CResizableDialog::mouseDoubleClickEvent(pEvent);
-        return;
-    }
+    if (pEvent->button() != Qt::LeftButton || pEvent->position().y() >= kTitleBandHeight)
+        return CResizableDialog::mouseDoubleClickEvent(pEvent);
     setFocus(Qt::MouseFocusReason);
     ToggleMaximize();
 }
 
 void CQuillmarkDlg::contextMenuEvent(QContextMenuEvent* pEvent)
 {
-    if (pEvent->pos().y() >= kTitleBandHeight) {
-        pEvent->ignore();
-        return;
-    }
+    if (pEvent->pos().y() >= kTitleBandHeight)
+        return pEvent->ignore();
     ShowWindowMenu(pEvent->globalPos());
 }

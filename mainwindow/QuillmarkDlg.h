@@ -1,36 +1,29 @@
 #pragma once
 // The main window: a borderless, skinned, resizable window that hosts the
-// stroke list, draws its own title line, headings and status line, owns the
-// document, the pop-up menus, the monitors and the search dialogs, and routes
-// every command the user gives to the document's flows or to a window.
+// stroke list, draws its own title line, headings and status line, and owns the
+// document, the menus, the monitors and the search dialogs. It holds no rule of
+// its own: it routes each command to the document's flows or to a window.
 
 #include "document/DocumentFlows.h"
 #include "document/DocumentObserver.h"
 #include "document/StrokeDocument.h"
-#include "framework/EditMenuWnd.h"
-#include "framework/FileMenuWnd.h"
-#include "framework/OptionsMenuWnd.h"
 #include "framework/ResizableDialog.h"
 #include "framework/xSkinButton.h"
-#include "mainwindow/CommandKeys.h"
+#include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindowLayout.h"
+#include "mainwindow/MainWindowPicture.h"
 #include "monitors/MonitorWindows.h"
-#include "platform/core/Geometry.h"
 #include "search/SearchDialogs.h"
 
-#include <QFont>
-#include <QPixmap>
-
+#include <array>
 #include <memory>
 #include <string>
 
 class CStenoViewList;
-class QKeyEvent;
 
 namespace platform {
 class FileDialogs;
 class Prompter;
-struct KeyInput;
 } // namespace platform
 
 class CQuillmarkDlg : public CResizableDialog, private doc::IDocumentObserver
@@ -57,11 +50,8 @@ public:
     doc::CDocumentFlows& Flows() { return m_flows; }
     int WindowState() const { return m_nWindowState; }
     platform::Rect NormalRect() const { return m_rcNormal; }
-    platform::Rect StatusRect() const { return m_rcStatus; }
     CStenoViewList* List() const { return m_pList; }
-    CBaseMenuWnd& FileMenu() { return m_fileMenu; }
-    CBaseMenuWnd& EditMenu() { return m_editMenu; }
-    CBaseMenuWnd& OptionsMenu() { return m_optionsMenu; }
+    CMainMenus& Menus() { return m_menus; }
     CMonitorWindows& Monitors() { return *m_pMonitors; }
     CSearchDialogs& SearchDialogs() { return *m_pSearchDialogs; }
 
@@ -83,55 +73,30 @@ private:
     void OnCurrentChanged(const doc::CurrentChange& change) override;
     void OnFileNameChanged(const std::wstring& strFileName) override;
 
-    // Construction.
     void CreateButtons();
-    void CreateMenus();
     void CreateList();
     void PlaceControls();
-
-    // The filter that sees keys and mouse presses before the controls.
-    bool PreTranslateKey(const platform::KeyInput& key);
-    bool PreTranslateSurfacePress(const QMouseEvent& event);
     bool IsOwnWindow(const QObject* pObject) const;
-    mainwindow::OpenMenu VisibleMenu() const;
-    void HideAllMenus();
+    bool PreTranslateSurfacePress(const QMouseEvent& event);
     void ShowWindowMenu(const QPoint& ptGlobal);
     void OnAbout();
     /// The window's rectangle on the screen, for the dialogs opened over it.
     platform::Rect Rect() const;
 
-    // Painting.
-    void PaintBackground(QPainter& painter) const;
-    void PaintStatus(QPainter& painter) const;
-    void PaintHeadings(QPainter& painter) const;
-    void PaintPathLine(QPainter& painter) const;
-
     doc::CStrokeDocument m_document;
     doc::CDocumentFlows m_flows;
-
-    int m_nWindowState = mainwindow::kWindowNormal;
-    CStenoViewList* m_pList = nullptr; // child window, deleted first
+    CMainWindowPicture m_picture;
+    CMainMenus m_menus;
+    std::array<CxSkinButton, 7> m_buttons; ///< in the order of PlaceButtons
+    CStenoViewList* m_pList = nullptr;     // child window, deleted first
     std::unique_ptr<CMonitorWindows> m_pMonitors;
     std::unique_ptr<CSearchDialogs> m_pSearchDialogs;
+
+    int m_nWindowState = mainwindow::kWindowNormal;
     platform::Rect m_rcNormal;
-    QPixmap m_bmpBackground;
     platform::Rect m_rcStatus;
     /// The current index and stroke count of the document's last notification.
     int m_nStatusCurrent = -1;
     int m_nStatusCount = 0;
-    QFont m_fontStatus;
-    QFont m_fontHeading;
-    QFont m_fontPath;
     bool m_bInitialised = false;
-
-    CxSkinButton m_btnMinimize;
-    CxSkinButton m_btnMaximize;
-    CxSkinButton m_btnClose;
-    CxSkinButton m_btnFile;
-    CxSkinButton m_btnEdit;
-    CxSkinButton m_btnOptions;
-    CxSkinButton m_btnHelp;
-    CFileMenuWnd m_fileMenu;
-    CEditMenuWnd m_editMenu;
-    COptionsMenuWnd m_optionsMenu;
 };

@@ -38,49 +38,13 @@ bool CQuillmarkDlg::IsOwnWindow(const QObject* pObject) const
 bool CQuillmarkDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     const QEvent::Type type = pEvent->type();
+    // While the focus is in the stroke editor, Esc abandons the edit there.
     if (type == QEvent::KeyPress && IsOwnWindow(pWatched))
-        return PreTranslateKey(platform::TranslateKey(static_cast<const QKeyEvent&>(*pEvent)));
+        return m_menus.TakeKey(platform::TranslateKey(static_cast<const QKeyEvent&>(*pEvent)),
+                               m_pList->IsEditorPart(QApplication::focusWidget()));
     if (type == QEvent::MouseButtonPress && pWatched == this)
         return PreTranslateSurfacePress(static_cast<const QMouseEvent&>(*pEvent));
     return CResizableDialog::eventFilter(pWatched, pEvent);
-}
-
-bool CQuillmarkDlg::PreTranslateKey(const platform::KeyInput& key)
-{
-    if (const auto accelerator = AcceleratorCommand(key)) {
-        platform::SendCommand(this, accelerator->nCommand);
-        return true;
-    }
-    if (const auto letter = MenuLetterCommand(VisibleMenu(), key.nVirtualKey)) {
-        if (letter->nCommand != 0)
-            platform::SendCommand(this, letter->nCommand);
-        return true;
-    }
-    // While the focus is in the stroke editor, Esc abandons the edit there.
-    if (key.nVirtualKey != platform::kVkEscape ||
-        m_pList->IsEditorPart(QApplication::focusWidget()))
-        return false;
-    // Esc closes the menus and never the window.
-    HideAllMenus();
-    return true;
-}
-
-OpenMenu CQuillmarkDlg::VisibleMenu() const
-{
-    if (m_fileMenu.isVisible())
-        return OpenMenu::File;
-    if (m_editMenu.isVisible())
-        return OpenMenu::Edit;
-    if (m_optionsMenu.isVisible())
-        return OpenMenu::Options;
-    return OpenMenu::None;
-}
-
-void CQuillmarkDlg::HideAllMenus()
-{
-    m_fileMenu.hide();
-    m_editMenu.hide();
-    m_optionsMenu.hide();
 }
 
 void CQuillmarkDlg::OnCommand(int nID)
@@ -97,9 +61,9 @@ void CQuillmarkDlg::OnCommand(int nID)
         {IDC_BTN_MAXIMIZE, false, [](CQuillmarkDlg& dlg) { dlg.ToggleMaximize(); }},
         {IDC_BTN_MINIMIZE, false, [](CQuillmarkDlg& dlg) { dlg.showMinimized(); }},
         {kIdCancel, false, [](CQuillmarkDlg& dlg) { dlg.OnCancel(); }},
-        {IDC_BTN_FILE, false, [](CQuillmarkDlg& dlg) { dlg.m_fileMenu.Open(); }},
-        {IDC_BTN_EDIT, false, [](CQuillmarkDlg& dlg) { dlg.m_editMenu.Open(); }},
-        {IDC_BTN_OPTIONS, false, [](CQuillmarkDlg& dlg) { dlg.m_optionsMenu.Open(); }},
+        {IDC_BTN_FILE, false, [](CQuillmarkDlg& dlg) { dlg.m_menus.File().Open(); }},
+        {IDC_BTN_EDIT, false, [](CQuillmarkDlg& dlg) { dlg.m_menus.Edit().Open(); }},
+        {IDC_BTN_OPTIONS, false, [](CQuillmarkDlg& dlg) { dlg.m_menus.Options().Open(); }},
         {IDC_BTN_HELP, false, [](CQuillmarkDlg& dlg) { dlg.OnAbout(); }},
         {IDM_ABOUTBOX, false, [](CQuillmarkDlg& dlg) { dlg.OnAbout(); }},
         {ID_FILE_OPEN, true, [](CQuillmarkDlg& dlg) { dlg.m_flows.OpenWithDialog(); }},
@@ -122,7 +86,7 @@ void CQuillmarkDlg::OnCommand(int nID)
     for (const Route& route : kRoutes) {
         if (route.nID == nID) {
             if (route.bMenuEntry)
-                HideAllMenus();
+                m_menus.HideAll();
             route.pRun(*this);
             return;
         }

@@ -25,11 +25,11 @@ protected:
 TEST_F(QuillmarkDlgCommandsTest, AltFThenOAsksForAFileToOpen)
 {
     Key(Qt::Key_F, Qt::AltModifier);
-    ASSERT_TRUE(m_dlg.FileMenu().isVisible());
-    EXPECT_TRUE(m_dlg.FileMenu().hasFocus());
+    ASSERT_TRUE(m_dlg.Menus().File().isVisible());
+    EXPECT_TRUE(m_dlg.Menus().File().hasFocus());
     m_fileDialogs.Script(L""); // the user cancels
     Key(Qt::Key_O);
-    EXPECT_FALSE(m_dlg.FileMenu().isVisible());
+    EXPECT_FALSE(m_dlg.Menus().File().isVisible());
     ASSERT_EQ(m_fileDialogs.Calls().size(), 1u);
     EXPECT_FALSE(m_fileDialogs.Calls()[0].bSave);
     EXPECT_EQ(m_dlg.windowTitle(), QStringLiteral("Quillmark - No document"));
@@ -42,9 +42,9 @@ TEST_F(QuillmarkDlgCommandsTest, LettersActOnlyInTheMenuThatIsOpen)
     Key(Qt::Key_F, Qt::AltModifier);
     Key(Qt::Key_R); // used up: the menu stays
     Key(Qt::Key_G); // not a File letter
-    EXPECT_TRUE(m_dlg.FileMenu().isVisible());
+    EXPECT_TRUE(m_dlg.Menus().File().isVisible());
     Key(Qt::Key_Escape); // hides the menu, never the window, and the list has the keys again
-    EXPECT_FALSE(m_dlg.FileMenu().isVisible());
+    EXPECT_FALSE(m_dlg.Menus().File().isVisible());
     EXPECT_TRUE(m_dlg.List()->hasFocus());
     Key(Qt::Key_Escape);
     EXPECT_TRUE(m_dlg.isVisible());

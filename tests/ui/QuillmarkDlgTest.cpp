@@ -78,7 +78,7 @@ TEST_F(QuillmarkDlgTest, ResizingReplacesButtonsListAndStatus)
     const mainwindow::ButtonPlace place = mainwindow::PlaceButtons(800)[0];
     EXPECT_EQ(platform::FindControl(&m_dlg, place.nId)->pos(),
               QPoint(place.topLeft.x, place.topLeft.y));
-    EXPECT_EQ(m_dlg.FileMenu().pos(), QPoint(5, 76)); // the menus stay where they open
+    EXPECT_EQ(m_dlg.Menus().File().pos(), QPoint(5, 76)); // the menus stay where they open
 }
 
 TEST_F(QuillmarkDlgTest, HelpButtonShowsTheAboutBox)

@@ -87,7 +87,7 @@ TEST_F(SearchDialogsTest, TheEditMenuOpensADialogOverTheWindowWithTheCurrentKeys
 {
     Load({2, 9}, 2);
     OpenFromMenu(Qt::Key_R);
-    EXPECT_FALSE(m_dlg.EditMenu().isVisible());
+    EXPECT_FALSE(m_dlg.Menus().Edit().isVisible());
     ASSERT_TRUE(ReplaceDlg().isVisible());
     EXPECT_EQ(ReplaceDlg().geometry().center().x(), m_dlg.geometry().center().x());
     EXPECT_TRUE(ReplaceDlg().FindEdit()->hasFocus());
