@@ -118,6 +118,9 @@ open_file() {
   sleep 0.5
   xdotool type --delay 20 "$file"
   xdotool key Return
+  # A completion list that popped up under the name takes the first Return.
+  sleep 1
+  xdotool search --onlyvisible --name '^Open' > /dev/null 2>&1 && xdotool key Return
   wait_gone '^Open' "the Open dialog"
   MAIN=$(wait_window "^Quillmark - $file\$" "the main window showing the file")
 }

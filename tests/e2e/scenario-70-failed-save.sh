@@ -41,6 +41,8 @@ wait_active "$DIALOG" "the Open dialog"
 sleep 0.5
 xdotool type --delay 20 "$OTHER"
 xdotool key Return
+sleep 1
+xdotool search --onlyvisible --name '^Open' > /dev/null 2>&1 && xdotool key Return
 wait_gone '^Open' "the Open dialog"
 answer_box Return "the question to save before opening"
 answer_box Escape "the save failure"
