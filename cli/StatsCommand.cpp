@@ -70,9 +70,7 @@ int RunStats(const std::vector<std::string>& arguments)
     const statistics::StrokeStatistics stats = *statistics::ComputeStatistics(input);
     base::CBufferedWriter out(STDOUT_FILENO);
     if (options->bJson)
-        out << statistics::StatisticsJson(stats).dump(
-                   2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-            << '\n';
+        out << std::string_view(statistics::StatisticsJson(stats)) << '\n';
     else
         statistics::WriteStatisticsText(out, stats);
     return FinishOutput(out, kExitSuccess);

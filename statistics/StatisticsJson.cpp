@@ -3,6 +3,8 @@
 #include "base/FilePath.h"
 #include "statistics/StatisticsText.h"
 
+#include <nlohmann/json.hpp>
+
 namespace statistics {
 
 namespace {
@@ -91,8 +93,9 @@ Json KeysJson(const KeyTable& keys)
 Json SpreadJson(const SpreadStatistics& spread)
 {
     Json stacked = Json::array();
+    stacked.get_ref<Json::array_t&>().reserve(spread.stacked.size());
     for (const StackedStroke& stroke : spread.stacked)
-        stacked.push_back({{"stroke", stroke.nStroke}, {"ms", stroke.ms}});
+        stacked.push_back(Json::array({stroke.nStroke, stroke.ms}));
     return {{"threshold_ms", spread.nThresholdMs},
             {"strokes", spread.nStrokes},
             {"bin_ms", kSpreadBinMs},
@@ -102,16 +105,17 @@ Json SpreadJson(const SpreadStatistics& spread)
 
 } // namespace
 
-nlohmann::ordered_json StatisticsJson(const StrokeStatistics& stats)
+std::string StatisticsJson(const StrokeStatistics& stats)
 {
-    return {{"strokes", stats.nStrokes},
-            {"first_index", stats.nFirstIndex},
-            {"translated", stats.misstrokes.bTranslated},
-            {"speed", SpeedJson(stats.speed)},
-            {"pauses", PausesJson(stats.pauses)},
-            {"misstrokes", MisstrokesJson(stats.misstrokes)},
-            {"keys", KeysJson(stats.keys)},
-            {"spread", SpreadJson(stats.spread)}};
+    const Json json = {{"strokes", stats.nStrokes},
+                       {"first_index", stats.nFirstIndex},
+                       {"translated", stats.misstrokes.bTranslated},
+                       {"speed", SpeedJson(stats.speed)},
+                       {"pauses", PausesJson(stats.pauses)},
+                       {"misstrokes", MisstrokesJson(stats.misstrokes)},
+                       {"keys", KeysJson(stats.keys)},
+                       {"spread", SpreadJson(stats.spread)}};
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 } // namespace statistics
