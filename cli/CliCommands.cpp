@@ -2,6 +2,7 @@
 
 #include "cli/DocumentCommands.h"
 #include "cli/FileCommands.h"
+#include "cli/StatsCommand.h"
 
 #include <array>
 
@@ -21,6 +22,8 @@ constexpr std::array kCommands = {
                3, 2, RunReplace},
     CliCommand{"goto", "FILE HH:MM:SS", "print the index of the first stroke written at that time",
                2, 0, RunGoto},
+    CliCommand{"stats", "FILE [--json] [--stacked MS]",
+               "print speed, pauses, misstrokes and per-key values of FILE", 1, 3, RunStats},
 };
 
 } // namespace
