@@ -6,6 +6,7 @@
 #include "base/BufferedWriter.h"
 #include "base/FilePath.h"
 #include "base/LocalTime.h"
+#include "base/TimeOfDayText.h"
 #include "steno/StenoEncoder.h"
 #include "strokelist/SearchRequests.h"
 #include "strokelist/StrokeDocument.h"
@@ -16,19 +17,10 @@
 
 namespace {
 
+using base::TimeOfDay;
 using strokelist::CStrokeDocument;
 
 constexpr const char* kListTimeFormat = "%H:%M:%S";
-constexpr int kHoursPerDay = 24;
-constexpr int kMinutesPerHour = 60;
-constexpr int kSecondsPerMinute = 60;
-
-struct TimeOfDay
-{
-    int nHour = 0;
-    int nMinute = 0;
-    int nSecond = 0;
-};
 
 int ReportFailure(const CCliPrompter& prompter, const CStrokeDocument& document)
 {
@@ -48,26 +40,6 @@ bool Load(CStrokeDocument& document, CCliPrompter& prompter, const std::string& 
 steno::KeyBits KeysOf(const std::string& strSteno)
 {
     return CStenoEncoder().StenoToKeys(base::AnsiToWide(strSteno));
-}
-
-int TwoDigits(std::string_view text)
-{
-    if (text.size() != 2 || text[0] < '0' || text[0] > '9' || text[1] < '0' || text[1] > '9')
-        return -1;
-    return (text[0] - '0') * 10 + (text[1] - '0');
-}
-
-/// HH:MM:SS on the 24-hour clock, each field two digits.
-std::optional<TimeOfDay> ParseTimeOfDay(std::string_view text)
-{
-    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
-        return std::nullopt;
-    const TimeOfDay time{TwoDigits(text.substr(0, 2)), TwoDigits(text.substr(3, 2)),
-                         TwoDigits(text.substr(6, 2))};
-    if (time.nHour < 0 || time.nHour >= kHoursPerDay || time.nMinute < 0 ||
-        time.nMinute >= kMinutesPerHour || time.nSecond < 0 || time.nSecond >= kSecondsPerMinute)
-        return std::nullopt;
-    return time;
 }
 
 int UsageError(const char* strUsage)
@@ -137,7 +109,7 @@ int RunReplace(const std::vector<std::string>& arguments)
 
 int RunGoto(const std::vector<std::string>& arguments)
 {
-    const std::optional<TimeOfDay> time = ParseTimeOfDay(arguments[1]);
+    const std::optional<TimeOfDay> time = base::ParseTimeOfDay(arguments[1]);
     if (!time)
         return UsageError("goto FILE HH:MM:SS");
     CStrokeDocument document;
