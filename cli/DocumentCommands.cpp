@@ -1,6 +1,7 @@
 #include "cli/DocumentCommands.h"
 
 #include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
 #include "cli/CliPrompter.h"
 #include "base/AnsiText.h"
 #include "base/BufferedWriter.h"
@@ -40,12 +41,6 @@ bool Load(CStrokeDocument& document, CCliPrompter& prompter, const std::string& 
 steno::KeyBits KeysOf(const std::string& strSteno)
 {
     return CStenoEncoder().StenoToKeys(base::AnsiToWide(strSteno));
-}
-
-int UsageError(const char* strUsage)
-{
-    std::fprintf(stderr, "Usage: quillmark-cli %s\n", strUsage);
-    return kExitUsage;
 }
 
 // The time the go-to-time dialog would hold: that time of day on the file's date.

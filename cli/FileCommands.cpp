@@ -1,43 +1,19 @@
 #include "cli/FileCommands.h"
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "base/BufferedWriter.h"
-#include "base/FileException.h"
 #include "base/LocalTime.h"
-#include "rtfcre/StrokeFileLoading.h"
 #include "steno/StenoEncoder.h"
 
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <new>
-#include <optional>
 #include <unistd.h>
 
 namespace {
 
 constexpr const char* kTimeFormat = "%Y-%m-%d %H:%M:%S";
-
-void ReportFailure(const char* what, const std::string& strPath, const std::string& strReason)
-{
-    std::fprintf(stderr, "Failed to %s file '%s': %s\n", what, strPath.c_str(), strReason.c_str());
-}
-
-/// Loads the file; on failure reports it and gives false, keeping the strokes read before.
-bool Load(const std::string& strPath, StrokeFileHeader& header, std::vector<CStenoStroke>& strokes)
-{
-    std::optional<std::string> failure;
-    try {
-        LoadStrokeFile(strPath, header, strokes);
-    } catch (const CFileException& error) {
-        failure = error.what();
-    } catch (const std::bad_alloc&) {
-        failure = "not enough memory";
-    }
-    if (failure)
-        ReportFailure("load", strPath, *failure);
-    return !failure;
-}
 
 void DumpStroke(base::CBufferedWriter& out, const CStenoEncoder& encoder, std::size_t nIndex,
                 const CStenoStroke& stroke)
@@ -95,7 +71,7 @@ int RunDump(const std::vector<std::string>& arguments)
 {
     StrokeFileHeader header;
     std::vector<CStenoStroke> strokes;
-    const bool bLoaded = Load(arguments[0], header, strokes);
+    const bool bLoaded = LoadStrokes(arguments[0], header, strokes);
     base::CBufferedWriter out(STDOUT_FILENO);
     const CStenoEncoder encoder;
     for (std::size_t i = 0; i < strokes.size(); ++i)
@@ -107,7 +83,7 @@ int RunInfo(const std::vector<std::string>& arguments)
 {
     StrokeFileHeader header;
     std::vector<CStenoStroke> strokes;
-    if (!Load(arguments[0], header, strokes))
+    if (!LoadStrokes(arguments[0], header, strokes))
         return kExitFailure;
     base::CBufferedWriter out(STDOUT_FILENO);
     out << "system: " << std::wstring_view(header.strSystemName) << '\n';
