@@ -2,6 +2,7 @@
 
 #include "cli/DocumentCommands.h"
 #include "cli/FileCommands.h"
+#include "cli/ShiftCommand.h"
 
 #include <array>
 
@@ -21,6 +22,10 @@ constexpr std::array kCommands = {
                3, 2, RunReplace},
     CliCommand{"goto", "FILE HH:MM:SS", "print the index of the first stroke written at that time",
                2, 0, RunGoto},
+    CliCommand{"shift", "FILE +-HH:MM:SS[.mmm]|HH:MM:SS [--from I] [--to J] [-o OUT]",
+               "move the times of strokes I to J (all) by the amount, or make stroke I (0) that "
+               "time; save to OUT (FILE)",
+               2, 6, RunShift},
 };
 
 } // namespace

@@ -56,6 +56,10 @@ TEST_F(CliTest, HelpAndUsageErrors)
         {"replace", m_strFile, "KAT", "PW", "-x", "out.rtf"},
         {"goto", m_strFile, "9:05:08"},
         {"goto", m_strFile, "09:60:00"},
+        {"shift", m_strFile, "1:00:00"},
+        {"shift", m_strFile, "+01:00:00", "--from"},
+        {"shift", m_strFile, "+01:00:00", "--to", "x"},
+        {"shift", m_strFile, "+01:00:00", "--at", "1"},
     };
     for (const auto& call : calls) {
         const CliResult result = RunCli(call);
@@ -109,7 +113,8 @@ TEST_F(CliTest, LoadFailuresExitOne)
                                                      {"find", strPath, "KAT"},
                                                      {"goto", strPath, "09:05:07"},
                                                      {"replace", strPath, "KAT", "PW"},
-                                                     {"resave", strPath, strOut}})
+                                                     {"resave", strPath, strOut},
+                                                     {"shift", strPath, "+00:00:01"}})
             Expect(call, 1, "", "Failed to load file '" + strPath + "': " + row.reason + "\n");
     }
     EXPECT_FALSE(std::filesystem::exists(strOut));
