@@ -1,9 +1,10 @@
 #include "cli/FileCommands.h"
 
-#include "cli/CliCommand.h"
-#include "cli/CliFiles.h"
 #include "base/BufferedWriter.h"
 #include "base/LocalTime.h"
+#include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
+#include "exchange/DumpLine.h"
 #include "steno/StenoEncoder.h"
 
 #include <array>
@@ -14,27 +15,6 @@
 namespace {
 
 constexpr const char* kTimeFormat = "%Y-%m-%d %H:%M:%S";
-
-void DumpStroke(base::CBufferedWriter& out, const CStenoEncoder& encoder, std::size_t nIndex,
-                const CStenoStroke& stroke)
-{
-    out << static_cast<std::int64_t>(nIndex) << '\t' << stroke.m_time << '\t';
-    out << std::wstring_view(encoder.KeysToSteno(stroke.m_keys)) << '\t';
-    out << std::wstring_view(encoder.KeysToSteno(stroke.m_rawKeys)) << '\t';
-    const char* separator = "";
-    for (std::uint16_t nValue : stroke.m_keyValues) {
-        out << separator << static_cast<std::int64_t>(nValue);
-        separator = " ";
-    }
-    out << '\t';
-    separator = "";
-    for (const KeyTime& keyTime : stroke.m_keyTimes) {
-        out << separator << static_cast<std::int64_t>(keyTime.nLow) << ','
-            << static_cast<std::int64_t>(keyTime.nHigh);
-        separator = " ";
-    }
-    out << '\n';
-}
 
 std::string DateText(const StrokeFileHeader& header)
 {
@@ -74,8 +54,12 @@ int RunDump(const std::vector<std::string>& arguments)
     const bool bLoaded = LoadStrokes(arguments[0], header, strokes);
     base::CBufferedWriter out(STDOUT_FILENO);
     const CStenoEncoder encoder;
-    for (std::size_t i = 0; i < strokes.size(); ++i)
-        DumpStroke(out, encoder, i, strokes[i]);
+    std::string strLine;
+    for (std::size_t i = 0; i < strokes.size(); ++i) {
+        strLine.clear();
+        exchange::AppendDumpLine(strLine, encoder, i, strokes[i]);
+        out << strLine;
+    }
     return FinishOutput(out, bLoaded ? kExitSuccess : kExitFailure);
 }
 
