@@ -1,11 +1,14 @@
 #include "cli/CliFiles.h"
 
+#include "base/BufferedWriter.h"
+#include "base/SafeFileReplacement.h"
 #include "rtfcre/StrokeFileSaving.h"
 
 #include <cstdio>
 #include <exception>
 #include <new>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -44,6 +47,23 @@ bool SaveStrokes(const std::string& strPath, std::span<const CStenoStroke> strok
 {
     const std::optional<std::string> failure =
         FailureOf([&] { SaveStrokeFile(strPath, strokes, creationTime); });
+    if (failure)
+        ReportFileFailure("save", strPath, *failure);
+    return !failure;
+}
+
+bool WriteFileSafely(const std::string& strPath,
+                     const std::function<void(base::CBufferedWriter& out)>& write)
+{
+    const std::optional<std::string> failure = FailureOf([&] {
+        base::CSafeFileReplacement replacement(strPath);
+        base::CBufferedWriter out(replacement.TempFile(), true);
+        write(out);
+        if (!out.Flush())
+            throw std::system_error(out.Error(), std::generic_category(),
+                                    "cannot write " + replacement.TempPath());
+        replacement.Commit();
+    });
     if (failure)
         ReportFileFailure("save", strPath, *failure);
     return !failure;

@@ -4,7 +4,12 @@
 
 #include "rtfcre/StrokeFileLoading.h"
 
+namespace base {
+class CBufferedWriter;
+}
+
 #include <ctime>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,3 +25,8 @@ bool LoadStrokes(const std::string& strPath, StrokeFileHeader& header,
 /// only once the new one is complete; on failure reports it and gives false.
 bool SaveStrokes(const std::string& strPath, std::span<const CStenoStroke> strokes,
                  std::time_t creationTime);
+
+/// Writes a file of the command's own through write, replacing it only once the
+/// whole new content is on disk; on failure reports it and gives false.
+bool WriteFileSafely(const std::string& strPath,
+                     const std::function<void(base::CBufferedWriter& out)>& write);

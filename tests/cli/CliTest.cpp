@@ -60,6 +60,9 @@ TEST_F(CliTest, HelpAndUsageErrors)
         {"shift", m_strFile, "+01:00:00", "--from"},
         {"shift", m_strFile, "+01:00:00", "--to", "x"},
         {"shift", m_strFile, "+01:00:00", "--at", "1"},
+        {"export", m_strFile},
+        {"export", m_strFile, "--format", "xml"},
+        {"import", m_strFile},
     };
     for (const auto& call : calls) {
         const CliResult result = RunCli(call);
@@ -114,7 +117,8 @@ TEST_F(CliTest, LoadFailuresExitOne)
                                                      {"goto", strPath, "09:05:07"},
                                                      {"replace", strPath, "KAT", "PW"},
                                                      {"resave", strPath, strOut},
-                                                     {"shift", strPath, "+00:00:01"}})
+                                                     {"shift", strPath, "+00:00:01"},
+                                                     {"export", strPath, "--format", "csv"}})
             Expect(call, 1, "", "Failed to load file '" + strPath + "': " + row.reason + "\n");
     }
     EXPECT_FALSE(std::filesystem::exists(strOut));

@@ -82,4 +82,44 @@ TEST_F(ExchangeCliTest, ShiftThatCannotBeMadeLeavesTheFile)
     EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
 }
 
+// Standard output and -o give the same bytes: a header and four CSV rows, or
+// a JSON array of four.
+TEST_F(ExchangeCliTest, ExportWritesToOutputOrFile)
+{
+    const std::string strOut = m_folder / "strokes.out";
+    for (const auto& [format, nLines] : {std::pair{"csv", 5}, {"json", 6}}) {
+        const CliResult printed = RunCli({"export", m_strFile, "--format", format});
+        EXPECT_EQ(printed.nExit, 0);
+        EXPECT_EQ(RunCli({"export", m_strFile, "-o", strOut, "--format", format}).nExit, 0);
+        EXPECT_EQ(ReadBytes(strOut), printed.strOut) << format;
+        EXPECT_EQ(std::count(printed.strOut.begin(), printed.strOut.end(), '\n'), nLines) << format;
+    }
+}
+
+// A log over midnight gives a file a day; the bad line is named and counted.
+TEST_F(ExchangeCliTest, ImportWritesAFileADay)
+{
+    const std::string strLog =
+        m_folder
+            .Write("strokes.log", "2024-05-03 23:59:59,900 Stroke(KAT : [])\n"
+                                  "2024-05-04 00:00:01,100 Stroke(S : [])\n"
+                                  "2024-05-04 nonsense\n")
+            .string();
+    const std::string strOut = m_folder / "day.rtf";
+    const CliResult result = RunCli({"import", strLog, "-o", strOut});
+    EXPECT_EQ(result.nExit, 0);
+    const std::string strFirst = m_folder / "day-2024-05-03.rtf";
+    const std::string strSecond = m_folder / "day-2024-05-04.rtf";
+    EXPECT_EQ(result.strOut, strFirst + ": 1 stroke(s)\n" + strSecond +
+                                 ": 1 stroke(s)\n2 stroke(s) imported, 1 line(s) skipped\n");
+    EXPECT_EQ(result.strErr, strLog + ":3: skipped: no time at the start of the line\n");
+    EXPECT_EQ(RunCli({"info", strSecond}).strOut,
+              "system: Corvane writer\ncreated: 2024-05-04\nstrokes: 1\n"
+              "first: 2024-05-04 00:00:01\nlast: 2024-05-04 00:00:01\n");
+    const std::string strEmpty = m_folder.Write("empty.txt", "\n").string();
+    EXPECT_EQ(RunCli({"import", strEmpty, "-o", strOut}).strErr,
+              "Failed to import file '" + strEmpty + "': no strokes found\n");
+    EXPECT_FALSE(std::filesystem::exists(strOut));
+}
+
 } // namespace
