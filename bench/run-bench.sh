@@ -4,6 +4,8 @@
 #   load   = quillmark-cli info FILE         against  wc -l FILE
 #   resave = quillmark-cli resave FILE OUT   against  cp FILE OUT
 #   peak memory of info                      against  256 bytes x strokes
+#   export (CSV and JSON)                    against  quillmark-cli dump FILE
+#   shift FILE -01:00:00 -o OUT              against  resave FILE OUT
 # Usage: bench/run-bench.sh [BUILD_DIR] [STROKES] [RUNS]
 # Each time is the best of RUNS runs (default 5), the file in the page cache.
 set -euo pipefail
@@ -42,8 +44,14 @@ read -r CP _ < <(measure cp "$FILE" "$WORK/out.rtf")
 read -r RESAVE _ < <(measure "$CLI" resave "$FILE" "$WORK/out.rtf")
 # The resaved strokes are the generated ones: only the creation date may differ.
 cmp -s <(tail -n +8 "$FILE") <(tail -n +8 "$WORK/out.rtf") || { echo "resaved strokes differ"; exit 1; }
+read -r DUMP _ < <(measure "$CLI" dump "$FILE")
+read -r CSV _ < <(measure "$CLI" export "$FILE" --format csv)
+read -r JSON _ < <(measure "$CLI" export "$FILE" --format json)
+read -r SHIFT _ < <(measure "$CLI" shift "$FILE" -01:00:00 -o "$WORK/out.rtf")
 RECORDS=$((256 * STROKES))
 
 echo "load:   info ${INFO}s, wc -l ${WC}s -> $(ratio "$INFO" "$WC")x (target <= 8x)"
 echo "resave: resave ${RESAVE}s, cp ${CP}s -> $(ratio "$RESAVE" "$CP")x (target <= 6x)"
+echo "export: csv ${CSV}s, json ${JSON}s, dump ${DUMP}s -> $(ratio "$CSV" "$DUMP")x, $(ratio "$JSON" "$DUMP")x (target <= 2x)"
+echo "shift:  shift ${SHIFT}s, resave ${RESAVE}s -> $(ratio "$SHIFT" "$RESAVE")x"
 echo "memory: info peak $PEAK bytes, records $RECORDS bytes -> $(ratio "$PEAK" "$RECORDS")x (target <= 1.1x)"
