@@ -83,7 +83,9 @@ std::optional<std::int64_t> ParseStamp(std::string_view text, char chBetween,
 
 std::string NotSteno(std::string_view text)
 {
-    return "'" + std::string(text) + "' is not a stroke";
+    std::string strProblem = "'";
+    strProblem.append(text).append("' is not a stroke");
+    return strProblem;
 }
 
 LineOutcome ReadLogLine(std::string_view line, base::CLocalDayClock& clock)
