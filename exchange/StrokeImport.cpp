@@ -127,6 +127,16 @@ LineOutcome ReadCatTapeLine(std::string_view line, base::CLocalDayClock& clock)
     return keys ? StrokeOf(*time, *keys) : Problem(NotSteno(steno));
 }
 
+using Date = std::array<int, 3>; ///< year, month, day
+
+std::optional<Date> DateOf(const CStenoStroke& stroke)
+{
+    std::tm fields{};
+    if (!base::ToLocalFields(stroke.m_time, fields))
+        return std::nullopt;
+    return Date{fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday};
+}
+
 } // namespace
 
 std::optional<ImportFormat> ImportFormatOf(const std::filesystem::path& path)
@@ -168,17 +178,19 @@ ImportedStrokes ImportStrokes(const std::filesystem::path& path, ImportFormat fo
 
 std::vector<StrokeDay> SplitByDay(std::vector<CStenoStroke> strokes)
 {
-    std::map<std::array<int, 3>, std::vector<CStenoStroke>> days;
-    for (CStenoStroke& stroke : strokes) {
-        std::tm fields{};
-        std::array<int, 3> date{};
-        if (base::ToLocalFields(stroke.m_time, fields))
-            date = {fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday};
-        else if (!days.empty())
-            date = days.begin()->first;
-        days[date].push_back(stroke);
-    }
     std::vector<StrokeDay> split;
+    if (strokes.empty())
+        return split;
+    // Most sources hold one day: its strokes are handed on without a copy.
+    const Date first = DateOf(strokes.front()).value_or(Date{});
+    if (std::ranges::all_of(
+            strokes, [&](const CStenoStroke& s) { return DateOf(s).value_or(first) == first; })) {
+        split.push_back({first[0], first[1], first[2], std::move(strokes)});
+        return split;
+    }
+    std::map<Date, std::vector<CStenoStroke>> days;
+    for (const CStenoStroke& stroke : strokes)
+        days[DateOf(stroke).value_or(first)].push_back(stroke);
     for (auto& [date, dayStrokes] : days)
         split.push_back({date[0], date[1], date[2], std::move(dayStrokes)});
     return split;

@@ -53,7 +53,7 @@ struct StrokeDay
 };
 
 /// The strokes grouped by local date, earliest day first; a stroke without a
-/// local time joins the first day.
+/// local time joins the day of the first stroke.
 std::vector<StrokeDay> SplitByDay(std::vector<CStenoStroke> strokes);
 
 /// The file of one day beside out: "OUT-YYYY-MM-DD.rtf" for "OUT.rtf" (or "OUT").
