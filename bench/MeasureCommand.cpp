@@ -1,5 +1,6 @@
 // Runs a command with its output discarded and prints its wall time in
-// seconds and its peak resident memory in bytes:
+// seconds, its peak resident memory in bytes and the processor time it used
+// (user and system, seconds), which other work on a shared machine disturbs less:
 //   quillmark-bench-measure COMMAND [ARGUMENTS...]
 #include <chrono>
 #include <cstdio>
@@ -37,7 +38,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s failed\n", argv[1]);
         return 1;
     }
+    const auto seconds = [](const timeval& time) { return time.tv_sec + time.tv_usec / 1e6; };
     // Linux gives ru_maxrss in kibibytes.
-    std::printf("%.3f %ld\n", elapsed.count(), usage.ru_maxrss * 1024L);
+    std::printf("%.3f %ld %.3f\n", elapsed.count(), usage.ru_maxrss * 1024L,
+                seconds(usage.ru_utime) + seconds(usage.ru_stime));
     return 0;
 }

@@ -28,14 +28,6 @@ namespace base {
 class CBufferedWriter;
 }
 
-struct StrokeFileHeader;
-class CStenoStroke;
-
-/// Loads a whole stroke file for a command; on failure reports "Failed to load
-/// file '...': reason" on standard error and gives false, keeping the strokes read before.
-bool LoadOrReport(const std::string& strPath, StrokeFileHeader& header,
-                  std::vector<CStenoStroke>& strokes);
-
 /// Writes out what a command printed: nExitCode, or a failure when the output
 /// could not be written (the reason goes to standard error).
 int FinishOutput(base::CBufferedWriter& out, int nExitCode);

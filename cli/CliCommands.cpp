@@ -1,8 +1,10 @@
 #include "cli/CliCommand.h"
 
 #include "cli/DocumentCommands.h"
+#include "cli/ExchangeCommands.h"
 #include "cli/FileCommands.h"
 #include "cli/StatsCommand.h"
+#include "cli/ShiftCommand.h"
 
 #include <array>
 
@@ -24,6 +26,17 @@ constexpr std::array kCommands = {
                2, 0, RunGoto},
     CliCommand{"stats", "FILE [--json] [--stacked MS]",
                "print speed, pauses, misstrokes and per-key values of FILE", 1, 3, RunStats},
+    CliCommand{"shift", "FILE +-HH:MM:SS[.mmm]|HH:MM:SS [--from I] [--to J] [-o OUT]",
+               "move the times of strokes I to J (all) by the amount, or make stroke I (0) that "
+               "time; save to OUT (FILE)",
+               2, 6, RunShift},
+    CliCommand{"export", "FILE --format csv|json [-o OUT]",
+               "write every stroke of FILE as a CSV row or a JSON object (to OUT)", 1, 4,
+               RunExport},
+    CliCommand{"import", "SOURCE -o OUT.rtf",
+               "read a stroke log (.log), paper tape (.txt) or plover2CAT tape (.tape) into "
+               "OUT.rtf, one OUT-YYYY-MM-DD.rtf a day when it spans several",
+               1, 2, RunImport},
 };
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "cli/DocumentCommands.h"
 
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
+#include "cli/CliOptions.h"
 #include "base/AnsiText.h"
 #include "base/BufferedWriter.h"
 #include "base/FilePath.h"
 #include "base/LocalTime.h"
+#include "base/TimeOfDayText.h"
 #include "document/DocumentFlows.h"
 #include "document/StrokeDocument.h"
 #include "steno/StenoEncoder.h"
@@ -15,19 +18,10 @@
 
 namespace {
 
+using base::TimeOfDay;
 using doc::CStrokeDocument;
 
 constexpr const char* kListTimeFormat = "%H:%M:%S";
-constexpr int kHoursPerDay = 24;
-constexpr int kMinutesPerHour = 60;
-constexpr int kSecondsPerMinute = 60;
-
-struct TimeOfDay
-{
-    int nHour = 0;
-    int nMinute = 0;
-    int nSecond = 0;
-};
 
 // Messages carry file names: written in the file names' own encoding.
 void Print(std::FILE* pOut, const std::wstring& strText)
@@ -36,58 +30,27 @@ void Print(std::FILE* pOut, const std::wstring& strText)
     std::fflush(pOut);
 }
 
-int ReportFailure(const std::wstring& strFailure, const doc::FileOutcome& outcome)
-{
-    std::fprintf(stderr, "%s: %s\n", base::PathFromWide(strFailure).c_str(),
-                 outcome.strReason.c_str());
-    return kExitFailure;
-}
-
 // Loads as the editor's Open does; false after the failure has been reported.
 bool Load(CStrokeDocument& document, const std::string& strPath)
 {
-    const std::wstring strWide = base::WideFromPath(strPath);
-    const doc::FileOutcome outcome = document.Load(strWide);
+    const doc::FileOutcome outcome = document.Load(base::WideFromPath(strPath));
     if (!outcome.bDone)
-        ReportFailure(doc::LoadFailureText(strWide), outcome);
+        ReportFileFailure("load", strPath, outcome.strReason);
     return outcome.bDone;
 }
 
 int Save(CStrokeDocument& document, const std::wstring& strPath)
 {
     const doc::FileOutcome outcome = document.Save(strPath);
-    return outcome.bDone ? kExitSuccess : ReportFailure(doc::SaveFailureText(strPath), outcome);
+    if (outcome.bDone)
+        return kExitSuccess;
+    ReportFileFailure("save", base::PathFromWide(strPath).native(), outcome.strReason);
+    return kExitFailure;
 }
 
 steno::KeyBits KeysOf(const std::string& strSteno)
 {
     return CStenoEncoder().StenoToKeys(base::AnsiToWide(strSteno));
-}
-
-int TwoDigits(std::string_view text)
-{
-    if (text.size() != 2 || text[0] < '0' || text[0] > '9' || text[1] < '0' || text[1] > '9')
-        return -1;
-    return (text[0] - '0') * 10 + (text[1] - '0');
-}
-
-/// HH:MM:SS on the 24-hour clock, each field two digits.
-std::optional<TimeOfDay> ParseTimeOfDay(std::string_view text)
-{
-    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
-        return std::nullopt;
-    const TimeOfDay time{TwoDigits(text.substr(0, 2)), TwoDigits(text.substr(3, 2)),
-                         TwoDigits(text.substr(6, 2))};
-    if (time.nHour < 0 || time.nHour >= kHoursPerDay || time.nMinute < 0 ||
-        time.nMinute >= kMinutesPerHour || time.nSecond < 0 || time.nSecond >= kSecondsPerMinute)
-        return std::nullopt;
-    return time;
-}
-
-int UsageError(const char* strUsage)
-{
-    std::fprintf(stderr, "Usage: quillmark-cli %s\n", strUsage);
-    return kExitUsage;
 }
 
 // The time the go-to-time dialog would hold: that time of day on the file's date.
@@ -144,7 +107,7 @@ int RunReplace(const std::vector<std::string>& arguments)
 
 int RunGoto(const std::vector<std::string>& arguments)
 {
-    const std::optional<TimeOfDay> time = ParseTimeOfDay(arguments[1]);
+    const std::optional<TimeOfDay> time = base::ParseTimeOfDay(arguments[1]);
     if (!time)
         return UsageError("goto FILE HH:MM:SS");
     CStrokeDocument document;

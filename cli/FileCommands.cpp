@@ -1,48 +1,20 @@
 #include "cli/FileCommands.h"
 
-#include "cli/CliCommand.h"
 #include "base/BufferedWriter.h"
-#include "base/FileException.h"
 #include "base/LocalTime.h"
-#include "rtfcre/StrokeFileLoading.h"
+#include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
+#include "exchange/DumpLine.h"
 #include "steno/StenoEncoder.h"
 
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <new>
-#include <optional>
 #include <unistd.h>
 
 namespace {
 
 constexpr const char* kTimeFormat = "%Y-%m-%d %H:%M:%S";
-
-void ReportFailure(const char* what, const std::string& strPath, const std::string& strReason)
-{
-    std::fprintf(stderr, "Failed to %s file '%s': %s\n", what, strPath.c_str(), strReason.c_str());
-}
-
-void DumpStroke(base::CBufferedWriter& out, const CStenoEncoder& encoder, std::size_t nIndex,
-                const CStenoStroke& stroke)
-{
-    out << static_cast<std::int64_t>(nIndex) << '\t' << stroke.m_time << '\t';
-    out << std::wstring_view(encoder.KeysToSteno(stroke.m_keys)) << '\t';
-    out << std::wstring_view(encoder.KeysToSteno(stroke.m_rawKeys)) << '\t';
-    const char* separator = "";
-    for (std::uint16_t nValue : stroke.m_keyValues) {
-        out << separator << static_cast<std::int64_t>(nValue);
-        separator = " ";
-    }
-    out << '\t';
-    separator = "";
-    for (const KeyTime& keyTime : stroke.m_keyTimes) {
-        out << separator << static_cast<std::int64_t>(keyTime.nLow) << ','
-            << static_cast<std::int64_t>(keyTime.nHigh);
-        separator = " ";
-    }
-    out << '\n';
-}
 
 std::string DateText(const StrokeFileHeader& header)
 {
@@ -66,22 +38,6 @@ void PrintTime(base::CBufferedWriter& out, std::string_view strName,
 
 } // namespace
 
-bool LoadOrReport(const std::string& strPath, StrokeFileHeader& header,
-                  std::vector<CStenoStroke>& strokes)
-{
-    std::optional<std::string> failure;
-    try {
-        LoadStrokeFile(strPath, header, strokes);
-    } catch (const CFileException& error) {
-        failure = error.what();
-    } catch (const std::bad_alloc&) {
-        failure = "not enough memory";
-    }
-    if (failure)
-        ReportFailure("load", strPath, *failure);
-    return !failure;
-}
-
 int FinishOutput(base::CBufferedWriter& out, int nExitCode)
 {
     if (out.Flush())
@@ -95,11 +51,15 @@ int RunDump(const std::vector<std::string>& arguments)
 {
     StrokeFileHeader header;
     std::vector<CStenoStroke> strokes;
-    const bool bLoaded = LoadOrReport(arguments[0], header, strokes);
+    const bool bLoaded = LoadStrokes(arguments[0], header, strokes);
     base::CBufferedWriter out(STDOUT_FILENO);
     const CStenoEncoder encoder;
-    for (std::size_t i = 0; i < strokes.size(); ++i)
-        DumpStroke(out, encoder, i, strokes[i]);
+    std::string strLine;
+    for (std::size_t i = 0; i < strokes.size(); ++i) {
+        strLine.clear();
+        exchange::AppendDumpLine(strLine, encoder, i, strokes[i]);
+        out << strLine;
+    }
     return FinishOutput(out, bLoaded ? kExitSuccess : kExitFailure);
 }
 
@@ -107,7 +67,7 @@ int RunInfo(const std::vector<std::string>& arguments)
 {
     StrokeFileHeader header;
     std::vector<CStenoStroke> strokes;
-    if (!LoadOrReport(arguments[0], header, strokes))
+    if (!LoadStrokes(arguments[0], header, strokes))
         return kExitFailure;
     base::CBufferedWriter out(STDOUT_FILENO);
     out << "system: " << std::wstring_view(header.strSystemName) << '\n';

@@ -2,6 +2,7 @@
 
 #include "base/BufferedWriter.h"
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 #include "rtfcre/StrokeFileLoading.h"
 #include "statistics/StatisticsJson.h"
 #include "statistics/StatisticsText.h"
@@ -62,7 +63,7 @@ int RunStats(const std::vector<std::string>& arguments)
     }
     StrokeFileHeader header;
     std::vector<CStenoStroke> strokes;
-    if (!LoadOrReport(arguments[0], header, strokes))
+    if (!LoadStrokes(arguments[0], header, strokes))
         return kExitFailure;
     statistics::StatisticsInput input;
     input.strokes = strokes;

@@ -12,7 +12,7 @@ namespace {
 void PrintUsage(std::FILE* pStream)
 {
     std::fputs("Usage: quillmark-cli COMMAND ARGUMENTS...\n"
-               "       quillmark-cli --help\n"
+               "       quillmark-cli --help | --version\n"
                "Commands:\n",
                pStream);
     for (const CliCommand& command : CliCommands()) {
@@ -38,10 +38,13 @@ int main(int argc, char** argv)
     if (argc < 2)
         return UsageError();
     const std::string_view strName = argv[1];
-    if (strName == "--help") {
+    if (strName == "--help" || strName == "--version") {
         if (argc != 2)
             return UsageError();
-        PrintUsage(stdout);
+        if (strName == "--help")
+            PrintUsage(stdout);
+        else
+            std::printf("quillmark-cli %s\n", QUILLMARK_VERSION);
         return kExitSuccess;
     }
     const std::vector<std::string> arguments(argv + 2, argv + argc);

@@ -15,3 +15,10 @@ endif()
 function(quillmark_apply_settings target)
   target_compile_options(${target} PRIVATE ${QUILLMARK_WARNINGS})
 endfunction()
+
+# Optimised builds are the ones packaged: harden them as Debian builds its own
+# (checked buffer functions, relocations read-only and bound at start).
+if(NOT QUILLMARK_SANITIZE)
+  add_compile_definitions($<$<CONFIG:Release,RelWithDebInfo>:_FORTIFY_SOURCE=2>)
+  add_link_options(LINKER:-z,relro,-z,now)
+endif()

@@ -21,8 +21,6 @@ std::wstring Quoted(const std::wstring& strText)
     return L"'" + strText + L"'";
 }
 
-} // namespace
-
 std::wstring LoadFailureText(const std::wstring& strPath)
 {
     return L"Failed to load file " + Quoted(strPath);
@@ -32,6 +30,8 @@ std::wstring SaveFailureText(const std::wstring& strPath)
 {
     return L"Failed to save file " + Quoted(strPath);
 }
+
+} // namespace
 
 std::wstring ReplacedText(int nReplaced)
 {

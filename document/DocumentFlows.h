@@ -82,8 +82,6 @@ private:
 
 // What the flows tell the user, also printed by the command-line tool.
 inline constexpr std::wstring_view kNoOccurrencesText = L"No occurrences found";
-std::wstring LoadFailureText(const std::wstring& strPath);
-std::wstring SaveFailureText(const std::wstring& strPath);
 /// "Nothing found to replace", or how many strokes a replace changed.
 std::wstring ReplacedText(int nReplaced);
 /// The question asked before a stroke is removed.

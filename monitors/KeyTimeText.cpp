@@ -17,6 +17,12 @@ std::uint64_t FileTimeOf(const KeyTime& time)
            static_cast<std::uint32_t>(time.nLow);
 }
 
+KeyTime KeyTimeOf(std::uint64_t nFileTime)
+{
+    return {static_cast<std::int32_t>(static_cast<std::uint32_t>(nFileTime)),
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(nFileTime >> 32))};
+}
+
 std::optional<TimeOfDay> FileTimeOfDay(std::uint64_t nFileTime)
 {
     if (nFileTime >= kFirstUnconvertible)

@@ -29,6 +29,8 @@ struct TimeOfDay
 
 /// The two stored halves as one unsigned 64-bit file time.
 std::uint64_t FileTimeOf(const KeyTime& time);
+/// A file time split into the two halves a stroke stores.
+KeyTime KeyTimeOf(std::uint64_t nFileTime);
 
 /// The time of day of a file time; none from 2^63 on, which no calendar date
 /// of the platform reaches.

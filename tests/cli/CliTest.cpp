@@ -1,6 +1,7 @@
 // quillmark-cli's output is a contract: these tests run the real binary and
 // compare its bytes and exit codes.
 #include "base/LocalTime.h"
+#include "rtfcre/StrokeFileLoading.h"
 #include "tests/support/CliRunner.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,18 @@ const std::vector<FileStroke> kStrokes = {{"KAT", "KAT", "9:5:7:0"},
                                           {"PW", "PW", "9:5:8:0"},
                                           {"-T", "-T", "9:5:9:0"},
                                           {"KAT", "KA", "13:0:0:0"}};
+
+/// Each stroke's time of day in seconds (the zone is UTC).
+std::vector<std::int64_t> TimesOfDay(const std::string& strPath)
+{
+    StrokeFileHeader header;
+    std::vector<CStenoStroke> strokes;
+    LoadStrokeFile(strPath, header, strokes);
+    std::vector<std::int64_t> times;
+    for (const CStenoStroke& stroke : strokes)
+        times.push_back(stroke.m_time % 86400);
+    return times;
+}
 
 class CliTest : public ::testing::Test
 {
@@ -40,6 +53,7 @@ protected:
     const CScopedTimeZone m_zone{kUtcZone}; // the tool inherits it
     CTempFolder m_folder;
     const std::string m_strFile = m_folder / "day1.rtf";
+    const std::string m_strOut = m_folder / "out.rtf";
     const std::string m_strOriginal = StrokeFileText(kStrokes);
 };
 
@@ -56,6 +70,13 @@ TEST_F(CliTest, HelpAndUsageErrors)
         {"replace", m_strFile, "KAT", "PW", "-x", "out.rtf"},
         {"goto", m_strFile, "9:05:08"},
         {"goto", m_strFile, "09:60:00"},
+        {"shift", m_strFile, "1:00:00"},
+        {"shift", m_strFile, "+01:00:00", "--from"},
+        {"shift", m_strFile, "+01:00:00", "--to", "x"},
+        {"shift", m_strFile, "+01:00:00", "--at", "1"},
+        {"export", m_strFile},
+        {"export", m_strFile, "--format", "xml"},
+        {"import", m_strFile},
     };
     for (const auto& call : calls) {
         const CliResult result = RunCli(call);
@@ -109,7 +130,9 @@ TEST_F(CliTest, LoadFailuresExitOne)
                                                      {"find", strPath, "KAT"},
                                                      {"goto", strPath, "09:05:07"},
                                                      {"replace", strPath, "KAT", "PW"},
-                                                     {"resave", strPath, strOut}})
+                                                     {"resave", strPath, strOut},
+                                                     {"shift", strPath, "+00:00:01"},
+                                                     {"export", strPath, "--format", "csv"}})
             Expect(call, 1, "", "Failed to load file '" + strPath + "': " + row.reason + "\n");
     }
     EXPECT_FALSE(std::filesystem::exists(strOut));
@@ -192,6 +215,63 @@ TEST_F(CliTest, AnyFileNameWorks)
     Expect({"goto", strOut, "09:05:08"}, 0, "1\n", "");
     EXPECT_EQ(m_folder.Names(), (std::set<std::string>{"day1.rtf", "Caf\xe9-\xff\xc3.rtf",
                                                        "Caf\xe9-\xff\xc3-out.rtf"}));
+}
+
+TEST_F(CliTest, ShiftMovesTheRangeOrReanchorsAndSaves)
+{
+    EXPECT_EQ(
+        RunCli({"shift", m_strFile, "-01:00:00", "--to", "2", "-o", m_strOut, "--from", "1"}).nExit,
+        0);
+    EXPECT_EQ(TimesOfDay(m_strOut), (std::vector<std::int64_t>{32707, 29108, 29109, 46800}));
+    EXPECT_EQ(RunCli({"shift", m_strOut, "10:00:00", "--from", "1"}).nExit, 0);
+    EXPECT_EQ(TimesOfDay(m_strOut), (std::vector<std::int64_t>{32707, 36000, 36001, 53692}));
+    EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
+}
+
+TEST_F(CliTest, ShiftThatCannotBeMadeLeavesTheFile)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        {{"shift", m_strFile, "-09:05:08"},
+         "Shifting by -09:05:08 would move stroke 1 (09:05:07) before the start of its day."},
+        {{"shift", m_strFile, "+00:00:01", "--from", "2", "--to", "4"},
+         "strokes 2 to 4 are not among its 4 strokes"},
+    };
+    for (const auto& [call, strReason] : rows) {
+        const CliResult result = RunCli(call);
+        EXPECT_EQ(result.nExit, 1);
+        EXPECT_EQ(result.strErr, "Failed to shift file '" + m_strFile + "': " + strReason + "\n");
+    }
+    EXPECT_EQ(ReadBytes(m_strFile), m_strOriginal);
+}
+
+// Standard output and -o give the same bytes: a header and four rows, or four objects.
+TEST_F(CliTest, ExportWritesToOutputOrFile)
+{
+    for (const auto& [format, nLines] : {std::pair{"csv", 5}, {"json", 6}}) {
+        const CliResult printed = RunCli({"export", m_strFile, "--format", format});
+        EXPECT_EQ(RunCli({"export", m_strFile, "-o", m_strOut, "--format", format}).nExit, 0);
+        EXPECT_EQ(ReadBytes(m_strOut), printed.strOut) << format;
+        EXPECT_EQ(std::count(printed.strOut.begin(), printed.strOut.end(), '\n'), nLines);
+    }
+}
+
+// A log over midnight gives a file a day, each dated its day; the bad line is
+// named and counted; a source without strokes writes nothing.
+TEST_F(CliTest, ImportWritesAFileADay)
+{
+    const std::string strLog = m_folder / "strokes.log";
+    WriteBytes(strLog, "2024-05-03 23:59:59,900 Stroke(KAT : [])\n"
+                       "2024-05-04 00:00:01,100 Stroke(S : [])\n2024-05-04 nonsense\n");
+    const CliResult result = RunCli({"import", strLog, "-o", m_strOut});
+    const std::string strSecond = m_folder / "out-2024-05-04.rtf";
+    EXPECT_EQ(result.strOut, m_folder / "out-2024-05-03.rtf" + ": 1 stroke(s)\n" + strSecond +
+                                 ": 1 stroke(s)\n2 stroke(s) imported, 1 line(s) skipped\n");
+    EXPECT_EQ(result.strErr, strLog + ":3: skipped: no time at the start of the line\n");
+    EXPECT_NE(RunCli({"info", strSecond}).strOut.find("created: 2024-05-04\n"), std::string::npos);
+    WriteBytes(strLog, "\n");
+    EXPECT_EQ(RunCli({"import", strLog, "-o", m_strOut}).strErr,
+              "Failed to import file '" + strLog + "': no strokes found\n");
+    EXPECT_FALSE(std::filesystem::exists(m_strOut));
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Packages a built tree as the Debian package CPack makes, unpacks it into a
 # scratch root and checks what a user gets: exactly the two programs, the
-# desktop entry (valid, RTF as an extra type) and the icons, dependencies on
-# the Qt 6 runtime and the fonts, and an installed quillmark-cli that runs.
+# desktop entry (valid, RTF as an extra type), the icons, the manual pages, the
+# licence and the changelog; dependencies on the Qt 6 runtime and the fonts;
+# installed programs that answer --version (the editor without a display);
+# and a package lintian finds no error in (its warnings are printed).
 #   tests/install/run-install.sh BUILD_DIR
 set -euo pipefail
 BUILD="$(cd "${1:?build folder}" && pwd)"
+SOURCE="$(cd "$(dirname "$0")/../.." && pwd)"
 SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT
 
@@ -14,7 +17,7 @@ fail() {
   exit 1
 }
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate; do
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate lintian; do
   command -v "$tool" > /dev/null || fail "$tool is not installed (scripts/setup installs it)"
 done
 
@@ -36,9 +39,13 @@ EXPECTED="$SCRATCH/expected.txt"
   for size in 16 22 24 32 48 64 128 256; do
     echo "./usr/share/icons/hicolor/${size}x${size}/apps/quillmark.png"
   done
+  echo ./usr/share/man/man1/quillmark.1.gz
+  echo ./usr/share/man/man1/quillmark-cli.1.gz
+  echo ./usr/share/doc/quillmark/copyright
+  echo ./usr/share/doc/quillmark/changelog.gz
 } | sort > "$EXPECTED"
 dpkg-deb --contents "$DEB" | awk '$1 !~ /^d/ { print $6 }' | sort |
-  diff "$EXPECTED" - || fail "the package holds other files than the programs, the entry and the icons"
+  diff "$EXPECTED" - || fail "the package holds other files than the programs, entry, icons and documents"
 
 ROOT="$SCRATCH/root"
 dpkg -x "$DEB" "$ROOT"
@@ -49,4 +56,23 @@ grep -qx 'Exec=quillmark %f' "$ENTRY" || fail "the desktop entry does not hand t
 
 "$ROOT/usr/bin/quillmark-cli" --help > "$SCRATCH/help.txt" || fail "the installed quillmark-cli --help failed"
 grep -q '^Usage: quillmark-cli' "$SCRATCH/help.txt" || fail "the installed quillmark-cli printed no usage"
-echo "install: ok: $(basename "$DEB") unpacked; entry valid; quillmark-cli --help runs"
+VERSION=$(dpkg-deb --field "$DEB" Version)
+for program in quillmark quillmark-cli; do
+  [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$ROOT/usr/bin/$program" --version)" = "$program $VERSION" ] ||
+    fail "the installed $program --version does not print '$program $VERSION'"
+done
+
+# The licence travels as the package's copyright file: the same permission text.
+diff <(sed -n '/^Permission/,$p' "$SOURCE/LICENSE") \
+  <(sed -n '/^ Permission/,$p' "$ROOT/usr/share/doc/quillmark/copyright" | sed 's/^ //; s/^\.$//') ||
+  fail "/usr/share/doc/quillmark/copyright does not carry the text of LICENSE"
+
+# Any status but 0: tags at the error level, or a package lintian could not check.
+LINTIAN_STATUS=0
+lintian --fail-on error --no-tag-display-limit "$DEB" > "$SCRATCH/lintian.txt" 2>&1 || LINTIAN_STATUS=$?
+grep '^W: ' "$SCRATCH/lintian.txt" >&2 || true
+if [ "$LINTIAN_STATUS" -ne 0 ]; then
+  grep -v '^W: ' "$SCRATCH/lintian.txt" >&2 || true
+  fail "lintian found errors in the package (status $LINTIAN_STATUS)"
+fi
+echo "install: ok: $(basename "$DEB") unpacked; entry valid; both programs answer --version; lintian: no errors"

@@ -28,12 +28,6 @@ FixedMeasurer TimeFont(int j)
 const CFixedFonts kKeyFonts(KeyFont);
 const CFixedFonts kTimeFonts(TimeFont);
 
-KeyTime KeyTimeOf(std::uint64_t nFileTime)
-{
-    return {static_cast<std::int32_t>(static_cast<std::uint32_t>(nFileTime)),
-            static_cast<std::int32_t>(static_cast<std::uint32_t>(nFileTime >> 32))};
-}
-
 } // namespace
 
 TEST(KeyTimesLayout, FontsForTheColumnAndTheTimes)

@@ -1,0 +1,110 @@
+#include "cli/ExchangeCommands.h"
+
+#include "base/BufferedWriter.h"
+#include "base/LocalTime.h"
+#include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
+#include "cli/CliOptions.h"
+#include "exchange/StrokeExport.h"
+#include "exchange/StrokeImport.h"
+
+#include <cstdio>
+#include <ctime>
+#include <exception>
+#include <unistd.h>
+
+namespace {
+
+using exchange::ExportFormat;
+
+void Export(base::CBufferedWriter& out, ExportFormat format,
+            const std::vector<CStenoStroke>& strokes)
+{
+    exchange::CStrokeExport exporter(out, format);
+    exporter.Begin();
+    for (std::size_t i = 0; i < strokes.size(); ++i)
+        exporter.Write(i, strokes[i]);
+    exporter.End();
+}
+
+/// Today at 00:00:00: the time of strokes whose source has none.
+std::int64_t StartOfToday()
+{
+    const std::time_t now = std::time(nullptr);
+    return base::MakeLocalTime(base::LocalYear(now), base::LocalMonth(now), base::LocalDay(now), 0,
+                               0, 0);
+}
+
+std::optional<exchange::ImportedStrokes> ReadSource(const std::string& strSource)
+{
+    const std::optional<exchange::ImportFormat> format = exchange::ImportFormatOf(strSource);
+    if (!format) {
+        ReportFileFailure("import", strSource, "not a .log, .tape or .txt file");
+        return std::nullopt;
+    }
+    try {
+        return exchange::ImportStrokes(strSource, *format, StartOfToday());
+    } catch (const std::exception& error) {
+        ReportFileFailure("import", strSource, error.what());
+    }
+    return std::nullopt;
+}
+
+/// Saves one file a day (OUT itself when there is one day); false after a failure.
+bool SaveDays(const std::string& strOut, std::vector<CStenoStroke> strokes)
+{
+    const std::vector<exchange::StrokeDay> days = exchange::SplitByDay(std::move(strokes));
+    for (const exchange::StrokeDay& day : days) {
+        const std::string strPath = days.size() == 1 ? strOut : exchange::DayFileName(strOut, day);
+        // Dated on the strokes' day, so a load gives them back their date.
+        if (!SaveStrokes(strPath, day.strokes, day.strokes.front().m_time))
+            return false;
+        std::printf("%s: %zu stroke(s)\n", strPath.c_str(), day.strokes.size());
+    }
+    return true;
+}
+
+} // namespace
+
+int RunExport(const std::vector<std::string>& arguments)
+{
+    const std::optional<CliArguments> split = SplitOptions(arguments, {"--format", "-o"});
+    const std::optional<ExportFormat> format =
+        split ? exchange::ParseExportFormat(split->Option("--format", "")) : std::nullopt;
+    if (!format || split->plain.size() != 1)
+        return UsageError("export FILE --format csv|json [-o OUT]");
+    StrokeFileHeader header;
+    std::vector<CStenoStroke> strokes;
+    if (!LoadStrokes(split->plain[0], header, strokes))
+        return kExitFailure;
+    const auto write = [&](base::CBufferedWriter& out) { Export(out, *format, strokes); };
+    if (split->options.contains("-o"))
+        return WriteFileSafely(split->Option("-o", ""), write) ? kExitSuccess : kExitFailure;
+    base::CBufferedWriter out(STDOUT_FILENO);
+    write(out);
+    return FinishOutput(out, kExitSuccess);
+}
+
+int RunImport(const std::vector<std::string>& arguments)
+{
+    const std::optional<CliArguments> split = SplitOptions(arguments, {"-o"});
+    if (!split || split->plain.size() != 1 || !split->options.contains("-o"))
+        return UsageError("import SOURCE -o OUT.rtf");
+    const std::string& strSource = split->plain[0];
+    std::optional<exchange::ImportedStrokes> imported = ReadSource(strSource);
+    if (!imported)
+        return kExitFailure;
+    for (const exchange::SkippedLine& skipped : imported->skipped)
+        std::fprintf(stderr, "%s:%lld: skipped: %s\n", strSource.c_str(),
+                     static_cast<long long>(skipped.nLine), skipped.strReason.c_str());
+    if (imported->strokes.empty()) {
+        ReportFileFailure("import", strSource, "no strokes found");
+        return kExitFailure;
+    }
+    const std::size_t nStrokes = imported->strokes.size();
+    if (!SaveDays(split->Option("-o", ""), std::move(imported->strokes)))
+        return kExitFailure;
+    std::printf("%zu stroke(s) imported, %zu line(s) skipped\n", nStrokes,
+                imported->skipped.size());
+    return kExitSuccess;
+}
