@@ -33,7 +33,8 @@ constexpr KeyBits KeyBit(int index)
 constexpr int LetterKeyIndex(wchar_t letter, bool bRightSide)
 {
     const auto nRight = kLetterKeys.find(letter, kFirstRightKey);
-    const auto nAt = bRightSide && nRight != std::wstring_view::npos ? nRight : kLetterKeys.find(letter);
+    const auto nAt =
+        bRightSide && nRight != std::wstring_view::npos ? nRight : kLetterKeys.find(letter);
     return nAt == std::wstring_view::npos ? -1 : static_cast<int>(nAt);
 }
 

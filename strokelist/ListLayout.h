@@ -26,9 +26,9 @@ inline constexpr auto kLayoutSampleText = [] {
     constexpr std::wstring_view kRight = steno::kLetterKeys.substr(steno::kFirstRightKey);
     std::array<wchar_t, kTimeSample.size() + 2 * steno::kKeyCount + 4> text{};
     auto* p = text.data();
-    for (const std::wstring_view part : {kTimeSample, std::wstring_view(L" "), kLeft,
-                                         std::wstring_view(L"-"), kRight, std::wstring_view(L" "),
-                                         kKeyTemplate})
+    for (const std::wstring_view part :
+         {kTimeSample, std::wstring_view(L" "), kLeft, std::wstring_view(L"-"), kRight,
+          std::wstring_view(L" "), kKeyTemplate})
         p = std::copy(part.begin(), part.end(), p);
     return text;
 }();
