@@ -42,9 +42,6 @@ public:
 
     void SetTextColor(platform::ColorRef color);
 
-    /// The window region built from the mask.
-    const QRegion& Region() const { return m_region; }
-
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;

@@ -17,8 +17,6 @@ public:
     /// owner's top-left corner.
     explicit CStrokeTimeMonitor(CStrokeMonitorDlg* pOwner);
 
-    const CAdvStrokeTimesView* View() const { return m_pView; }
-
 protected:
     void showEvent(QShowEvent* pEvent) override;
 

@@ -2,6 +2,7 @@
 
 #include "platform/DialogControls.h"
 
+#include <QSizeGrip>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_dialog));
     }
 
-    const QWidget* Grip() const { return m_dialog.SizeGrip(); }
+    const QWidget* Grip() const { return m_dialog.findChild<QSizeGrip*>(); }
 
     CResizableDialog m_dialog;
     QWidget* m_pList = nullptr;

@@ -85,7 +85,8 @@ TEST_F(StrokeMonitorTest, OpensAtTheLowerLeftAndFollowsTheCurrentStroke)
     EXPECT_EQ(Monitor().Stroke(), Document().Stroke(3));
     platform::SendCommand(&m_dlg, framework::ID_OPTIONS_STROKE_TIMES);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&TimeMonitor()));
-    const std::vector<const QWidget*> views{Monitor().View(), TimeMonitor().View()};
+    const std::vector<const QWidget*> views{Monitor().findChild<CAdvStrokeView*>(),
+                                            TimeMonitor().findChild<CAdvStrokeTimesView*>()};
     // Values and times of odd keys in blue, of even keys in dark green.
     for (const QWidget* pView : views)
         EXPECT_TRUE(Colours(pView).count(0x0000FF) == 1 && Colours(pView).count(0x005A00) == 1);
@@ -111,7 +112,7 @@ TEST_F(StrokeMonitorTest, ConfigurationAppliesTheOptionOnlyWithOk)
 {
     Configure([](CConfigurationDlg& dialog) {
         AltM(dialog);
-        EXPECT_FALSE(dialog.CheckBox().GetCheck());
+        EXPECT_FALSE(dialog.ShowMonitor());
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     EXPECT_TRUE(Monitor().isVisible());
