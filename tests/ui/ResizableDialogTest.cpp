@@ -18,13 +18,10 @@ protected:
         m_dialog.resize(400, 300);
         m_pList = new QWidget(&m_dialog);
         m_pList->setGeometry(5, 131, 388, 139); // 5, 131 to 393, 270
-        m_pCorner = new QWidget(&m_dialog);
-        m_pCorner->setGeometry(350, 260, 40, 30);
         m_pCentre = new QWidget(&m_dialog);
         m_pCentre->setGeometry(190, 10, 20, 20);
         platform::SetControlId(m_pCentre, 1022);
         m_dialog.AddAnchor(m_pList, kTopLeft, kBottomRight);
-        m_dialog.AddAnchor(m_pCorner, kBottomRight);
         m_dialog.AddAnchor(1022, kTopCenter);
         m_dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_dialog));
@@ -34,7 +31,6 @@ protected:
 
     CResizableDialog m_dialog;
     QWidget* m_pList = nullptr;
-    QWidget* m_pCorner = nullptr;
     QWidget* m_pCentre = nullptr;
 };
 
