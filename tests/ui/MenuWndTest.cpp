@@ -21,10 +21,10 @@ const QColor kHoverBar(220, 30, 30);
 const QColor kSeparator(30, 200, 30);
 
 /// The main window stand-in: records commands and the keys that reach it.
-class CMenuOwner : public CMessageRecorder
+class CMenuOwner : public CCommandRecorder
 {
 public:
-    using CMessageRecorder::CMessageRecorder;
+    using CCommandRecorder::CCommandRecorder;
     int m_nKeysReached = 0;
 
 protected:
@@ -121,7 +121,7 @@ TEST_F(MenuWndTest, EnterPostsTheHoveredEntrysCommandToTheTargetElseTheOwner)
     EXPECT_EQ(PostedCommands(), (std::vector<std::uintptr_t>{ID_EDIT_REPLACE}));
     EXPECT_EQ(m_owner.m_nKeysReached, 0);
 
-    CMessageRecorder target;
+    CCommandRecorder target;
     m_file.SetCommandTarget(&target);
     m_file.Open();
     QTest::keyClick(&m_file, Qt::Key_Return);

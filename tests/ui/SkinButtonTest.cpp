@@ -44,7 +44,7 @@ protected:
     }
 
     CBitmapOverrides m_overrides;
-    CMessageRecorder m_window;
+    CCommandRecorder m_window;
 };
 
 } // namespace
