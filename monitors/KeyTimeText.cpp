@@ -1,6 +1,7 @@
 #include "monitors/KeyTimeText.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace monitors {
 namespace {
@@ -9,14 +10,23 @@ constexpr std::uint64_t kTicksPerMillisecond = 10000;
 constexpr std::uint64_t kMillisecondsPerDay = 24ULL * 60 * 60 * 1000;
 constexpr std::uint64_t kFirstUnconvertible = 1ULL << 63;
 
-} // namespace
+struct TimeOfDay
+{
+    int nHour = 0;
+    int nMinute = 0;
+    int nSecond = 0;
+    int nMillisecond = 0;
+};
 
+/// The two stored halves as one unsigned 64-bit file time.
 std::uint64_t FileTimeOf(const KeyTime& time)
 {
     return (std::uint64_t{static_cast<std::uint32_t>(time.nHigh)} << 32) |
            static_cast<std::uint32_t>(time.nLow);
 }
 
+/// The time of day of a file time; none from 2^63 on, which no calendar date
+/// of the platform reaches.
 std::optional<TimeOfDay> FileTimeOfDay(std::uint64_t nFileTime)
 {
     if (nFileTime >= kFirstUnconvertible)
@@ -26,6 +36,8 @@ std::optional<TimeOfDay> FileTimeOfDay(std::uint64_t nFileTime)
     const auto nMs = static_cast<int>(nFileTime / kTicksPerMillisecond % kMillisecondsPerDay);
     return TimeOfDay{nMs / 3600000, nMs / 60000 % 60, nMs / 1000 % 60, nMs % 1000};
 }
+
+} // namespace
 
 std::wstring KeyTimeText(const KeyTime& time)
 {
