@@ -1,7 +1,7 @@
 #include "exchange/IsoTimeText.h"
 
 #include "base/LocalTime.h"
-#include "monitors/KeyTimeText.h"
+#include "steno/KeyTimes.h"
 
 #include <chrono>
 #include <cstdio>
@@ -63,7 +63,7 @@ char* CIsoTimeText::PutLocalTime(char* pOut, std::int64_t time) const
 
 char* CIsoTimeText::PutKeyTime(char* pOut, std::uint64_t nFileTime)
 {
-    const std::optional<monitors::TimeOfDay> clock = monitors::FileTimeOfDay(nFileTime);
+    const std::optional<steno::ClockTime> clock = steno::FileTimeOfDay(nFileTime);
     if (nFileTime == 0 || !clock)
         return pOut;
     if (nFileTime / kTicksPerDay != m_nKeyDay)

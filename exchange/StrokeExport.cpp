@@ -2,7 +2,7 @@
 
 #include "base/AnsiText.h"
 #include "exchange/ExportText.h"
-#include "monitors/KeyTimeText.h"
+#include "steno/KeyTimes.h"
 #include "steno/StenoEncoder.h"
 
 namespace exchange {
@@ -38,7 +38,7 @@ char* PutValue(char* pOut, std::uint16_t nValue)
 
 char* PutCount(char* pOut, const KeyTime& keyTime)
 {
-    return CBufferedWriter::PutNumber(pOut, monitors::FileTimeOf(keyTime));
+    return CBufferedWriter::PutNumber(pOut, steno::FileTimeOf(keyTime));
 }
 
 void WriteColumnNames(CBufferedWriter& out, std::string_view strName)
@@ -138,7 +138,7 @@ char* CStrokeExport::PutCsvLists(char* pOut, const CStenoStroke& stroke)
     pOut = PutEach(pOut, ',', stroke.m_keyValues, PutValue);
     pOut = PutEach(pOut, ',', stroke.m_keyTimes, PutCount);
     return PutEach(pOut, ',', stroke.m_keyTimes, [this](char* p, const KeyTime& keyTime) {
-        return m_times.PutKeyTime(p, monitors::FileTimeOf(keyTime));
+        return m_times.PutKeyTime(p, steno::FileTimeOf(keyTime));
     });
 }
 
@@ -151,7 +151,7 @@ char* CStrokeExport::PutJsonLists(char* pOut, const CStenoStroke& stroke)
     pOut = CBufferedWriter::PutBytes(pOut, "],\"key_times_iso\":[");
     pOut = PutEach(pOut, 0, stroke.m_keyTimes, [this](char* p, const KeyTime& keyTime) {
         *p++ = '"';
-        p = m_times.PutKeyTime(p, monitors::FileTimeOf(keyTime));
+        p = m_times.PutKeyTime(p, steno::FileTimeOf(keyTime));
         *p++ = '"';
         return p;
     });

@@ -25,8 +25,6 @@ public:
     void Open();
 
     const std::vector<framework::MenuItem>& Items() const { return m_navigation.Items(); }
-    int Hover() const { return m_navigation.Hover(); }
-    bool Pressed() const { return m_navigation.Pressed(); }
 
 protected:
     CBaseMenuWnd(std::vector<framework::MenuItem> items, int nBackground);

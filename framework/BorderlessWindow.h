@@ -23,8 +23,6 @@ public:
     /// Routes the drawn close button to the cancel action.
     void AttachCloseButton(QAbstractButton* pButton);
 
-    bool IsDragging() const { return m_bDragging; }
-
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 

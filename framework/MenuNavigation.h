@@ -32,7 +32,6 @@ public:
 
     const std::vector<MenuItem>& Items() const { return m_items; }
     int Hover() const { return m_nHover; }
-    bool Pressed() const { return m_bPressed; }
 
     /// The menu is shown: the first entry is hovered.
     Change Open();

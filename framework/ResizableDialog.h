@@ -5,15 +5,13 @@
 #include "framework/ResizableGrip.h"
 #include "framework/ResizableLayout.h"
 #include "framework/ResizableMinMax.h"
-#include "framework/ResizableWndState.h"
 
 #include <QDialog>
 
 class CResizableDialog : public QDialog,
                          public CResizableLayout,
                          public CResizableGrip,
-                         public CResizableMinMax,
-                         public CResizableWndState
+                         public CResizableMinMax
 {
     Q_OBJECT
 

@@ -24,8 +24,6 @@ public:
     /// Puts the grip in the bottom-right corner, below its siblings.
     void UpdateSizeGrip();
 
-    const CSizeGrip* SizeGrip() const { return m_pGrip; }
-
 protected:
     virtual QWidget* GetResizableWnd() const = 0;
 

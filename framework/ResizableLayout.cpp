@@ -21,19 +21,13 @@ void CResizableLayout::AddAnchor(QWidget* pControl, framework::AnchorPoint ptTop
     const framework::Anchor anchor =
         framework::MakeAnchor(ClientSize(pWindow), platform::FromQRect(pControl->geometry()),
                               ptTopLeft, ptBottomRight.value_or(ptTopLeft));
-    m_anchors.push_back(
-        {pControl, QString::fromLatin1(pControl->metaObject()->className()), anchor});
+    m_anchors.push_back({pControl, anchor});
 }
 
 void CResizableLayout::AddAnchor(int nID, framework::AnchorPoint ptTopLeft,
                                  std::optional<framework::AnchorPoint> ptBottomRight)
 {
     AddAnchor(platform::FindControl(GetResizableWnd(), nID), ptTopLeft, ptBottomRight);
-}
-
-void CResizableLayout::RemoveAllAnchors()
-{
-    m_anchors.clear();
 }
 
 void CResizableLayout::ArrangeLayout() const

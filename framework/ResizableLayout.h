@@ -5,7 +5,6 @@
 #include "framework/AnchorLayout.h"
 
 #include <QPointer>
-#include <QString>
 #include <QWidget>
 
 #include <optional>
@@ -23,7 +22,6 @@ public:
     /// The same for a child found by its control identifier.
     void AddAnchor(int nID, framework::AnchorPoint ptTopLeft,
                    std::optional<framework::AnchorPoint> ptBottomRight = std::nullopt);
-    void RemoveAllAnchors();
 
     /// Moves every anchored control for the window's current client size, all at once.
     void ArrangeLayout() const;
@@ -36,7 +34,6 @@ private:
     struct AnchorEntry
     {
         QPointer<QWidget> pControl;
-        QString strClassName;
         framework::Anchor anchor;
     };
 

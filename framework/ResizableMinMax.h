@@ -13,8 +13,6 @@ class CResizableMinMax
 public:
     void SetMinTrackSize(QSize size) { m_minTrackSize = size; }
     void SetMaxTrackSize(QSize size) { m_maxTrackSize = size; }
-    std::optional<QSize> MinTrackSize() const { return m_minTrackSize; }
-    std::optional<QSize> MaxTrackSize() const { return m_maxTrackSize; }
 
     /// Gives the window the limits set so far.
     void ApplyMinMax(QWidget* pWindow) const;

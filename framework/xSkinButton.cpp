@@ -90,10 +90,7 @@ void CxSkinButton::ApplyRegion(const QPixmap& mask)
 
 void CxSkinButton::SetCheck(bool bChecked)
 {
-    const bool bNew = bChecked && m_kind != SkinButtonKind::Push;
-    m_bChecked = bNew;
-    if (bNew && m_kind == SkinButtonKind::Radio)
-        UncheckGroup();
+    m_bChecked = bChecked && m_kind == SkinButtonKind::Check;
     update();
 }
 
@@ -103,31 +100,11 @@ void CxSkinButton::SetTextColor(ColorRef color)
     update();
 }
 
-void CxSkinButton::UncheckGroup()
-{
-    for (QWidget* pControl : DialogGroup(this)) {
-        if (pControl != this)
-            PostPrivateMessage(pControl, WM_SKINBUTTON_UNCHECK);
-    }
-}
-
 void CxSkinButton::SendClickCommand()
 {
     const int nID = ControlId(this);
     if (nID != 0)
         SendCommand(parentWidget(), nID);
-}
-
-bool CxSkinButton::event(QEvent* pEvent)
-{
-    const CMessageEvent* pMessage = CMessageEvent::From(pEvent);
-    if (pMessage == nullptr || pMessage->Message() != WM_SKINBUTTON_UNCHECK)
-        return QAbstractButton::event(pEvent);
-    if (m_bChecked) {
-        m_bChecked = false;
-        update();
-    }
-    return true;
 }
 
 void CxSkinButton::paintEvent(QPaintEvent*)
@@ -219,8 +196,6 @@ void CxSkinButton::TakeCheckFromClick()
 {
     if (m_kind == SkinButtonKind::Check)
         SetCheck(!m_bChecked);
-    else if (m_kind == SkinButtonKind::Radio)
-        SetCheck(true);
 }
 
 bool CxSkinButton::hitButton(const QPoint& pos) const

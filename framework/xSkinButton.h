@@ -1,5 +1,5 @@
 #pragma once
-// A push, check or radio button drawn entirely from bitmaps, shaped by a mask.
+// A push or check button drawn entirely from bitmaps, shaped by a mask.
 // Every button of the program is one of these; its caption is drawn over the
 // bitmap, and clicking it sends its control identifier to its parent as a command.
 
@@ -13,7 +13,7 @@
 
 #include <optional>
 
-enum class SkinButtonKind { Push, Check, Radio };
+enum class SkinButtonKind { Push, Check };
 
 class CxSkinButton : public QAbstractButton
 {
@@ -36,18 +36,13 @@ public:
     int SetSkin(const framework::ButtonSkinIds& skin, int nTextMargin = 0,
                 const platform::Rect& rcFocusMargins = {});
 
-    /// Checked state of a check or radio button; a push button is never checked.
-    /// Checking a radio button unchecks the other controls of its group.
+    /// Checked state of a check button; a push button is never checked.
     void SetCheck(bool bChecked);
     bool GetCheck() const { return m_bChecked; }
 
     void SetTextColor(platform::ColorRef color);
 
-    /// The window region built from the mask.
-    const QRegion& Region() const { return m_region; }
-
 protected:
-    bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
@@ -61,7 +56,6 @@ protected:
 private:
     void ApplyRegion(const QPixmap& mask);
     void TakeCheckFromClick();
-    void UncheckGroup();
     void SendClickCommand();
     void DrawDisabled(QPainter& painter, const platform::Rect& rcText);
 

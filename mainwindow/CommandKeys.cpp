@@ -1,9 +1,11 @@
 #include "mainwindow/CommandKeys.h"
 
 #include "framework/CommandIds.h"
+#include "framework/MenuTables.h"
 
 #include <array>
 #include <span>
+#include <vector>
 
 namespace mainwindow {
 namespace {
@@ -23,29 +25,6 @@ constexpr std::array<KeyRow, 4> kAccelerators = {{
     {'O', IDC_BTN_OPTIONS},
 }};
 
-constexpr std::array<KeyRow, 5> kFileLetters = {{
-    {'A', ID_FILE_SAVE_AS},
-    {'O', ID_FILE_OPEN},
-    {'R', 0},
-    {'S', ID_FILE_SAVE},
-    {'X', ID_APP_EXIT},
-}};
-
-constexpr std::array<KeyRow, 7> kEditLetters = {{
-    {'C', ID_EDIT_COPY},
-    {'D', ID_EDIT_DELETE_STROKE},
-    {'E', ID_EDIT_EDIT_STROKE},
-    {'F', ID_EDIT_FIND},
-    {'G', ID_EDIT_GOTO_TIME},
-    {'P', ID_EDIT_PASTE},
-    {'R', ID_EDIT_REPLACE},
-}};
-
-constexpr std::array<KeyRow, 2> kOptionsLetters = {{
-    {'C', ID_OPTIONS_CONFIGURATION},
-    {'T', ID_OPTIONS_STROKE_TIMES},
-}};
-
 std::optional<KeyCommand> LookUp(std::span<const KeyRow> rows, int nVirtualKey)
 {
     for (const KeyRow& row : rows) {
@@ -55,19 +34,29 @@ std::optional<KeyCommand> LookUp(std::span<const KeyRow> rows, int nVirtualKey)
     return std::nullopt;
 }
 
-std::span<const KeyRow> LettersOf(OpenMenu menu)
+std::vector<MenuItem> ItemsOf(OpenMenu menu)
 {
     switch (menu) {
     case OpenMenu::File:
-        return kFileLetters;
+        return FileMenuItems();
     case OpenMenu::Edit:
-        return kEditLetters;
+        return EditMenuItems();
     case OpenMenu::Options:
-        return kOptionsLetters;
+        return OptionsMenuItems();
     case OpenMenu::None:
         break;
     }
     return {};
+}
+
+/// The virtual key of the letter the entry shows underlined, -1 for none.
+int UnderlinedKey(const MenuItem& item)
+{
+    const auto nAt = static_cast<std::size_t>(item.nAccelChar);
+    if (item.nID == 0 || item.nAccelChar < 0 || nAt >= item.strText.size())
+        return -1;
+    const wchar_t ch = item.strText[nAt];
+    return ch >= L'a' && ch <= L'z' ? ch - L'a' + L'A' : ch;
 }
 
 } // namespace
@@ -81,7 +70,11 @@ std::optional<KeyCommand> AcceleratorCommand(const platform::KeyInput& key)
 
 std::optional<KeyCommand> MenuLetterCommand(OpenMenu menu, int nVirtualKey)
 {
-    return LookUp(LettersOf(menu), nVirtualKey);
+    for (const MenuItem& item : ItemsOf(menu)) {
+        if (UnderlinedKey(item) == nVirtualKey)
+            return KeyCommand{IsSelectable(item) ? static_cast<int>(item.nID) : 0};
+    }
+    return std::nullopt;
 }
 
 } // namespace mainwindow

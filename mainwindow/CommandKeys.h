@@ -23,7 +23,8 @@ struct KeyCommand
 /// Alt+E, Alt+F, Alt+H and Alt+O, without Shift or Ctrl.
 std::optional<KeyCommand> AcceleratorCommand(const platform::KeyInput& key);
 
-/// The letter's command in the open menu; Shift and Ctrl make no difference.
+/// The command of the open menu's entry that shows this letter underlined, read
+/// from the menu's own table; Shift and Ctrl make no difference.
 std::optional<KeyCommand> MenuLetterCommand(OpenMenu menu, int nVirtualKey);
 
 } // namespace mainwindow

@@ -19,8 +19,6 @@ public:
     void SetShowMonitor(bool bShow);
     bool ShowMonitor() const { return m_bShowMonitor; }
 
-    const CxSkinButton& CheckBox() const { return m_btnShowMonitor; }
-
 protected:
     bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;

@@ -8,6 +8,10 @@
 namespace monitors {
 namespace {
 
+// The 24 key letters and a closing blank that takes part in the spacing.
+constexpr std::wstring_view kKeyRowText = steno::kLetterRow;
+constexpr int kKeyRowLength = static_cast<int>(kKeyRowText.size());
+
 // 25 characters and one more gap's worth of room.
 constexpr int kGapCount = kKeyRowLength + 1;
 constexpr int kPaddedLetters = 3;

@@ -12,9 +12,6 @@
 
 namespace monitors {
 
-/// The 24 key letters and a closing blank that takes part in the spacing.
-inline constexpr std::wstring_view kKeyRowText = L"@#STKPWHRAO*EUFRPBLGTSDZ ";
-inline constexpr int kKeyRowLength = static_cast<int>(kKeyRowText.size());
 inline constexpr std::wstring_view kNumberSample = L"9999";
 
 struct KeyRowLayout

@@ -1,41 +1,15 @@
 #include "monitors/KeyTimeText.h"
 
+#include "steno/KeyTimes.h"
+
 #include <cstdio>
+#include <optional>
 
 namespace monitors {
-namespace {
-
-constexpr std::uint64_t kTicksPerMillisecond = 10000;
-constexpr std::uint64_t kMillisecondsPerDay = 24ULL * 60 * 60 * 1000;
-constexpr std::uint64_t kFirstUnconvertible = 1ULL << 63;
-
-} // namespace
-
-std::uint64_t FileTimeOf(const KeyTime& time)
-{
-    return (std::uint64_t{static_cast<std::uint32_t>(time.nHigh)} << 32) |
-           static_cast<std::uint32_t>(time.nLow);
-}
-
-KeyTime KeyTimeOf(std::uint64_t nFileTime)
-{
-    return {static_cast<std::int32_t>(static_cast<std::uint32_t>(nFileTime)),
-            static_cast<std::int32_t>(static_cast<std::uint32_t>(nFileTime >> 32))};
-}
-
-std::optional<TimeOfDay> FileTimeOfDay(std::uint64_t nFileTime)
-{
-    if (nFileTime >= kFirstUnconvertible)
-        return std::nullopt;
-    // Days since 1601 are whole days of 86,400 seconds: the time of day is the
-    // remainder, whatever the date.
-    const auto nMs = static_cast<int>(nFileTime / kTicksPerMillisecond % kMillisecondsPerDay);
-    return TimeOfDay{nMs / 3600000, nMs / 60000 % 60, nMs / 1000 % 60, nMs % 1000};
-}
 
 std::wstring KeyTimeText(const KeyTime& time)
 {
-    const std::optional<TimeOfDay> day = FileTimeOfDay(FileTimeOf(time));
+    const std::optional<steno::ClockTime> day = steno::FileTimeOfDay(steno::FileTimeOf(time));
     if (!day)
         return std::wstring(kNoKeyTime);
     wchar_t szText[32];

@@ -19,7 +19,6 @@ public:
     /// Takes a copy of the stroke to show and repaints the whole window.
     void SetStroke(const CStenoStroke& stroke);
     const CStenoStroke& Stroke() const { return m_stroke; }
-    const CAdvStrokeView* View() const { return m_pView; }
 
     /// The close button: hides the monitor and tells the owner, which then
     /// stops showing it.

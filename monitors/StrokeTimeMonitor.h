@@ -18,8 +18,6 @@ public:
     /// the stroke monitor is shown.
     CStrokeTimeMonitor(QWidget* pOwner, const CStrokeMonitorDlg& strokeMonitor);
 
-    const CAdvStrokeTimesView* View() const { return m_pView; }
-
 protected:
     void showEvent(QShowEvent* pEvent) override;
 

@@ -7,12 +7,6 @@ namespace platform {
 namespace {
 
 constexpr const char* kControlIdProperty = "quillmarkControlId";
-constexpr const char* kGroupStartProperty = "quillmarkGroupStart";
-
-QList<QWidget*> ChildControls(const QWidget* pParent)
-{
-    return pParent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-}
 
 } // namespace
 
@@ -30,40 +24,11 @@ QWidget* FindControl(const QWidget* pParent, int nID)
 {
     if (pParent == nullptr || nID == 0)
         return nullptr;
-    for (QWidget* pChild : ChildControls(pParent)) {
+    for (QWidget* pChild : pParent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (ControlId(pChild) == nID)
             return pChild;
     }
     return nullptr;
-}
-
-void SetGroupStart(QWidget* pControl, bool bStart)
-{
-    pControl->setProperty(kGroupStartProperty, bStart);
-}
-
-bool IsGroupStart(const QWidget* pControl)
-{
-    return pControl->property(kGroupStartProperty).toBool();
-}
-
-QList<QWidget*> DialogGroup(QWidget* pControl)
-{
-    const QWidget* pParent = pControl->parentWidget();
-    if (pParent == nullptr)
-        return {pControl};
-    QList<QWidget*> group;
-    bool bFound = false;
-    for (QWidget* pChild : ChildControls(pParent)) {
-        if (IsGroupStart(pChild)) {
-            if (bFound)
-                break;
-            group.clear();
-        }
-        group.append(pChild);
-        bFound = bFound || pChild == pControl;
-    }
-    return group;
 }
 
 } // namespace platform

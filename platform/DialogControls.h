@@ -1,9 +1,6 @@
 #pragma once
-// Control identifiers and groups of a window's child controls. Commands carry
-// the identifier of the control that sent them; a group is the run of sibling
-// controls from one group start to the next, as radio buttons are grouped.
-
-#include <QList>
+// Control identifiers of a window's child controls. Commands carry the
+// identifier of the control that sent them.
 
 class QObject;
 class QWidget;
@@ -15,11 +12,5 @@ void SetControlId(QWidget* pControl, int nID);
 int ControlId(const QObject* pControl);
 /// The direct child of the parent with this identifier, or null.
 QWidget* FindControl(const QWidget* pParent, int nID);
-
-/// Marks the control as the first of a new group.
-void SetGroupStart(QWidget* pControl, bool bStart = true);
-bool IsGroupStart(const QWidget* pControl);
-/// The controls of the control's group, itself included, in child order.
-QList<QWidget*> DialogGroup(QWidget* pControl);
 
 } // namespace platform

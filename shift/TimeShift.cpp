@@ -3,7 +3,7 @@
 #include "base/AnsiText.h"
 #include "base/LocalDayClock.h"
 #include "base/LocalTime.h"
-#include "monitors/KeyTimeText.h"
+#include "steno/KeyTimes.h"
 #include "shift/ShiftAmount.h"
 
 #include <algorithm>
@@ -13,7 +13,6 @@ namespace shift {
 
 namespace {
 
-constexpr std::int64_t kTicksPerMillisecond = 10000;
 
 int SecondOfDay(const std::tm& fields)
 {
@@ -36,11 +35,11 @@ std::wstring OutOfDayText(std::int64_t nMilliseconds, std::size_t nIndex, std::i
 void ShiftKeyTimes(KeyTimes& keyTimes, std::int64_t nMilliseconds)
 {
     // Unsigned arithmetic: a key time is a count that only wraps, never overflows.
-    const std::uint64_t nTicks = static_cast<std::uint64_t>(nMilliseconds) * kTicksPerMillisecond;
+    const std::uint64_t nTicks = static_cast<std::uint64_t>(nMilliseconds) * steno::kTicksPerMillisecond;
     for (KeyTime& keyTime : keyTimes) {
-        const std::uint64_t nFileTime = monitors::FileTimeOf(keyTime);
+        const std::uint64_t nFileTime = steno::FileTimeOf(keyTime);
         if (nFileTime != 0) // 0 is "not struck" and stays so
-            keyTime = monitors::KeyTimeOf(nFileTime + nTicks);
+            keyTime = steno::KeyTimeOf(nFileTime + nTicks);
     }
 }
 

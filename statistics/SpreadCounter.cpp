@@ -1,6 +1,6 @@
 #include "statistics/SpreadCounter.h"
 
-#include "monitors/KeyTimeText.h"
+#include "steno/KeyTimes.h"
 #include "statistics/KeyCounter.h"
 
 #include <algorithm>
@@ -21,7 +21,7 @@ void CSpreadCounter::Add(int nIndex, const CStenoStroke& stroke)
     int nTimed = 0;
     ForEachKey(stroke.m_rawKeys, [&](int nKey) {
         const std::uint64_t nTime =
-            monitors::FileTimeOf(stroke.m_keyTimes[static_cast<std::size_t>(nKey)]);
+            steno::FileTimeOf(stroke.m_keyTimes[static_cast<std::size_t>(nKey)]);
         if (nTime == 0)
             return;
         ++nTimed;

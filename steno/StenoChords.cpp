@@ -31,62 +31,6 @@ constexpr std::wstring_view kDigits = L"0123456789";
 constexpr std::array<int, 10> kDigitKeys{kKeyO, kKeyLeftS, kKeyLeftT,  kKeyLeftP, kKeyH,
                                          kKeyA, kKeyF,     kKeyRightP, kKeyL,     kKeyRightT};
 
-int SidedKey(wchar_t ch, bool bLeft)
-{
-    switch (ch) {
-    case L'S':
-        return bLeft ? kKeyLeftS : kKeyRightS;
-    case L'T':
-        return bLeft ? kKeyLeftT : kKeyRightT;
-    case L'P':
-        return bLeft ? kKeyLeftP : kKeyRightP;
-    case L'R':
-        return bLeft ? kKeyLeftR : kKeyRightR;
-    default:
-        return -1;
-    }
-}
-
-int FixedKey(wchar_t ch)
-{
-    switch (ch) {
-    case L'K':
-        return kKeyK;
-    case L'W':
-        return kKeyW;
-    case L'H':
-        return kKeyH;
-    case L'B':
-        return kKeyB;
-    case L'D':
-        return kKeyD;
-    case L'F':
-        return kKeyF;
-    case L'G':
-        return kKeyG;
-    case L'L':
-        return kKeyL;
-    case L'Z':
-        return kKeyZ;
-    case L'A':
-        return kKeyA;
-    case L'O':
-        return kKeyO;
-    case L'E':
-        return kKeyE;
-    case L'U':
-        return kKeyU;
-    case L'*':
-        return kKeyStar;
-    case L'#':
-        return kKeyNumberBar;
-    case L'@':
-        return kKeyAt;
-    default:
-        return -1;
-    }
-}
-
 } // namespace
 
 wchar_t TypedKeyCharacter(unsigned vk, bool bShift)
@@ -142,9 +86,7 @@ KeyBits ApplyChord(KeyBits keys, std::wstring_view chord, bool bLeft)
             keys ^= KeyBit(kDigitKeys[static_cast<std::size_t>(ch - L'0')]);
             continue;
         }
-        int index = SidedKey(ch, bLeft);
-        if (index < 0)
-            index = FixedKey(ch);
+        const int index = LetterKeyIndex(ch, !bLeft);
         if (index >= 0)
             keys ^= KeyBit(index);
     }

@@ -5,7 +5,9 @@
 #include "platform/core/FontDesc.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/TextMeasurer.h"
+#include "steno/StenoKeys.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
@@ -13,13 +15,28 @@
 namespace strokelist {
 
 inline constexpr int kListFontCount = 20;
-/// A row as wide as it can get: the time, both key groups, blanks between.
-inline constexpr std::wstring_view kLayoutSample =
-    L" 00:00:00 AM  @#STKPWHRAO*-EUFRPBLGTSDZ @#STKPWHRAO*EUFRPBLGTSDZ ";
 inline constexpr std::wstring_view kTimeSample = L" 00:00:00 AM ";
 /// One cell per character in each key column; the last cell is a blank.
-inline constexpr std::wstring_view kKeyTemplate = L"@#STKPWHRAO*EUFRPBLGTSDZ ";
+inline constexpr std::wstring_view kKeyTemplate = steno::kLetterRow;
 inline constexpr int kKeyCellCount = static_cast<int>(kKeyTemplate.size());
+
+namespace detail {
+inline constexpr auto kLayoutSampleText = [] {
+    constexpr std::wstring_view kLeft = steno::kLetterKeys.substr(0, steno::kFirstRightKey);
+    constexpr std::wstring_view kRight = steno::kLetterKeys.substr(steno::kFirstRightKey);
+    std::array<wchar_t, kTimeSample.size() + 2 * steno::kKeyCount + 4> text{};
+    auto* p = text.data();
+    for (const std::wstring_view part :
+         {kTimeSample, std::wstring_view(L" "), kLeft, std::wstring_view(L"-"), kRight,
+          std::wstring_view(L" "), kKeyTemplate})
+        p = std::copy(part.begin(), part.end(), p);
+    return text;
+}();
+} // namespace detail
+
+/// A row as wide as it can get: the time, both key groups, blanks between.
+inline constexpr std::wstring_view kLayoutSample{detail::kLayoutSampleText.data(),
+                                                 detail::kLayoutSampleText.size()};
 
 struct ListLayout
 {

@@ -15,12 +15,12 @@ bool Marked(const CStenoStroke& stroke, int j)
 
 } // namespace
 
-CellInk StrokeCellInk(const CStenoStroke& stroke, int j)
+CellInk RawKeyInkInStrokeColumn(const CStenoStroke& stroke, int j)
 {
     return RawKeyDown(stroke, j) && !Marked(stroke, j) ? CellInk::Text : CellInk::Background;
 }
 
-CellInk RawCellInk(const CStenoStroke& stroke, int j)
+CellInk RawKeyInkInRawColumn(const CStenoStroke& stroke, int j)
 {
     if (!RawKeyDown(stroke, j))
         return CellInk::Background;

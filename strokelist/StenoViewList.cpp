@@ -301,8 +301,8 @@ void CStenoViewList::PaintKeyCells(QPainter& painter, int nLeft, int y, const CS
                                    bool bRawColumn, const RowColours& colours) const
 {
     for (int j = 0; j < strokelist::kKeyCellCount; ++j) {
-        const strokelist::CellInk ink =
-            bRawColumn ? strokelist::RawCellInk(stroke, j) : strokelist::StrokeCellInk(stroke, j);
+        const strokelist::CellInk ink = bRawColumn ? strokelist::RawKeyInkInRawColumn(stroke, j)
+                                                   : strokelist::RawKeyInkInStrokeColumn(stroke, j);
         // A cell in the row's own background colour would leave no trace.
         if (ink == strokelist::CellInk::Background)
             continue;

@@ -10,7 +10,5 @@ using MessageId = std::uint32_t;
 
 inline constexpr MessageId kWmCommand = 0x0111;
 
-/// A skinned radio button tells the other controls of its group to uncheck.
-inline constexpr MessageId WM_SKINBUTTON_UNCHECK = 0x0500;
 
 } // namespace platform

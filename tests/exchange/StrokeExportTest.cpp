@@ -2,7 +2,7 @@
 // quoting, and JSON that the JSON library reads back to the strokes.
 #include "exchange/StrokeExport.h"
 #include "base/LocalTime.h"
-#include "monitors/KeyTimeText.h"
+#include "steno/KeyTimes.h"
 #include "tests/support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +26,8 @@ CStenoStroke KatStroke(std::int64_t time)
     stroke.m_rawKeys = steno::KeyBit(steno::kKeyK) | steno::KeyBit(steno::kKeyA);
     stroke.m_keyValues[0] = 3;
     stroke.m_keyValues[23] = 65535;
-    stroke.m_keyTimes[0] = monitors::KeyTimeOf(kStruck);
-    stroke.m_keyTimes[23] = monitors::KeyTimeOf(1);
+    stroke.m_keyTimes[0] = steno::KeyTimeOf(kStruck);
+    stroke.m_keyTimes[23] = steno::KeyTimeOf(1);
     return stroke;
 }
 
@@ -102,7 +102,7 @@ TEST(StrokeExport, JsonReadsBackThroughTheLibrary)
     for (std::size_t i = 0; i < strokes.size(); ++i) {
         EXPECT_EQ(records[i]["index"], i + 7);
         for (int k = 0; k < steno::kKeyCount; ++k) {
-            const std::uint64_t nTime = monitors::FileTimeOf(strokes[i].m_keyTimes[k]);
+            const std::uint64_t nTime = steno::FileTimeOf(strokes[i].m_keyTimes[k]);
             EXPECT_EQ(records[i]["values"][k], strokes[i].m_keyValues[k]);
             EXPECT_EQ(records[i]["key_times"][k], nTime);
             EXPECT_EQ(records[i]["key_times_iso"][k].get<std::string>().empty(), nTime == 0);

@@ -1,19 +1,16 @@
 #include "framework/MenuNavigation.h"
-#include "framework/CommandIds.h"
 #include "framework/MenuTables.h"
 #include "platform/core/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 
 using namespace framework;
-using platform::kVkDown;
-using platform::kVkUp;
 
 namespace {
 
 constexpr int kMenuWidth = 157;
 
-int IndexOf(const CMenuNavigation& menu, const std::wstring& strText)
+int IndexOf(const CMenuNavigation& menu, std::wstring_view strText)
 {
     for (std::size_t i = 0; i < menu.Items().size(); ++i) {
         if (menu.Items()[i].strText == strText)
@@ -31,56 +28,52 @@ std::wstring HoveredText(const CMenuNavigation& menu)
 
 } // namespace
 
-TEST(MenuNavigation, DownInTheEditMenuWalksPastTheGap)
+TEST(MenuNavigation, ArrowsWalkTheSelectableEntriesAndStopAtTheEnds)
 {
-    CMenuNavigation menu(EditMenuItems());
-    EXPECT_EQ(menu.Open().nNew, 0);
-    for (int i = 0; i < 3; ++i)
-        menu.KeyDown(kVkDown);
-    EXPECT_EQ(HoveredText(menu), L"Paste");
-    for (const wchar_t* pszNext : {L"Replace", L"Goto Time", L"Find", L"Find"}) {
-        const auto result = menu.KeyDown(kVkDown);
-        EXPECT_TRUE(result.bConsumed);
-        EXPECT_EQ(result.nChosen, -1);
-        EXPECT_EQ(HoveredText(menu), pszNext);
+    struct Case
+    {
+        std::vector<MenuItem> items;
+        const char* pszKeys; ///< o opens the menu, u and d are Up and Down
+        const wchar_t* pszHovered;
+    };
+    const Case cases[] = {
+        {EditMenuItems(), "oddd", L"Paste"},
+        {EditMenuItems(), "oddddddd", L"Find"}, // on past the gap, then stays at the end
+        {FileMenuItems(), "ou", L"Open"},
+        {FileMenuItems(), "oddd", L"Exit"}, // past the separators and Recent File
+        {FileMenuItems(), "odddu", L"Save As ..."},
+        {OptionsMenuItems(), "u", L"Configuration"}, // nothing hovered: either arrow
+        {OptionsMenuItems(), "d", L"Configuration"}, // takes the first entry
+    };
+    for (const Case& c : cases) {
+        CMenuNavigation menu(c.items);
+        for (const char* p = c.pszKeys; *p != '\0'; ++p) {
+            if (*p == 'o') {
+                menu.Open();
+                continue;
+            }
+            const auto result = menu.KeyDown(*p == 'u' ? platform::kVkUp : platform::kVkDown);
+            EXPECT_TRUE(result.bConsumed);
+            EXPECT_EQ(result.nChosen, -1);
+        }
+        EXPECT_EQ(HoveredText(menu), c.pszHovered) << c.pszKeys;
     }
 }
 
-TEST(MenuNavigation, ArrowsStopAtTheEndsAndSkipSeparatorsAndRecentFile)
+TEST(MenuNavigation, AChangeNamesTheBandsToRepaint)
 {
     CMenuNavigation menu(FileMenuItems());
-    menu.Open();
-    auto change = menu.KeyDown(kVkUp).change;
-    EXPECT_EQ(HoveredText(menu), L"Open");
-    EXPECT_FALSE(change.Changed());
-
-    menu.KeyDown(kVkDown);
-    menu.KeyDown(kVkDown);
-    EXPECT_EQ(HoveredText(menu), L"Save As ...");
-    change = menu.KeyDown(kVkDown).change;
-    EXPECT_EQ(HoveredText(menu), L"Exit");
-    EXPECT_EQ(change.nOld, 2);
-    EXPECT_EQ(change.nNew, 6);
-
-    change = menu.KeyDown(kVkDown).change;
-    EXPECT_EQ(HoveredText(menu), L"Exit");
-    EXPECT_FALSE(change.Changed());
-
-    menu.KeyDown(kVkUp);
-    EXPECT_EQ(HoveredText(menu), L"Save As ...");
+    EXPECT_EQ(menu.Open().nNew, 0);
+    EXPECT_FALSE(menu.KeyDown(platform::kVkUp).change.Changed());
+    menu.KeyDown(platform::kVkDown);
+    menu.KeyDown(platform::kVkDown);
+    const auto change = menu.KeyDown(platform::kVkDown).change;
+    EXPECT_EQ(change.nOld, IndexOf(menu, L"Save As ..."));
+    EXPECT_EQ(change.nNew, IndexOf(menu, L"Exit"));
+    EXPECT_EQ(menu.KeyDown('O').bConsumed, false);
 }
 
-TEST(MenuNavigation, UpWithNothingHoveredGoesToTheFirstEntry)
-{
-    CMenuNavigation menu(OptionsMenuItems());
-    menu.KeyDown(kVkUp);
-    EXPECT_EQ(menu.Hover(), 0);
-    EXPECT_EQ(menu.MouseMove(2, 20, kMenuWidth).nNew, -1);
-    menu.KeyDown(kVkDown);
-    EXPECT_EQ(HoveredText(menu), L"Configuration");
-}
-
-TEST(MenuNavigation, MouseNeverHoversSeparatorsOrTheDisabledEntry)
+TEST(MenuNavigation, MouseHoversSelectableEntriesInTableOrderInsideTheInset)
 {
     CMenuNavigation menu(FileMenuItems());
     for (int y = 0; y < 145; ++y) {
@@ -92,47 +85,31 @@ TEST(MenuNavigation, MouseNeverHoversSeparatorsOrTheDisabledEntry)
         EXPECT_LE(item.rcItem.top, y);
         EXPECT_LE(y, item.rcItem.bottom);
     }
-    menu.MouseMove(60, 95, kMenuWidth);
-    EXPECT_EQ(menu.Hover(), -1);
-    menu.MouseMove(60, 82, kMenuWidth);
-    EXPECT_EQ(menu.Hover(), -1);
-}
+    EXPECT_EQ(menu.MouseMove(60, 95, kMenuWidth).nNew, -1); // Recent File
+    EXPECT_EQ(menu.MouseMove(60, 82, kMenuWidth).nNew, -1); // a separator
 
-TEST(MenuNavigation, MouseHitTestUsesTableOrderAndTheHorizontalInset)
-{
-    CMenuNavigation menu(EditMenuItems());
+    CMenuNavigation edit(EditMenuItems());
     // y 57 is the bottom of "Edit" and the top of "Copy": the first one wins.
-    EXPECT_EQ(menu.MouseMove(60, 57, kMenuWidth).nNew, IndexOf(menu, L"Edit"));
-    EXPECT_EQ(menu.MouseMove(4, 60, kMenuWidth).nNew, IndexOf(menu, L"Copy"));
-    EXPECT_EQ(menu.MouseMove(153, 60, kMenuWidth).nNew, IndexOf(menu, L"Copy"));
-    EXPECT_EQ(menu.MouseMove(3, 60, kMenuWidth).nNew, -1);
-    EXPECT_EQ(menu.MouseMove(154, 60, kMenuWidth).nNew, -1);
-    // The gap between "Replace" and "Goto Time".
-    EXPECT_EQ(menu.MouseMove(60, 130, kMenuWidth).nNew, -1);
+    EXPECT_EQ(edit.MouseMove(60, 57, kMenuWidth).nNew, IndexOf(edit, L"Edit"));
+    EXPECT_EQ(edit.MouseMove(4, 60, kMenuWidth).nNew, IndexOf(edit, L"Copy"));
+    EXPECT_EQ(edit.MouseMove(153, 60, kMenuWidth).nNew, IndexOf(edit, L"Copy"));
+    EXPECT_EQ(edit.MouseMove(3, 60, kMenuWidth).nNew, -1);
+    EXPECT_EQ(edit.MouseMove(154, 60, kMenuWidth).nNew, -1);
+    EXPECT_EQ(edit.MouseMove(60, 130, kMenuWidth).nNew, -1); // the gap before "Goto Time"
 }
 
-TEST(MenuNavigation, ClickChoosesOnlyWhenPressedOverAnEntry)
+TEST(MenuNavigation, ReleaseChoosesOnlyAfterAPressOnTheSameEntry)
 {
     CMenuNavigation menu(EditMenuItems());
     menu.Open();
-    // Opened by its button: the button's release must not choose "Delete"
-    // unless the pointer moved onto it first.
-    menu.MouseMove(60, 40, kMenuWidth); // "Edit": hover changes, pressed cleared
-    EXPECT_FALSE(menu.Pressed());
+    // Opened by its button's press: once the pointer reaches an entry, that
+    // press no longer counts.
+    menu.MouseMove(60, 40, kMenuWidth);
     EXPECT_EQ(menu.ButtonUp(), -1);
-
     menu.ButtonDown();
-    EXPECT_TRUE(menu.Pressed());
-    menu.MouseMove(61, 41, kMenuWidth); // same entry: stays pressed
-    EXPECT_TRUE(menu.Pressed());
+    menu.MouseMove(61, 41, kMenuWidth); // within "Edit"
     EXPECT_EQ(menu.ButtonUp(), IndexOf(menu, L"Edit"));
-
     menu.ButtonDown();
-    menu.MouseMove(60, 64, kMenuWidth); // onto "Copy" while down: cleared
-    EXPECT_EQ(menu.ButtonUp(), -1);
-
-    menu.MouseMove(60, 130, kMenuWidth); // nothing hovered
-    menu.ButtonDown();
-    EXPECT_FALSE(menu.Pressed());
+    menu.MouseMove(60, 64, kMenuWidth); // onto "Copy" while down
     EXPECT_EQ(menu.ButtonUp(), -1);
 }

@@ -11,18 +11,6 @@ constexpr int W = 675;
 constexpr int H = 521;
 } // namespace
 
-TEST(BackgroundPlan, ClientOfTheBitmapSizeShowsItUnchanged)
-{
-    const auto plan = PlanBackground({W, H}, kBitmap);
-    const std::vector<BitmapCopy> expected{
-        {0, 0, W - 50, H - 50, 0, 0},
-        {W - 50, 0, 50, H - 50, W - 50, 0},
-        {0, H - 50, W - 50, 50, 0, H - 50},
-        {W - 50, H - 50, 50, 50, W - 50, H - 50},
-    };
-    EXPECT_EQ(plan, expected);
-}
-
 TEST(BackgroundPlan, TallerWindowRepeatsMiddleRowsAcrossTheWidth)
 {
     const auto plan = PlanBackground({W + 50, H + 50}, kBitmap);

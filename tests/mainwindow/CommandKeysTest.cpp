@@ -20,8 +20,28 @@ std::optional<int> Accelerator(int nKey, bool bAlt, bool bShift = false, bool bC
 
 } // namespace
 
-// Which letter runs which entry is the key table itself; the main window's
-// tests press them. Here: only Alt alone makes a letter an accelerator.
+TEST(CommandKeys, AMenuLetterIsItsEntrysUnderlinedCharacter)
+{
+    struct Case
+    {
+        OpenMenu menu;
+        int nKey;
+        std::optional<KeyCommand> command;
+    };
+    const Case cases[] = {
+        {OpenMenu::File, 'A', KeyCommand{ID_FILE_SAVE_AS}}, // "Save As ...", sixth character
+        {OpenMenu::File, 'X', KeyCommand{ID_APP_EXIT}},     // lower-case x in "Exit"
+        {OpenMenu::File, 'R', KeyCommand{0}},               // disabled: used up
+        {OpenMenu::File, 'E', std::nullopt},
+        {OpenMenu::Edit, 'G', KeyCommand{ID_EDIT_GOTO_TIME}},
+        {OpenMenu::Options, 'T', KeyCommand{ID_OPTIONS_STROKE_TIMES}},
+        {OpenMenu::File, 0, std::nullopt}, // a separator answers no key
+        {OpenMenu::None, 'O', std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MenuLetterCommand(c.menu, c.nKey), c.command) << c.nKey;
+}
+
 TEST(CommandKeys, OnlyAltAloneMakesALetterAnAccelerator)
 {
     EXPECT_EQ(Accelerator('F', true), IDC_BTN_FILE);

@@ -8,6 +8,8 @@ using namespace mainwindow;
 
 namespace {
 
+const FixedMeasurer kMeasurer(7);
+
 std::wstring Drawn(const std::vector<TextStep>& steps)
 {
     std::wstring text;
@@ -30,33 +32,18 @@ TEST(Heading, CentredOverTheColumnWithOnePixelBetweenCharacters)
     EXPECT_EQ(PlanHeading(L"Time", 0, 10, measurer)[0].x, -17);
 }
 
-class PathLine : public testing::Test
-{
-protected:
-    FixedMeasurer m_measurer{7};
-};
-
-TEST_F(PathLine, WideWindowDrawsTheWholePathFrom180)
-{
-    const auto steps = PlanPathLine(L"/a/b.rtf", 2000, m_measurer);
-    EXPECT_EQ(Drawn(steps), L"/a/b.rtf");
-    EXPECT_EQ(steps.front().x, kPathLineLeft);
-    EXPECT_EQ(steps.back().x, kPathLineLeft + 7 * 8);
-    for (const auto& step : steps)
-        EXPECT_TRUE(step.bOutlined);
-}
-
-TEST_F(PathLine, LongFolderIsCutAndTheNameStillFollows)
+TEST(PathLine, LongFolderIsCutAndTheNameStillFollows)
 {
     // e = 22; R = 400; name "/day1.rtf" is 9 chars: L = 400 - 44 - 63 - 9 = 284.
     // Folder characters fit while x + 8 < 284 with x = 180 + 8k: 12 of them.
-    const auto steps = PlanPathLine(L"/home/reporter/backups/day1.rtf", 500, m_measurer);
+    const auto steps = PlanPathLine(L"/home/reporter/backups/day1.rtf", 500, kMeasurer);
     EXPECT_EQ(Drawn(steps), L"/home/report.../day1.rtf");
+    EXPECT_EQ(steps[0], (TextStep{L"/", kPathLineLeft, kPathLineTop, true}));
     EXPECT_EQ(steps[12], (TextStep{L"...", 180 + 12 * 8 + 1, kPathLineTop, false}));
     EXPECT_EQ(steps[13], (TextStep{L"/", 180 + 12 * 8 + 1 + 22, kPathLineTop, true}));
 }
 
-TEST_F(PathLine, WhatIsDrawnForEachWidth)
+TEST(PathLine, WhatIsDrawnForEachWidth)
 {
     struct Case
     {
@@ -66,12 +53,13 @@ TEST_F(PathLine, WhatIsDrawnForEachWidth)
     };
     const Case cases[] = {
         {L"", 1000, L""},
+        {L"/a/b.rtf", 2000, L"/a/b.rtf"},
         // R = 280, no folder part; name characters fit while 180 + 8k + 8 + 22 < 280.
         {L"/a-very-long-file-name-indeed.rtf", 380, L"/a-very-l..."},
         // No name part: L = 400 - 100 - 44 = 256; 180 + 8k + 8 >= 256 first at k = 9.
         {L"abcdefghijklmnopqrstuvwxyz", 400, L"abcdefghi..."},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Drawn(PlanPathLine(c.pszPath, c.nWidth, m_measurer)), c.pszDrawn) << c.nWidth;
-    EXPECT_FALSE(PlanPathLine(cases[1].pszPath, 380, m_measurer).back().bOutlined);
+        EXPECT_EQ(Drawn(PlanPathLine(c.pszPath, c.nWidth, kMeasurer)), c.pszDrawn) << c.nWidth;
+    EXPECT_FALSE(PlanPathLine(cases[2].pszPath, 380, kMeasurer).back().bOutlined);
 }

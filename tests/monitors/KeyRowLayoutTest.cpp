@@ -29,46 +29,34 @@ const CFixedFonts kNumberFonts(NumberFont);
 
 } // namespace
 
-TEST(KeyRowLayout, LargestFontThatFitsThreeLinesAndTheRowWidth)
+TEST(KeyRowLayout, FontsGapAndRowForTheClientSize)
 {
-    // Font 18: row 24 · 22 + 3 = 531 ≤ 600, three lines of 28 = 84. Font 19 is
-    // too high. Gap (600 − 531) / 26 = 2; narrowest pair 22 + 3 = 25, target
-    // 1.5 · 25 + 2 = 39.5: "9999" is 36 wide in number font 13, 40 in 14.
-    const KeyRowLayout layout = ComputeKeyRowLayout({600, 84}, kKeyFonts, kNumberFonts);
-    EXPECT_EQ(layout.nKeyFont, 18);
-    EXPECT_EQ(layout.nGap, 2);
-    EXPECT_EQ(layout.nNumberFont, 13);
-    // Spread 25 · 2 + 531 = 581 centred; the third of three 28-pixel lines.
-    EXPECT_EQ(layout.rcKeyRow, (Rect{9, 56, 590, 84}));
-}
-
-TEST(KeyRowLayout, NumberFontNoHigherThanTheKeyLine)
-{
-    // Key font 2 (row 147, lines of 12) in a wide window: the target allows any
-    // number width, the height allows number fonts up to 10 + 5 = 12 high.
-    const KeyRowLayout layout = ComputeKeyRowLayout({1000, 36}, kKeyFonts, kNumberFonts);
-    EXPECT_EQ(layout.nKeyFont, 2);
-    EXPECT_EQ(layout.nNumberFont, 5);
-}
-
-TEST(KeyRowLayout, TooSmallForTheSmallestFontStillLaysOut)
-{
-    // Font 0's row is 24 · 4 + 3 = 99 wide and 10 high; no "9999" is narrower
-    // than 12, more than the target 1.5 · 7 + gap.
     struct Case
     {
-        int w;
-        int nGap;
-        Rect rcRow;
+        platform::Size client;
+        KeyRowLayout expected;
     };
-    // (90 − 99) / 26 truncates to 0 and (40 − 99) / 26 to −2, toward zero; the
-    // letters then overlap. Left (40 + 50 − 99) / 2 = −4.
-    for (const Case& c : {Case{90, 0, {-4, 15, 95, 25}}, Case{40, -2, {-4, 15, 45, 25}}}) {
-        const KeyRowLayout layout = ComputeKeyRowLayout({c.w, 20}, kKeyFonts, kNumberFonts);
-        EXPECT_EQ(layout.nKeyFont, 0) << c.w;
-        EXPECT_EQ(layout.nNumberFont, 0) << c.w;
-        EXPECT_EQ(layout.nGap, c.nGap) << c.w;
-        EXPECT_EQ(layout.rcKeyRow, c.rcRow) << c.w;
+    const Case cases[] = {
+        // Font 18: row 24 · 22 + 3 = 531 ≤ 600, three lines of 28 = 84; font 19
+        // is too high. Gap (600 − 531) / 26 = 2; narrowest pair 22 + 3 = 25,
+        // target 1.5 · 25 + 2 = 39.5: "9999" is 36 wide in number font 13, 40
+        // in 14. Spread 25 · 2 + 531 = 581 centred, the third of three lines.
+        {{600, 84}, {18, 13, 2, {9, 56, 590, 84}}},
+        // Key font 2 (row 147, lines of 12) in a wide window: the target allows
+        // any number width, the height number fonts up to 10 + 5 = 12 high.
+        {{1000, 36}, {2, 5, 32, {26, 24, 973, 36}}},
+        // Too small for font 0 (row 99 wide, 10 high): no "9999" is narrower than
+        // 12, more than the target 1.5 · 7 + gap. (90 − 99) / 26 truncates to 0
+        // and (40 − 99) / 26 to −2, toward zero; the letters then overlap.
+        {{90, 20}, {0, 0, 0, {-4, 15, 95, 25}}},
+        {{40, 20}, {0, 0, -2, {-4, 15, 45, 25}}},
+    };
+    for (const Case& c : cases) {
+        const KeyRowLayout layout = ComputeKeyRowLayout(c.client, kKeyFonts, kNumberFonts);
+        EXPECT_EQ(layout.nKeyFont, c.expected.nKeyFont) << c.client.cx;
+        EXPECT_EQ(layout.nNumberFont, c.expected.nNumberFont) << c.client.cx;
+        EXPECT_EQ(layout.nGap, c.expected.nGap) << c.client.cx;
+        EXPECT_EQ(layout.rcKeyRow, c.expected.rcKeyRow) << c.client.cx;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "monitors/KeyTimesLayout.h"
+#include "steno/KeyTimes.h"
 
 #include "monitors/KeyTimeText.h"
 #include "tests/monitors/MonitorFontsFixture.h"
@@ -64,7 +65,7 @@ TEST(KeyTimesLayout, LettersOfKeysDownAndTimesOfValuesFromTwo)
     stroke.m_keyValues[steno::kKeyLeftT] = 1;
     stroke.m_keyValues[steno::kKeyK] = 4; // not down
     stroke.m_keyValues[steno::kKeyLeftP] = 3;
-    stroke.m_keyTimes[steno::kKeyLeftP] = KeyTimeOf(133591968001513789); // 08:00:00.151
+    stroke.m_keyTimes[steno::kKeyLeftP] = steno::KeyTimeOf(133591968001513789); // 08:00:00.151
 
     const auto steps =
         PlanKeyTimes(stroke, {0, 0, 12}, FixedMeasurer(10, 20), FixedMeasurer(5, 14));
@@ -103,5 +104,5 @@ TEST(KeyTimeText, TimeOfDayOfTheStoredValueWithoutTimeZone)
         {~0ULL, L"   --:--:--.---"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(KeyTimeText(KeyTimeOf(c.nFileTime)), c.pszText) << c.nFileTime;
+        EXPECT_EQ(KeyTimeText(steno::KeyTimeOf(c.nFileTime)), c.pszText) << c.nFileTime;
 }

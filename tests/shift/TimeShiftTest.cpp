@@ -2,7 +2,7 @@
 // its refusal at either end of the day, daylight saving and re-anchoring.
 #include "shift/TimeShift.h"
 #include "base/LocalTime.h"
-#include "monitors/KeyTimeText.h"
+#include "steno/KeyTimes.h"
 #include "shift/ShiftAmount.h"
 #include "tests/support/FileTestSupport.h"
 
@@ -20,7 +20,7 @@ CStenoStroke StrokeAt(int nDay, int nHour, int nMinute, int nSecond)
     CStenoStroke stroke;
     stroke.m_time = base::MakeLocalTime(2024, 3, nDay, nHour, nMinute, nSecond);
     stroke.m_keys = stroke.m_rawKeys = steno::KeyBit(steno::kKeyK);
-    stroke.m_keyTimes[steno::kKeyK] = monitors::KeyTimeOf(kStruck);
+    stroke.m_keyTimes[steno::kKeyK] = steno::KeyTimeOf(kStruck);
     return stroke;
 }
 
@@ -68,7 +68,7 @@ TEST_F(TimeShiftUtc, MovesTheRangeByWholeSecondsAndKeyTimesByTheWholeAmount)
     for (std::size_t i = 0; i < 2; ++i) {
         CStenoStroke expected = strokes[i + 1];
         expected.m_time -= 3600;
-        expected.m_keyTimes[steno::kKeyK] = monitors::KeyTimeOf(kStruck - kHourTicks - 5000000);
+        expected.m_keyTimes[steno::kKeyK] = steno::KeyTimeOf(kStruck - kHourTicks - 5000000);
         EXPECT_EQ(result.strokes[i], expected) << i;
     }
     EXPECT_EQ(strokes[1], StrokeAt(5, 9, 0, 0));
@@ -122,7 +122,7 @@ TEST(TimeShift, MovesWallClockTimesAcrossADaylightSavingChange)
     ASSERT_EQ(later.strokes.size(), 1u);
     EXPECT_EQ(later.strokes[0].m_time - strokes[0].m_time, 2 * 3600);
     EXPECT_EQ(base::LocalHour(later.strokes[0].m_time), 3);
-    EXPECT_EQ(monitors::FileTimeOf(later.strokes[0].m_keyTimes[steno::kKeyK]),
+    EXPECT_EQ(steno::FileTimeOf(later.strokes[0].m_keyTimes[steno::kKeyK]),
               kStruck + 3 * kHourTicks);
 }
 

@@ -73,13 +73,13 @@ TEST(RowCells, StrokeColumnHidesMarkedKeysRawColumnGreysThem)
     stroke.m_rawKeys = steno::KeyBit(steno::kKeyLeftS) | steno::KeyBit(steno::kKeyZ);
     stroke.m_keyValues[steno::kKeyLeftS] = 2; // even: marked
     stroke.m_keyValues[steno::kKeyZ] = 3;     // odd: not marked
-    EXPECT_EQ(StrokeCellInk(stroke, steno::kKeyLeftS), CellInk::Background);
-    EXPECT_EQ(StrokeCellInk(stroke, steno::kKeyZ), CellInk::Text);
-    EXPECT_EQ(RawCellInk(stroke, steno::kKeyLeftS), CellInk::Grey);
-    EXPECT_EQ(RawCellInk(stroke, steno::kKeyZ), CellInk::Text);
-    EXPECT_EQ(RawCellInk(stroke, steno::kKeyA), CellInk::Background);
-    EXPECT_EQ(StrokeCellInk(stroke, 24), CellInk::Background);
-    EXPECT_EQ(RawCellInk(stroke, 24), CellInk::Background);
+    EXPECT_EQ(RawKeyInkInStrokeColumn(stroke, steno::kKeyLeftS), CellInk::Background);
+    EXPECT_EQ(RawKeyInkInStrokeColumn(stroke, steno::kKeyZ), CellInk::Text);
+    EXPECT_EQ(RawKeyInkInRawColumn(stroke, steno::kKeyLeftS), CellInk::Grey);
+    EXPECT_EQ(RawKeyInkInRawColumn(stroke, steno::kKeyZ), CellInk::Text);
+    EXPECT_EQ(RawKeyInkInRawColumn(stroke, steno::kKeyA), CellInk::Background);
+    EXPECT_EQ(RawKeyInkInStrokeColumn(stroke, 24), CellInk::Background);
+    EXPECT_EQ(RawKeyInkInRawColumn(stroke, 24), CellInk::Background);
 }
 
 TEST(RowCells, MarkedMeansNonZeroAndEven)

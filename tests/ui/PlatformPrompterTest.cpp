@@ -1,8 +1,6 @@
-#include "platform/QtFileDialogs.h"
 #include "platform/QtPrompter.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the widget tests of the platform layer and the framework:
 // solid test bitmaps in place of the skin, and a window that records the
-// private messages and commands it receives.
+// commands it receives.
 
 #include "platform/BitmapRegistry.h"
 #include "platform/MessageEvent.h"
@@ -52,43 +52,26 @@ public:
     CBitmapOverrides& operator=(const CBitmapOverrides&) = delete;
 };
 
-struct ReceivedMessage
-{
-    platform::MessageId nMessage;
-    std::uintptr_t wParam;
-    std::intptr_t lParam;
-
-    bool operator==(const ReceivedMessage&) const = default;
-};
-
-/// A window that keeps every private message (commands included) it gets.
-class CMessageRecorder : public QWidget
+/// A window that keeps the identifiers of the commands it receives.
+class CCommandRecorder : public QWidget
 {
 public:
     using QWidget::QWidget;
 
-    std::vector<ReceivedMessage> m_received;
-
-    std::vector<std::uintptr_t> Commands() const
-    {
-        std::vector<std::uintptr_t> commands;
-        for (const ReceivedMessage& message : m_received) {
-            if (message.nMessage == platform::kWmCommand)
-                commands.push_back(message.wParam);
-        }
-        return commands;
-    }
+    std::vector<std::uintptr_t> Commands() const { return m_commands; }
 
 protected:
     bool event(QEvent* pEvent) override
     {
-        if (const CMessageEvent* pMessage = CMessageEvent::From(pEvent)) {
-            m_received.push_back({pMessage->Message(), pMessage->WParam(), pMessage->LParam()});
-            pMessage->SetResult(static_cast<std::intptr_t>(m_received.size()));
-            return true;
-        }
-        return QWidget::event(pEvent);
+        const CMessageEvent* pMessage = CMessageEvent::From(pEvent);
+        if (pMessage == nullptr || pMessage->Message() != platform::kWmCommand)
+            return QWidget::event(pEvent);
+        m_commands.push_back(pMessage->WParam());
+        return true;
     }
+
+private:
+    std::vector<std::uintptr_t> m_commands;
 };
 
 /// The colour of one pixel of what the widget shows.

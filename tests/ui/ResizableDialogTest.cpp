@@ -2,6 +2,7 @@
 
 #include "platform/DialogControls.h"
 
+#include <QSizeGrip>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -17,23 +18,19 @@ protected:
         m_dialog.resize(400, 300);
         m_pList = new QWidget(&m_dialog);
         m_pList->setGeometry(5, 131, 388, 139); // 5, 131 to 393, 270
-        m_pCorner = new QWidget(&m_dialog);
-        m_pCorner->setGeometry(350, 260, 40, 30);
         m_pCentre = new QWidget(&m_dialog);
         m_pCentre->setGeometry(190, 10, 20, 20);
         platform::SetControlId(m_pCentre, 1022);
         m_dialog.AddAnchor(m_pList, kTopLeft, kBottomRight);
-        m_dialog.AddAnchor(m_pCorner, kBottomRight);
         m_dialog.AddAnchor(1022, kTopCenter);
         m_dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_dialog));
     }
 
-    const QWidget* Grip() const { return m_dialog.SizeGrip(); }
+    const QWidget* Grip() const { return m_dialog.findChild<QSizeGrip*>(); }
 
     CResizableDialog m_dialog;
     QWidget* m_pList = nullptr;
-    QWidget* m_pCorner = nullptr;
     QWidget* m_pCentre = nullptr;
 };
 
