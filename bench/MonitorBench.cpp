@@ -11,7 +11,7 @@
 #include "monitors/StrokeMonitorDlg.h"
 #include "monitors/StrokeTimeMonitor.h"
 #include "platform/Fonts.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 #include "strokelist/StenoViewList.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/ScriptedPrompter.h"

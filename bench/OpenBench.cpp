@@ -5,7 +5,7 @@
 // page cache; the best of each and their ratio are printed.
 #include "framework/CommandIds.h"
 #include "mainwindow/QuillmarkDlg.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 #include "strokelist/StenoViewList.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/ScriptedPrompter.h"

@@ -7,7 +7,7 @@
 #include "framework/CommandIds.h"
 #include "mainwindow/QuillmarkDlg.h"
 #include "platform/Fonts.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 #include "search/ReplaceStrokeDlg.h"
 #include "fields/StenoEdit.h"
 #include "strokelist/StenoViewList.h"

@@ -8,7 +8,7 @@
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
 #include "platform/KeyTranslation.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -163,6 +163,8 @@ void CBaseMenuWnd::Choose(int nIndex)
     QObject* pTarget = m_pCommandTarget;
     if (pTarget == nullptr && parentWidget() != nullptr)
         pTarget = parentWidget()->window();
-    PostCommand(pTarget, static_cast<int>(Items()[static_cast<std::size_t>(nIndex)].nID));
+    // Hidden first, then run at once: a key typed right behind the choice finds
+    // the command done (the stroke editor open, say).
     hide();
+    SendCommand(pTarget, static_cast<int>(Items()[static_cast<std::size_t>(nIndex)].nID));
 }

@@ -5,7 +5,7 @@
 #include "platform/BitmapRegistry.h"
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 
 #include <QImage>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 
 #include "framework/CommandIds.h"
 #include "mainwindow/MainWindowLayout.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 
 using mainwindow::OpenMenu;
 

@@ -6,7 +6,7 @@
 #include "mainwindow/AboutDlg.h"
 #include "platform/Drawing.h"
 #include "platform/KeyTranslation.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>
@@ -18,10 +18,10 @@ using namespace mainwindow;
 
 bool CQuillmarkDlg::event(QEvent* pEvent)
 {
-    const CMessageEvent* pMessage = CMessageEvent::From(pEvent);
-    if (pMessage == nullptr || pMessage->Message() != platform::kWmCommand)
+    const std::optional<int> nID = platform::CommandOf(pEvent);
+    if (!nID)
         return CResizableDialog::event(pEvent);
-    OnCommand(static_cast<int>(pMessage->WParam()));
+    OnCommand(*nID);
     return true;
 }
 
@@ -115,6 +115,7 @@ void CQuillmarkDlg::ShowWindowMenu(const QPoint& ptGlobal)
     const bool bMaximized = m_nWindowState == kWindowMaximized;
     const auto add = [this, &menu](const QString& strText, int nID, bool bEnabled) {
         QAction* pAction =
+            // Queued: the command runs once the window menu has closed.
             menu.addAction(strText, this, [this, nID] { platform::PostCommand(this, nID); });
         pAction->setEnabled(bEnabled);
     };

@@ -8,7 +8,7 @@
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
 #include "platform/KeyTranslation.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -81,9 +81,8 @@ void CConfigurationDlg::SetShowMonitor(bool bShow)
 
 bool CConfigurationDlg::event(QEvent* pEvent)
 {
-    const CMessageEvent* pMessage = CMessageEvent::From(pEvent);
-    if (pMessage != nullptr && pMessage->Message() == platform::kWmCommand)
-        return OnCommand(static_cast<int>(pMessage->WParam()));
+    if (const std::optional<int> nID = platform::CommandOf(pEvent))
+        return OnCommand(*nID);
     return QDialog::event(pEvent);
 }
 

@@ -7,7 +7,7 @@
 #include "platform/BitmapRegistry.h"
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -66,10 +66,10 @@ bool CMonitorFrameDlg::event(QEvent* pEvent)
 {
     if (pEvent->type() == QEvent::WindowActivate)
         ReturnKeyboard();
-    const CMessageEvent* pMessage = CMessageEvent::From(pEvent);
-    if (pMessage == nullptr || pMessage->Message() != platform::kWmCommand)
+    const std::optional<int> nID = platform::CommandOf(pEvent);
+    if (!nID)
         return CResizableDialog::event(pEvent);
-    if (pMessage->WParam() == framework::kIdCancel)
+    if (*nID == framework::kIdCancel)
         OnCancel();
     return true;
 }

@@ -8,7 +8,7 @@
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 #include "fields/StenoEdit.h"
 
 #include <QKeyEvent>
@@ -105,10 +105,10 @@ bool CSearchDlg::event(QEvent* pEvent)
 // The skinned buttons send their clicks as commands.
 bool CSearchDlg::OnCommand(QEvent* pEvent)
 {
-    const CMessageEvent* pMessage = CMessageEvent::From(pEvent);
-    if (pMessage == nullptr || pMessage->Message() != platform::kWmCommand)
+    const std::optional<int> nID = platform::CommandOf(pEvent);
+    if (!nID)
         return false;
-    OnButton(static_cast<int>(pMessage->WParam()));
+    OnButton(*nID);
     return true;
 }
 

@@ -4,7 +4,7 @@
 // commands it receives.
 
 #include "platform/BitmapRegistry.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 
 #include <QColor>
 #include <QImage>
@@ -63,10 +63,10 @@ public:
 protected:
     bool event(QEvent* pEvent) override
     {
-        const CMessageEvent* pMessage = CMessageEvent::From(pEvent);
-        if (pMessage == nullptr || pMessage->Message() != platform::kWmCommand)
+        const std::optional<int> nID = platform::CommandOf(pEvent);
+        if (!nID)
             return QWidget::event(pEvent);
-        m_commands.push_back(pMessage->WParam());
+        m_commands.push_back(static_cast<std::uintptr_t>(*nID));
         return true;
     }
 

@@ -6,7 +6,7 @@
 #include "mainwindow/QuillmarkDlg.h"
 #include "platform/Desktop.h"
 #include "platform/Drawing.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 #include "strokelist/StenoViewList.h"
 #include "document/StrokeDocument.h"
 #include "tests/support/FileTestSupport.h"

@@ -15,7 +15,7 @@
 #include "framework/xSkinButton.h"
 #include "mainwindow/QuillmarkDlg.h"
 #include "platform/Fonts.h"
-#include "platform/MessageEvent.h"
+#include "platform/CommandEvent.h"
 #include "platform/core/FileDialogs.h"
 #include "platform/core/Prompter.h"
 #include "strokelist/StenoViewList.h"
