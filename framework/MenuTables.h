@@ -7,11 +7,11 @@
 
 namespace framework {
 
-inline constexpr int kFileMenuBackground = 161;    // 157 x 145
-inline constexpr int kEditMenuBackground = 160;    // 157 x 185
-inline constexpr int kOptionsMenuBackground = 159; // 157 x 67
-inline constexpr int kMenuHoverBar = 163;          // 149 x 22
-inline constexpr int kMenuSeparator = 185;         // 144 x 2
+inline constexpr int kFileMenuBackground = 161;    // 190 x 191
+inline constexpr int kEditMenuBackground = 160;    // 190 x 254
+inline constexpr int kOptionsMenuBackground = 159; // 190 x 136
+inline constexpr int kMenuHoverBar = 163;          // 182 x 22
+inline constexpr int kMenuSeparator = 185;         // 177 x 2
 
 std::vector<MenuItem> FileMenuItems();
 std::vector<MenuItem> EditMenuItems();

@@ -85,8 +85,8 @@ TEST(MenuNavigation, MouseHoversSelectableEntriesInTableOrderInsideTheInset)
         EXPECT_LE(item.rcItem.top, y);
         EXPECT_LE(y, item.rcItem.bottom);
     }
-    EXPECT_EQ(menu.MouseMove(60, 95, kMenuWidth).nNew, -1); // Recent File
-    EXPECT_EQ(menu.MouseMove(60, 82, kMenuWidth).nNew, -1); // a separator
+    EXPECT_EQ(menu.MouseMove(60, 140, kMenuWidth).nNew, -1); // Recent File
+    EXPECT_EQ(menu.MouseMove(60, 128, kMenuWidth).nNew, -1); // a separator
 
     CMenuNavigation edit(EditMenuItems());
     // y 57 is the bottom of "Edit" and the top of "Copy": the first one wins.
@@ -95,7 +95,7 @@ TEST(MenuNavigation, MouseHoversSelectableEntriesInTableOrderInsideTheInset)
     EXPECT_EQ(edit.MouseMove(153, 60, kMenuWidth).nNew, IndexOf(edit, L"Copy"));
     EXPECT_EQ(edit.MouseMove(3, 60, kMenuWidth).nNew, -1);
     EXPECT_EQ(edit.MouseMove(154, 60, kMenuWidth).nNew, -1);
-    EXPECT_EQ(edit.MouseMove(60, 130, kMenuWidth).nNew, -1); // the gap before "Goto Time"
+    EXPECT_EQ(edit.MouseMove(60, 153, kMenuWidth).nNew, -1); // the gap before "Goto Time"
 }
 
 TEST(MenuNavigation, ReleaseChoosesOnlyAfterAPressOnTheSameEntry)

@@ -32,7 +32,7 @@ TEST(CommandKeys, AMenuLetterIsItsEntrysUnderlinedCharacter)
         {OpenMenu::File, 'A', KeyCommand{ID_FILE_SAVE_AS}}, // "Save As ...", sixth character
         {OpenMenu::File, 'X', KeyCommand{ID_APP_EXIT}},     // lower-case x in "Exit"
         {OpenMenu::File, 'R', KeyCommand{0}},               // disabled: used up
-        {OpenMenu::File, 'E', std::nullopt},
+        {OpenMenu::File, 'G', std::nullopt},
         {OpenMenu::Edit, 'G', KeyCommand{ID_EDIT_GOTO_TIME}},
         {OpenMenu::Options, 'T', KeyCommand{ID_OPTIONS_STROKE_TIMES}},
         {OpenMenu::File, 0, std::nullopt}, // a separator answers no key

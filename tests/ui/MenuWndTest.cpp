@@ -35,10 +35,10 @@ class MenuWndTest : public ::testing::Test
 {
 protected:
     MenuWndTest()
-        : m_overrides({{kFileMenuBackground, SolidPixmap(157, 145, kBackground)},
-                       {kEditMenuBackground, SolidPixmap(157, 185, kBackground)},
-                       {kMenuHoverBar, SolidPixmap(149, 22, kHoverBar)},
-                       {kMenuSeparator, SolidPixmap(144, 2, kSeparator)}})
+        : m_overrides({{kFileMenuBackground, SolidPixmap(190, 191, kBackground)},
+                       {kEditMenuBackground, SolidPixmap(190, 254, kBackground)},
+                       {kMenuHoverBar, SolidPixmap(182, 22, kHoverBar)},
+                       {kMenuSeparator, SolidPixmap(177, 2, kSeparator)}})
     {
         m_owner.resize(500, 400);
         m_pOther = new QLineEdit(&m_owner);
@@ -83,10 +83,10 @@ TEST_F(MenuWndTest, HoverBarStartsOnTheFirstEntryAndFollowsTheMouse)
 {
     EXPECT_FALSE(m_file.isVisible());
     m_file.Open();
-    EXPECT_EQ(m_file.geometry(), QRect(5, 76, 157, 145)); // sized to its background
+    EXPECT_EQ(m_file.geometry(), QRect(5, 76, 190, 191)); // sized to its background
     EXPECT_TRUE(m_file.hasFocus());
     EXPECT_EQ(PixelOf(m_file, 8, 11 + 20), kHoverBar);
-    EXPECT_EQ(PixelOf(m_file, 8, 80), kSeparator);
+    EXPECT_EQ(PixelOf(m_file, 8, 126), kSeparator);
     QTest::mouseMove(&m_file, QPoint(60, 45));
     EXPECT_EQ(PixelOf(m_file, 8, 34 + 10), kHoverBar);
     EXPECT_EQ(PixelOf(m_file, 8, 11 + 10), kBackground);
@@ -95,10 +95,10 @@ TEST_F(MenuWndTest, HoverBarStartsOnTheFirstEntryAndFollowsTheMouse)
 TEST_F(MenuWndTest, DisabledEntryIsOutlinedInGrey)
 {
     m_file.Open();
-    const QImage recent = Band(m_file, 4);
+    const QImage recent = Band(m_file, 6);
     EXPECT_GT(CountGrey(recent, 120), 20);
     EXPECT_EQ(CountGrey(recent, 0), 0);
-    const QImage exit = Band(m_file, 6);
+    const QImage exit = Band(m_file, 8);
     EXPECT_GT(CountGrey(exit, 0), 20);
     // Only the smoothing between black and white comes near that grey here.
     EXPECT_LT(CountGrey(exit, 120) * 5, CountGrey(recent, 120));

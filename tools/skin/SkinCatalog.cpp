@@ -16,9 +16,9 @@ constexpr QSize kTitleButtonSize(31, 31);
 constexpr QSize kMenuButtonSize(76, 30);
 constexpr QSize kPushButtonSize(73, 30);
 constexpr QSize kCheckBoxSize(29, 36);
-constexpr QSize kHoverBarSize(149, 22);
-constexpr QSize kSeparatorSize(144, 2);
-constexpr int kMenuWidth = 157;
+constexpr QSize kHoverBarSize(182, 22);
+constexpr QSize kSeparatorSize(177, 2);
+constexpr int kMenuWidth = 190;
 
 // The visible box of the configuration check box inside its 29 x 36 button;
 // the focus rectangle (5, 12)-(24, 31) falls two pixels inside it.
@@ -26,7 +26,7 @@ constexpr QRect kCheckBoxShape(3, 10, 23, 23);
 
 // The Edit menu leaves a gap between "Replace" and "Goto Time" without a
 // separator entry; its background carries the rule there instead.
-constexpr int kEditMenuRuleRow = 129;
+constexpr int kEditMenuRuleRow = 152;
 
 using StateDrawer = std::function<QImage(QSize, ButtonState)>;
 
@@ -82,11 +82,11 @@ void AddMenuButtons(std::vector<SkinBitmap>& table)
 
 void AddMenus(std::vector<SkinBitmap>& table)
 {
-    table.push_back({159, QSize(kMenuWidth, 67), "Options menu background",
+    table.push_back({159, QSize(kMenuWidth, 136), "Options menu background",
                      [](QSize s) { return DrawMenuBackground(s, {}); }});
-    table.push_back({160, QSize(kMenuWidth, 185), "Edit menu background",
+    table.push_back({160, QSize(kMenuWidth, 254), "Edit menu background",
                      [](QSize s) { return DrawMenuBackground(s, {kEditMenuRuleRow}); }});
-    table.push_back({161, QSize(kMenuWidth, 145), "File menu background",
+    table.push_back({161, QSize(kMenuWidth, 191), "File menu background",
                      [](QSize s) { return DrawMenuBackground(s, {}); }});
     table.push_back({163, kHoverBarSize, "menu hover bar", DrawHoverBar});
     table.push_back({185, kSeparatorSize, "menu separator", DrawSeparator});

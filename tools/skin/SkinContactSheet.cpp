@@ -4,6 +4,7 @@
 #include "SkinPalette.h"
 
 #include "framework/MaskRegion.h"
+#include "framework/MenuTables.h"
 #include "mainwindow/BackgroundPlan.h"
 
 #include <QBitmap>
@@ -104,29 +105,19 @@ void DrawOutlined(QPainter& p, QPoint at, const QString& strText, const QFont& f
 
 void DrawFileMenu(QPainter& p, const RenderedSkin& skin, QPoint at)
 {
-    struct Entry
-    {
-        const char* pszText;
-        int nTop;
-        bool bSeparator;
-        bool bDisabled;
-    };
-    constexpr Entry kEntries[] = {{"Open", 11, false, false},        {"Save", 34, false, false},
-                                  {"Save As ...", 57, false, false}, {"", 80, true, false},
-                                  {"Recent File", 87, false, true},  {"", 111, true, false},
-                                  {"Exit", 118, false, false}};
     const QFont font = SkinFont(15, QFont::Normal);
     p.drawImage(at, skin.at(161));
     p.drawImage(at + QPoint(4, 34), skin.at(163));
-    for (const Entry& entry : kEntries) {
-        const QPoint origin = at + QPoint(entry.bSeparator ? 4 : 24, entry.nTop);
-        if (entry.bSeparator) {
+    for (const framework::MenuItem& item : framework::FileMenuItems()) {
+        const QPoint origin = at + QPoint(item.rcItem.left, item.rcItem.top);
+        if (item.nID == 0) {
             p.drawImage(origin, skin.at(185));
             continue;
         }
-        DrawOutlined(p, origin, QString::fromLatin1(entry.pszText), font,
-                     entry.bDisabled ? qRgb(210, 210, 210) : palette::kWhite,
-                     entry.bDisabled ? qRgb(120, 120, 120) : palette::kBlack);
+        const bool bDisabled = item.nState == framework::kMenuItemDisabled;
+        DrawOutlined(p, origin, QString::fromStdWString(item.strText), font,
+                     bDisabled ? qRgb(210, 210, 210) : palette::kWhite,
+                     bDisabled ? qRgb(120, 120, 120) : palette::kBlack);
     }
 }
 
