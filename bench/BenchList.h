@@ -5,8 +5,11 @@
 
 #include "bench/BenchRounds.h"
 #include "platform/Fonts.h"
+#include "document/DocumentFlows.h"
+#include "document/StrokeDocument.h"
 #include "platform/QtPrompter.h"
 #include "strokelist/StenoViewList.h"
+#include "platform/QtFileDialogs.h"
 
 #include <QImage>
 #include <QtGlobal>
@@ -37,21 +40,23 @@ inline int CountArgument(int argc, char** argv, int nIndex, int nDefault)
 struct ListUnderTest
 {
     QtPrompter prompter; // the list never asks here
-    CStenoViewList list{nullptr, nullptr, prompter};
+    QtFileDialogs fileDialogs; // nor opens a file dialog
+    doc::CStrokeDocument document;
+    doc::CDocumentFlows flows{document, prompter, fileDialogs, L""};
+    CStenoViewList list{nullptr, document, flows};
 
     explicit ListUnderTest(int nCount)
     {
         list.resize(kWidth, kHeight);
         list.show();
-        list.Document().AssignStrokes(VariedStrokes(nCount));
-        list.ResetLayout();
+        document.AssignStrokes(VariedStrokes(nCount));
     }
 
     /// Lays out with a first paint, then makes the middle stroke current and centred.
     void ShowMiddle(QImage& image)
     {
         list.render(&image);
-        list.Document().SetCurrentStroke(list.Document().Count() / 2, true);
+        document.SetCurrentStroke(document.Count() / 2, true);
     }
 };
 

@@ -6,8 +6,7 @@
 //   Replace All then Undo         vs  Replace All alone
 // and the memory the history keeps for a Replace All.
 // Usage: quillmark-document-bench [STROKES]
-#include "strokelist/StrokeDocument.h"
-#include "tests/support/ScriptedPrompter.h"
+#include "document/StrokeDocument.h"
 
 #include <algorithm>
 #include <chrono>
@@ -22,7 +21,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using strokelist::CStrokeDocument;
+using doc::CStrokeDocument;
 
 constexpr int kDefaultStrokes = 1'000'000;
 constexpr int kRounds = 15;
@@ -121,16 +120,13 @@ void BenchFind(const CStrokeDocument& document, const std::vector<CStenoStroke>&
 
 void BenchReplaceAll(CStrokeDocument& document, std::vector<CStenoStroke>& plain)
 {
-    platform::ScriptedPrompter prompter;
     // Each round swaps the keys back, so every round replaces the same strokes.
     bool bDocumentForth = true;
     CWork replace{[&] {
-        CStenoStroke find;
-        CStenoStroke put;
-        find.m_keys = bDocumentForth ? kRareKeys : kPutKeys;
-        put.m_keys = bDocumentForth ? kPutKeys : kRareKeys;
+        const steno::KeyBits find = bDocumentForth ? kRareKeys : kPutKeys;
+        const steno::KeyBits put = bDocumentForth ? kPutKeys : kRareKeys;
         bDocumentForth = !bDocumentForth;
-        Keep(document.ReplaceStrokes(-1, find, put, true, prompter));
+        Keep(document.ReplaceKeys(-1, find, put, true));
     }};
     bool bPlainForth = true;
     CWork loop{[&] {
@@ -146,12 +142,11 @@ void BenchReplaceAll(CStrokeDocument& document, std::vector<CStenoStroke>& plain
         }
         Keep(nReplaced);
     }};
-    Compare("ReplaceStrokes, Replace All (1 %)", replace, loop);
+    Compare("ReplaceKeys, Replace All (1 %)", replace, loop);
 }
 
 void BenchFrontEdits(CStrokeDocument& document, std::vector<CStenoStroke>& plain)
 {
-    platform::ScriptedPrompter prompter;
     document.SetCurrentStroke(5, false);
     document.CopyStroke();
     const auto front = [&] { document.SetCurrentStroke(0, false); };
@@ -164,11 +159,7 @@ void BenchFrontEdits(CStrokeDocument& document, std::vector<CStenoStroke>& plain
     };
     Compare("PasteStroke at the front", CWork{[&] { document.PasteStroke(); }, front}, CWork{move});
     Compare("DeleteStroke at the front",
-            CWork{[&] { document.DeleteStroke(prompter); },
-                  [&] {
-                      front();
-                      prompter.Script(platform::Answer::Yes);
-                  }},
+            CWork{[&] { document.DeleteStroke(0); }, front},
             CWork{move});
 }
 
@@ -179,16 +170,11 @@ void BenchFrontEdits(CStrokeDocument& document, std::vector<CStenoStroke>& plain
 void BenchReplaceAllUndo(CStrokeDocument& document, int nCount)
 {
     document.AssignStrokes(MakeStrokes(nCount));
-    platform::ScriptedPrompter prompter;
-    CStenoStroke find;
-    CStenoStroke put;
-    find.m_keys = kCommonKeys;
-    put.m_keys = kPutKeys;
     std::vector<double> replaceTimes;
     std::vector<double> bothTimes;
     for (int i = 0; i < kRounds; ++i) {
         const auto start = Clock::now();
-        Keep(document.ReplaceStrokes(-1, find, put, true, prompter));
+        Keep(document.ReplaceKeys(-1, kCommonKeys, kPutKeys, true));
         const auto replaced = Clock::now();
         document.Undo();
         const auto undone = Clock::now();
@@ -208,13 +194,8 @@ void ReportHistoryMemory(int nCount)
 {
     CStrokeDocument document;
     document.AssignStrokes(MakeStrokes(nCount));
-    platform::ScriptedPrompter prompter;
-    CStenoStroke find;
-    CStenoStroke put;
-    find.m_keys = kCommonKeys;
-    put.m_keys = kPutKeys;
     const std::size_t nBefore = mallinfo2().uordblks;
-    document.ReplaceStrokes(-1, find, put, true, prompter);
+    document.ReplaceKeys(-1, kCommonKeys, kPutKeys, true);
     const std::size_t nAfter = mallinfo2().uordblks;
     const int nChanged = nCount - (nCount + 99) / 100;
     std::printf("history of a Replace All of %d strokes: %zu bytes, %.2f per stroke "

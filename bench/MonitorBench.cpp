@@ -42,7 +42,7 @@ std::vector<CStenoStroke> Strokes()
 }
 
 /// Seconds per move, each followed by the repaints it causes.
-double MoveSeconds(strokelist::CStrokeDocument& document, int nMoves)
+double MoveSeconds(doc::CStrokeDocument& document, int nMoves)
 {
     return bench::SecondsPer(nMoves, [&document] {
         document.SetCurrentStroke((document.Current() + 1) % document.Count(), true);
@@ -52,8 +52,8 @@ double MoveSeconds(strokelist::CStrokeDocument& document, int nMoves)
 
 void ShowMonitors(CQuillmarkDlg& dlg, bool bShow)
 {
-    dlg.StrokeMonitor()->setVisible(bShow);
-    dlg.TimeMonitor()->setVisible(bShow);
+    dlg.Monitors().StrokeMonitor()->setVisible(bShow);
+    dlg.Monitors().TimeMonitor()->setVisible(bShow);
     QCoreApplication::processEvents();
 }
 
@@ -77,7 +77,7 @@ int main(int argc, char** argv)
     platform::ScriptedFileDialogs fileDialogs;
     CQuillmarkDlg dlg(prompter, fileDialogs);
     dlg.show();
-    strokelist::CStrokeDocument& document = dlg.List()->Document();
+    doc::CStrokeDocument& document = dlg.Document();
     document.AssignStrokes(Strokes());
     document.SetCurrentStroke(0, true);
     QCoreApplication::processEvents();

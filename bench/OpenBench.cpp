@@ -65,7 +65,7 @@ double TimeEditorOpen(CQuillmarkDlg& dlg, platform::ScriptedFileDialogs& dialogs
     platform::SendCommand(&dlg, framework::ID_FILE_OPEN);
     dlg.List()->repaint();
     const double seconds = Seconds(start);
-    nCount = dlg.List()->Document().Count();
+    nCount = dlg.Document().Count();
     return seconds;
 }
 

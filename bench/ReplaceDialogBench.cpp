@@ -11,7 +11,7 @@
 #include "search/ReplaceStrokeDlg.h"
 #include "fields/StenoEdit.h"
 #include "strokelist/StenoViewList.h"
-#include "strokelist/StrokeDocument.h"
+#include "document/StrokeDocument.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/ScriptedPrompter.h"
 
@@ -66,12 +66,11 @@ double DialogRound(CReplaceStrokeDlg& dlg, bool bForth)
 }
 
 /// quillmark-cli replace after its load: the same request, no window.
-double CliRound(strokelist::CStrokeDocument& document, platform::Prompter& prompter, bool bForth)
+double CliRound(doc::CStrokeDocument& document, bool bForth)
 {
-    strokelist::ReplaceStrokeState state;
-    state.m_findKeys = bForth ? kRareKeys : kPutKeys;
-    state.m_replaceKeys = bForth ? kPutKeys : kRareKeys;
-    return Seconds([&] { strokelist::RunReplaceRequest(document, prompter, state, true, -1); });
+    const steno::KeyBits find = bForth ? kRareKeys : kPutKeys;
+    const steno::KeyBits put = bForth ? kPutKeys : kRareKeys;
+    return Seconds([&] { document.ReplaceKeys(-1, find, put, true); });
 }
 
 } // namespace
@@ -92,21 +91,20 @@ int main(int argc, char** argv)
     platform::ScriptedFileDialogs fileDialogs;
     CQuillmarkDlg dlg(dialogPrompter, fileDialogs);
     dlg.show();
-    dlg.List()->Document().AssignStrokes(MakeStrokes(nCount));
-    dlg.List()->Document().SetCurrentStroke(0, true);
+    dlg.Document().AssignStrokes(MakeStrokes(nCount));
+    dlg.Document().SetCurrentStroke(0, true);
     platform::SendCommand(&dlg, framework::ID_EDIT_REPLACE);
     QApplication::processEvents();
 
-    platform::ScriptedPrompter cliPrompter;
-    strokelist::CStrokeDocument document;
+    doc::CStrokeDocument document;
     document.AssignStrokes(MakeStrokes(nCount));
 
     std::vector<double> dialogTimes;
     std::vector<double> cliTimes;
     for (int i = 0; i < nRounds; ++i) {
         const bool bForth = i % 2 == 0;
-        dialogTimes.push_back(DialogRound(*dlg.ReplaceDlg(), bForth));
-        cliTimes.push_back(CliRound(document, cliPrompter, bForth));
+        dialogTimes.push_back(DialogRound(*dlg.SearchDialogs().ReplaceDlg(), bForth));
+        cliTimes.push_back(CliRound(document, bForth));
     }
     if (dialogPrompter.Asked().size() != static_cast<std::size_t>(nRounds) ||
         dialogPrompter.Asked().back().strText !=

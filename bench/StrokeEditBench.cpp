@@ -28,18 +28,18 @@ struct EditorList : bench::ListUnderTest
     /// Whether an opening leaves the editor shown until it is closed.
     bool OpensEditor(QImage& image)
     {
-        list.Document().BeginEdit();
+        list.BeginEdit();
         list.StrokeEdit().render(&image);
         const bool bShown = list.StrokeEdit().isVisible();
-        list.HideEditor();
+        list.StrokeEdit().Close();
         return bShown;
     }
 
     void OpenAndClose(QImage& image)
     {
-        list.Document().BeginEdit();
+        list.BeginEdit();
         list.StrokeEdit().render(&image);
-        list.HideEditor();
+        list.StrokeEdit().Close();
     }
 };
 
@@ -78,7 +78,7 @@ int main(int argc, char** argv)
     const bench::Summary small = bench::Summarise(smallTimes);
     const bench::Summary large = bench::Summarise(largeTimes);
     std::printf("stroke editor on strokes %d and %d, %d alternating rounds of %d openings\n",
-                smallList->list.Document().Current(), largeList->list.Document().Current(), nRounds,
+                smallList->document.Current(), largeList->document.Current(), nRounds,
                 nRepeats);
     PrintTimes(kSmallCount, small);
     PrintTimes(kLargeCount, large);

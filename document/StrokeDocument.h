@@ -101,4 +101,13 @@ private:
     CEditHistory m_history;
 };
 
+template <typename Notice>
+inline void CStrokeDocument::Tell(void (IDocumentObserver::*pNotify)(Notice), Notice notice)
+{
+    // A copy: an observer may come or go while the others are told.
+    const std::vector<IDocumentObserver*> observers = m_observers;
+    for (IDocumentObserver* pObserver : observers)
+        (pObserver->*pNotify)(notice);
+}
+
 } // namespace doc

@@ -35,16 +35,6 @@ void CTimeViewCtrl::SetFontDesc(const platform::FontDesc& desc)
     ApplyFont(desc);
 }
 
-int CTimeViewCtrl::Field() const
-{
-    return m_state.Field();
-}
-
-int CTimeViewCtrl::Digit() const
-{
-    return m_state.Digit();
-}
-
 void CTimeViewCtrl::ApplyFont(const platform::FontDesc& desc)
 {
     m_measurer = QtTextMeasurer(platform::MakeFont(desc));

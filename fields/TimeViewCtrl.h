@@ -24,9 +24,6 @@ public:
     /// The owner's copy of its font; the field then takes the width the font
     /// gives it, whatever width the owner sets.
     void SetFontDesc(const platform::FontDesc& desc);
-    /// The active field (0 hour ... 3 AM/PM) and the digit the next one replaces.
-    int Field() const;
-    int Digit() const;
 
 signals:
     /// Tab, Shift+Tab, Enter or Esc; the owner acts on it before the field returns.

@@ -1,23 +1,13 @@
 #include "framework/BorderlessWindow.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWindow>
 
-CBorderlessWindow::CBorderlessWindow(QWidget* pWindow, std::function<void()> cancel)
-    : QObject(pWindow), m_pWindow(pWindow), m_cancel(std::move(cancel))
+CBorderlessWindow::CBorderlessWindow(QWidget* pWindow) : QObject(pWindow), m_pWindow(pWindow)
 {
     pWindow->setWindowFlag(Qt::FramelessWindowHint, true);
     pWindow->installEventFilter(this);
-}
-
-void CBorderlessWindow::AttachCloseButton(QAbstractButton* pButton)
-{
-    connect(pButton, &QAbstractButton::clicked, this, [this] {
-        if (m_cancel)
-            m_cancel();
-    });
 }
 
 bool CBorderlessWindow::eventFilter(QObject* pWatched, QEvent* pEvent)

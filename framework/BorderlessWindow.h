@@ -1,27 +1,20 @@
 #pragma once
 // What every borderless skinned window does without a frame: dragging its body
-// moves it, and its drawn close button runs the window's cancel action.
+// moves it. Its drawn close button is a skinned button of its own that sends
+// the window's cancel command.
 
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
-
-class QAbstractButton;
-
 class CBorderlessWindow : public QObject
 {
     Q_OBJECT
 
 public:
-    /// Takes away the window's frame and title bar and watches it; cancel is
-    /// what its close button does.
-    CBorderlessWindow(QWidget* pWindow, std::function<void()> cancel);
-
-    /// Routes the drawn close button to the cancel action.
-    void AttachCloseButton(QAbstractButton* pButton);
+    /// Takes away the window's frame and title bar and watches it.
+    explicit CBorderlessWindow(QWidget* pWindow);
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
@@ -31,7 +24,6 @@ private:
     void StartMove(const QPoint& ptGlobal);
 
     QPointer<QWidget> m_pWindow;
-    std::function<void()> m_cancel;
     /// The left button went down on the body; no move has started yet.
     bool m_bPressed = false;
     QPoint m_ptPress;

@@ -34,7 +34,7 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
       m_flows(m_document, prompter, fileDialogs, platform::DocumentsFolder())
 {
     // Dragging the body moves the window; owned by the window itself.
-    new CBorderlessWindow(this, [this] { OnCancel(); });
+    new CBorderlessWindow(this);
     setWindowIcon(CBitmapRegistry::LoadIcon(kIconBitmap));
     // The background is drawn whole; nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -42,7 +42,7 @@ CConfigurationDlg::CConfigurationDlg(QWidget* pParent)
 {
     setWindowTitle(QStringLiteral("Configuration"));
     setModal(true);
-    new CBorderlessWindow(this, [this] { reject(); });
+    new CBorderlessWindow(this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     CenterOnOwner();
     setFixedSize(m_bmpBackground.size());

@@ -28,7 +28,7 @@ CMonitorFrameDlg::CMonitorFrameDlg(QWidget* pOwner, int nBitmap, int r, int s, i
                                              m_bmpBackground.width() - nBottomFromRight))
 {
     // Dragging the body moves the window; owned by the window itself.
-    new CBorderlessWindow(this, [this] { OnCancel(); });
+    new CBorderlessWindow(this);
     // A monitor only watches: showing or dragging it leaves the keyboard where it was.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);

@@ -24,8 +24,8 @@ CStrokeMonitorDlg::CStrokeMonitorDlg(QWidget* pOwner)
     setWindowTitle(QStringLiteral("Stroke Monitor"));
     // As wide as the screen, twice as high as at creation.
     SetMaxTrackSize({platform::FullScreenClientSize().cx, 2 * height()});
-    m_pView = new CAdvStrokeView(this, m_stroke);
-    AddView(m_pView, kViewRect, framework::IDC_STROKE_MONITOR_VIEW);
+    auto* pView = new CAdvStrokeView(this, m_stroke);
+    AddView(pView, kViewRect, framework::IDC_STROKE_MONITOR_VIEW);
 }
 
 void CStrokeMonitorDlg::SetStroke(const CStenoStroke& stroke)

@@ -7,7 +7,6 @@
 #include "monitors/MonitorFrameDlg.h"
 #include "steno/StenoStroke.h"
 
-class CAdvStrokeView;
 
 class CStrokeMonitorDlg : public CMonitorFrameDlg
 {
@@ -29,5 +28,4 @@ signals:
 
 private:
     CStenoStroke m_stroke;
-    CAdvStrokeView* m_pView = nullptr; // child window
 };

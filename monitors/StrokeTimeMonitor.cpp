@@ -34,8 +34,8 @@ CStrokeTimeMonitor::CStrokeTimeMonitor(QWidget* pOwner, const CStrokeMonitorDlg&
     move(pt.x, pt.y);
     const platform::Size screen = platform::FullScreenClientSize();
     SetMaxTrackSize({screen.cx / kScreenShare, screen.cy});
-    m_pView = new CAdvStrokeTimesView(this, strokeMonitor.Stroke());
-    AddView(m_pView, QRect(QPoint(3, 35), QPoint(width() - 7, height() - 6)),
+    auto* pView = new CAdvStrokeTimesView(this, strokeMonitor.Stroke());
+    AddView(pView, QRect(QPoint(3, 35), QPoint(width() - 7, height() - 6)),
             framework::IDC_STROKE_TIME_VIEW);
 }
 

@@ -5,7 +5,6 @@
 
 #include "monitors/MonitorFrameDlg.h"
 
-class CAdvStrokeTimesView;
 class CStrokeMonitorDlg;
 
 class CStrokeTimeMonitor : public CMonitorFrameDlg
@@ -20,7 +19,4 @@ public:
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
-
-private:
-    CAdvStrokeTimesView* m_pView = nullptr; // child window
 };

@@ -33,8 +33,8 @@ CSearchDlg::CSearchDlg(search::SearchDialogKind kind, doc::CDocumentFlows& flows
     setFixedSize(layout.size.cx, layout.size.cy);
     setFont(platform::MakeFont(search::DialogFont()));
     CreateButtons(layout);
-    // Dragging the body moves the dialog; the close button's command cancels.
-    new CBorderlessWindow(this, [this] { OnButton(IDC_BTN_CLOSE_DIALOG); });
+    // Dragging the body moves the dialog.
+    new CBorderlessWindow(this);
     hide();
 }
 
