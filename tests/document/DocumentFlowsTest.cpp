@@ -113,19 +113,6 @@ TEST_F(DocumentFlowsTest, RetryReadsAgainAndCancelKeepsTheStrokesReadWithoutAFil
               std::string::npos);
 }
 
-TEST_F(DocumentFlowsTest, UnreadableFilesAreFailures)
-{
-    const std::string strNoHeader = m_folder / "noheader.rtf";
-    WriteBytes(strNoHeader, "{\\rtf1\\pc\n{\\*\\cxs KAT}\n{\\*\\cxt 1:2:3:0}\n}\r\n");
-    for (const std::string& strPath :
-         {m_folder / "missing.rtf", strNoHeader, m_folder.Path().string()}) {
-        m_prompter.Script(Answer::Cancel);
-        EXPECT_FALSE(m_flows.Open(Wide(strPath))) << strPath;
-        EXPECT_EQ(Prompts().back(), L"Failed to load file '" + Wide(strPath) + L"'");
-        EXPECT_EQ(m_document.Count(), 0);
-    }
-}
-
 struct CloseCase
 {
     const char* strName;

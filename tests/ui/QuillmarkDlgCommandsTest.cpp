@@ -95,24 +95,3 @@ TEST_F(QuillmarkDlgCloseTest, CancelOnTheCloseButtonKeepsTheWindowAndTheChanges)
     EXPECT_TRUE(Document().IsModified());
     EXPECT_EQ(ReadBytes(m_strPath), m_strBytes);
 }
-
-TEST_F(QuillmarkDlgCloseTest, YesOnExitSavesThenCloses)
-{
-    OpenModified();
-    m_prompter.Script(Answer::Yes);
-    Key(Qt::Key_F, Qt::AltModifier);
-    Key(Qt::Key_X);
-    EXPECT_EQ(m_prompter.Asked().back(), CloseQuestion());
-    EXPECT_FALSE(m_dlg.isVisible());
-    doc::CStrokeDocument reread;
-    ASSERT_TRUE(reread.Load(Wide(m_strPath)).bDone);
-    EXPECT_EQ(reread.Count(), 5);
-}
-
-TEST_F(QuillmarkDlgCloseTest, AnUnchangedDocumentClosesWithoutAQuestion)
-{
-    Open(3);
-    platform::SendCommand(&m_dlg, kIdCancel);
-    EXPECT_TRUE(m_prompter.Asked().empty());
-    EXPECT_FALSE(m_dlg.isVisible());
-}
