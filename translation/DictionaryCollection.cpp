@@ -1,0 +1,197 @@
+#include "translation/DictionaryCollection.h"
+
+#include "translation/OutlineHash.h"
+
+#include <bit>
+
+namespace translation {
+
+namespace {
+
+constexpr std::size_t kFilterBitsPerEntry = 8;
+constexpr std::size_t kLeastFilterBits = 1024;
+
+std::uint64_t PairHash(steno::KeyBits before, steno::KeyBits last)
+{
+    return ExtendOutlineHash(ExtendOutlineHash(0x5851F42D4C957F2D, last), before);
+}
+
+std::uint64_t TripleHash(steno::KeyBits first, steno::KeyBits before, steno::KeyBits last)
+{
+    return ExtendOutlineHash(ExtendOutlineHash(ExtendOutlineHash(0x14057B7EF767814F, last), before),
+                             first);
+}
+
+std::string FailureMessage(const std::filesystem::path& path, const std::string& strReason)
+{
+    return "Failed to load dictionary '" + path.string() + "': " + strReason;
+}
+
+} // namespace
+
+void CDictionaryCollection::Assign(std::vector<std::shared_ptr<const CDictionaryFile>> dictionaries)
+{
+    m_sources.clear();
+    for (auto& file : dictionaries) {
+        const FileStamp stamp = file->Stamp();
+        m_sources.push_back({file->Path(), std::move(file), stamp});
+    }
+    UseSources();
+}
+
+std::vector<std::string>
+CDictionaryCollection::Load(const std::vector<std::filesystem::path>& paths)
+{
+    std::vector<std::string> messages;
+    m_sources.clear();
+    for (const auto& path : paths) {
+        m_sources.push_back({path, nullptr, {}});
+        LoadSource(m_sources.back(), messages);
+    }
+    UseSources();
+    return messages;
+}
+
+bool CDictionaryCollection::ReloadChanged(std::vector<std::string>& messages)
+{
+    bool bChanged = false;
+    for (Source& source : m_sources) {
+        if (FileStamp::Of(source.path) == source.stamp)
+            continue;
+        bChanged = LoadSource(source, messages) || bChanged;
+    }
+    if (bChanged)
+        UseSources();
+    return bChanged;
+}
+
+bool CDictionaryCollection::LoadSource(Source& source, std::vector<std::string>& messages)
+{
+    source.stamp = FileStamp::Of(source.path);
+    try {
+        source.file = CDictionaryFile::Load(source.path);
+        source.stamp = source.file->Stamp();
+    } catch (const CDictionaryError& error) {
+        messages.push_back(FailureMessage(source.path, error.what()));
+        return false;
+    } catch (const std::bad_alloc&) {
+        messages.push_back(FailureMessage(source.path, "not enough memory"));
+        return false;
+    }
+    const std::string strNote = source.file->Notes().Message();
+    if (!strNote.empty())
+        messages.push_back("Dictionary '" + source.path.string() + "': " + strNote);
+    return true;
+}
+
+void CDictionaryCollection::UseSources()
+{
+    m_dictionaries.clear();
+    m_nLongest = 0;
+    for (const Source& source : m_sources) {
+        if (!source.file || m_dictionaries.size() == kMaxDictionaries)
+            continue;
+        m_dictionaries.push_back(source.file);
+        m_nLongest = std::max(m_nLongest, source.file->Entries().LongestOutline());
+    }
+    for (std::size_t i = 0; i < kSuffixKeys.size(); ++i)
+        m_suffixes[i] = SuffixEntry(i).has_value();
+    BuildFilter();
+}
+
+std::optional<CDictionaryCollection::Match>
+CDictionaryCollection::Find(const steno::KeyBits* pStrokes, std::size_t nStrokes,
+                            std::uint64_t nHash) const
+{
+    for (std::size_t i = 0; i < m_dictionaries.size(); ++i) {
+        const CStenoDictionary& entries = m_dictionaries[i]->Entries();
+        const auto nEntry = entries.Find(pStrokes, nStrokes, nHash);
+        if (nEntry && !entries.Text(*nEntry).empty())
+            return Match{static_cast<std::uint8_t>(i), *nEntry};
+    }
+    return std::nullopt;
+}
+
+std::optional<CDictionaryCollection::Match> CDictionaryCollection::Find(steno::KeyBits stroke) const
+{
+    return Find(&stroke, 1, ExtendOutlineHash(kOutlineHashSeed, stroke));
+}
+
+bool CDictionaryCollection::MayEndWith(steno::KeyBits before, steno::KeyBits last) const
+{
+    return InFilter(PairHash(before, last));
+}
+
+bool CDictionaryCollection::MayEndWith(steno::KeyBits first, steno::KeyBits before,
+                                       steno::KeyBits last) const
+{
+    return InFilter(TripleHash(first, before, last));
+}
+
+std::string_view CDictionaryCollection::Text(Match match) const
+{
+    return m_dictionaries[match.nDict]->Entries().Text(match.nEntry);
+}
+
+std::optional<CDictionaryCollection::Match>
+CDictionaryCollection::SuffixEntry(std::size_t nPlace) const
+{
+    return Find(steno::KeyBit(kSuffixKeys[nPlace]));
+}
+
+std::string CDictionaryCollection::EntryText(const StandingTranslation& translation) const
+{
+    if (!translation.IsTranslated())
+        return {};
+    std::string text(Text({translation.nDict, translation.nEntry}));
+    if (translation.nSuffix != 0) {
+        text += ' ';
+        text += Text(*SuffixEntry(translation.nSuffix - 1u));
+    }
+    return text;
+}
+
+void CDictionaryCollection::BuildFilter()
+{
+    std::size_t nEntries = 0;
+    for (const auto& dictionary : m_dictionaries)
+        nEntries += dictionary->Entries().Count();
+    const std::size_t nBits =
+        std::bit_ceil(std::max(kLeastFilterBits, nEntries * kFilterBitsPerEntry));
+    m_filter.assign(nBits / 64, 0);
+    std::vector<steno::KeyBits> strokes;
+    for (const auto& dictionary : m_dictionaries) {
+        const CStenoDictionary& entries = dictionary->Entries();
+        entries.ForEach([&](CStenoDictionary::EntryId nEntry) {
+            strokes.clear();
+            entries.AppendOutline(nEntry, strokes);
+            const std::size_t n = strokes.size();
+            if (n < 2 || entries.Text(nEntry).empty())
+                return;
+            AddToFilter(PairHash(strokes[n - 2], strokes[n - 1]));
+            if (n >= 3)
+                AddToFilter(TripleHash(strokes[n - 3], strokes[n - 2], strokes[n - 1]));
+        });
+    }
+}
+
+// Two bits a key, taken from the two halves of its hash.
+void CDictionaryCollection::AddToFilter(std::uint64_t nHash)
+{
+    const std::size_t nMask = m_filter.size() * 64 - 1;
+    for (std::uint64_t nBit : {nHash & nMask, (nHash >> 32) & nMask})
+        m_filter[nBit / 64] |= std::uint64_t{1} << (nBit % 64);
+}
+
+bool CDictionaryCollection::InFilter(std::uint64_t nHash) const
+{
+    if (m_filter.empty())
+        return false;
+    const std::size_t nMask = m_filter.size() * 64 - 1;
+    for (std::uint64_t nBit : {nHash & nMask, (nHash >> 32) & nMask})
+        if ((m_filter[nBit / 64] & (std::uint64_t{1} << (nBit % 64))) == 0)
+            return false;
+    return true;
+}
+
+} // namespace translation
