@@ -2,10 +2,14 @@
 
 #include "cli/DocumentCommands.h"
 #include "cli/FileCommands.h"
+#include "cli/TranslateCommand.h"
 
 #include <array>
 
 namespace {
+
+// Any number of -d DICT pairs may follow; the command checks them.
+constexpr std::size_t kTranslateOptions = 1000;
 
 constexpr std::array kCommands = {
     CliCommand{"dump", "FILE", "print every stroke of FILE, one line each", 1, 0, RunDump},
@@ -21,6 +25,9 @@ constexpr std::array kCommands = {
                3, 2, RunReplace},
     CliCommand{"goto", "FILE HH:MM:SS", "print the index of the first stroke written at that time",
                2, 0, RunGoto},
+    CliCommand{"translate", "FILE [-d DICT]... [--tsv]",
+               "print the words of FILE's strokes, or with --tsv one line per translation", 1,
+               kTranslateOptions, RunTranslate},
 };
 
 } // namespace
