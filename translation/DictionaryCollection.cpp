@@ -2,6 +2,7 @@
 
 #include "translation/OutlineHash.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace translation {
@@ -20,6 +21,16 @@ std::uint64_t TripleHash(steno::KeyBits first, steno::KeyBits before, steno::Key
 {
     return ExtendOutlineHash(ExtendOutlineHash(ExtendOutlineHash(0x14057B7EF767814F, last), before),
                              first);
+}
+
+/// The engine's undo command (=undo, in any case).
+bool IsUndoCommand(std::string_view text)
+{
+    constexpr std::string_view kUndo = "=undo";
+    return text.size() == kUndo.size() &&
+           std::equal(text.begin(), text.end(), kUndo.begin(), [](char a, char b) {
+               return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b;
+           });
 }
 
 std::string FailureMessage(const std::filesystem::path& path, const std::string& strReason)
@@ -96,7 +107,32 @@ void CDictionaryCollection::UseSources()
     }
     for (std::size_t i = 0; i < kSuffixKeys.size(); ++i)
         m_suffixes[i] = SuffixEntry(i).has_value();
+    FindUndoStrokes();
     BuildFilter();
+}
+
+void CDictionaryCollection::FindUndoStrokes()
+{
+    m_undoStrokes.clear();
+    std::vector<steno::KeyBits> strokes;
+    for (const auto& dictionary : m_dictionaries) {
+        const CStenoDictionary& entries = dictionary->Entries();
+        entries.ForEach([&](CStenoDictionary::EntryId nEntry) {
+            strokes.clear();
+            entries.AppendOutline(nEntry, strokes);
+            if (strokes.size() != 1 || !IsUndoCommand(entries.Text(nEntry)))
+                return;
+            // Only the entry that wins the stroke counts.
+            const auto winner = Find(strokes[0]);
+            if (winner && IsUndoCommand(Text(*winner)))
+                m_undoStrokes.push_back(strokes[0]);
+        });
+    }
+}
+
+bool CDictionaryCollection::IsUndoStroke(steno::KeyBits stroke) const
+{
+    return std::find(m_undoStrokes.begin(), m_undoStrokes.end(), stroke) != m_undoStrokes.end();
 }
 
 std::optional<CDictionaryCollection::Match>
@@ -105,8 +141,7 @@ CDictionaryCollection::Find(const steno::KeyBits* pStrokes, std::size_t nStrokes
 {
     for (std::size_t i = 0; i < m_dictionaries.size(); ++i) {
         const CStenoDictionary& entries = m_dictionaries[i]->Entries();
-        const auto nEntry = entries.Find(pStrokes, nStrokes, nHash);
-        if (nEntry && !entries.Text(*nEntry).empty())
+        if (const auto nEntry = entries.Find(pStrokes, nStrokes, nHash))
             return Match{static_cast<std::uint8_t>(i), *nEntry};
     }
     return std::nullopt;
@@ -168,6 +203,7 @@ void CDictionaryCollection::BuildFilter()
             const std::size_t n = strokes.size();
             if (n < 2 || entries.Text(nEntry).empty())
                 return;
+            AddToFilter(OutlineHash(strokes.data(), n));
             AddToFilter(PairHash(strokes[n - 2], strokes[n - 1]));
             if (n >= 3)
                 AddToFilter(TripleHash(strokes[n - 3], strokes[n - 2], strokes[n - 1]));
@@ -175,23 +211,29 @@ void CDictionaryCollection::BuildFilter()
     }
 }
 
-// Two bits a key, taken from the two halves of its hash.
+// Two bits a key in one word of the filter, so a check reads memory once: the
+// word from the hash's low half, the bits from its high half.
 void CDictionaryCollection::AddToFilter(std::uint64_t nHash)
 {
-    const std::size_t nMask = m_filter.size() * 64 - 1;
-    for (std::uint64_t nBit : {nHash & nMask, (nHash >> 32) & nMask})
-        m_filter[nBit / 64] |= std::uint64_t{1} << (nBit % 64);
+    m_filter[FilterWord(nHash)] |= FilterBits(nHash);
 }
 
 bool CDictionaryCollection::InFilter(std::uint64_t nHash) const
 {
     if (m_filter.empty())
         return false;
-    const std::size_t nMask = m_filter.size() * 64 - 1;
-    for (std::uint64_t nBit : {nHash & nMask, (nHash >> 32) & nMask})
-        if ((m_filter[nBit / 64] & (std::uint64_t{1} << (nBit % 64))) == 0)
-            return false;
-    return true;
+    const std::uint64_t nBits = FilterBits(nHash);
+    return (m_filter[FilterWord(nHash)] & nBits) == nBits;
+}
+
+std::size_t CDictionaryCollection::FilterWord(std::uint64_t nHash) const
+{
+    return static_cast<std::size_t>(nHash & (m_filter.size() - 1));
+}
+
+std::uint64_t CDictionaryCollection::FilterBits(std::uint64_t nHash)
+{
+    return std::uint64_t{1} << ((nHash >> 40) & 63) | std::uint64_t{1} << ((nHash >> 52) & 63);
 }
 
 } // namespace translation

@@ -1,8 +1,9 @@
 #pragma once
 // The dictionaries a translation uses, in priority order: an outline's entry is
 // the first dictionary's that has it with a non-empty text. Keeps a small filter
-// of the last two and three strokes of every longer outline, so the translator
-// can tell at once that no outline ends with the strokes it is looking at.
+// of every longer outline and of its last two and three strokes, so the
+// translator can tell at once that no outline ends with the strokes it is
+// looking at, without a look-up in each dictionary.
 
 #include "translation/DictionaryFile.h"
 #include "translation/StandingTranslation.h"
@@ -46,6 +47,11 @@ public:
     /// is sure; true may be wrong); and the same for three strokes.
     bool MayEndWith(steno::KeyBits before, steno::KeyBits last) const;
     bool MayEndWith(steno::KeyBits first, steno::KeyBits before, steno::KeyBits last) const;
+    /// Whether an outline of two or more strokes with this OutlineHash may have
+    /// an entry (false is sure).
+    bool MayHave(std::uint64_t nOutlineHash) const { return InFilter(nOutlineHash); }
+    /// Whether the stroke's own entry is the engine's undo command (=undo).
+    bool IsUndoStroke(steno::KeyBits stroke) const;
     /// Whether the suffix key kSuffixKeys[nPlace] has an entry of its own.
     bool HasSuffix(std::size_t nPlace) const { return m_suffixes[nPlace]; }
 
@@ -69,15 +75,19 @@ private:
 
     static bool LoadSource(Source& source, std::vector<std::string>& messages);
     void UseSources();
+    void FindUndoStrokes();
     void BuildFilter();
     void AddToFilter(std::uint64_t nHash);
     bool InFilter(std::uint64_t nHash) const;
+    std::size_t FilterWord(std::uint64_t nHash) const;
+    static std::uint64_t FilterBits(std::uint64_t nHash);
 
     std::vector<Source> m_sources;
     std::vector<std::shared_ptr<const CDictionaryFile>> m_dictionaries;
     std::vector<std::uint64_t> m_filter;
     std::size_t m_nLongest = 0;
     std::array<bool, kSuffixKeys.size()> m_suffixes{};
+    std::vector<steno::KeyBits> m_undoStrokes;
 };
 
 } // namespace translation

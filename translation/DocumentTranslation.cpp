@@ -104,6 +104,7 @@ CDocumentTranslation::Run CDocumentTranslation::RunFrom(const IStrokeKeys& strok
             if (Meets(m_saved[nNext], j, change)) {
                 run.bMet = true;
                 run.nMet = nNext;
+                m_nLastRun = j - start.nPosition;
                 return run;
             }
             ++nNext;
@@ -117,6 +118,7 @@ CDocumentTranslation::Run CDocumentTranslation::RunFrom(const IStrokeKeys& strok
         m_translator.Step(j, strokes.Keys(j), m_batch);
     }
     m_translator.Finish(m_batch);
+    m_nLastRun = nCount - start.nPosition;
     return run;
 }
 

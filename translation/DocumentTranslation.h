@@ -53,6 +53,8 @@ public:
     /// The stroke of the next untranslated translation after stroke nAfter, from
     /// the top after the last; none when no translation is untranslated.
     std::optional<std::uint32_t> NextUntranslated(std::optional<std::uint32_t> nAfter) const;
+    /// How many strokes the last Retranslate translated.
+    std::size_t LastRunLength() const { return m_nLastRun; }
     /// Bytes held by the translations and the saved states.
     std::size_t MemoryBytes() const;
 
@@ -82,6 +84,7 @@ private:
     CStandingList m_list;
     std::vector<SavedState> m_saved;
     std::size_t m_nStrokes = 0; ///< strokes when last translated
+    std::size_t m_nLastRun = 0;
     TranslationBatch m_batch;
     TranslatorState m_scratch;
 };

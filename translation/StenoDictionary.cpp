@@ -11,11 +11,9 @@ namespace {
 constexpr std::size_t kStrokeBytes = 3;
 constexpr std::size_t kFirstSlots = 1024;
 constexpr std::uint64_t kOffsetMask = 0xFFFFFFFF;
-
-std::uint64_t Fingerprint(std::uint64_t nHash)
-{
-    return nHash & ~kOffsetMask;
-}
+constexpr int kCountShift = 48;
+constexpr std::uint64_t kEmptyText = std::uint64_t{1} << 56;
+constexpr std::size_t kStrokesInSlot = 3;
 
 steno::KeyBits ReadStroke(const std::uint8_t* p)
 {
@@ -62,33 +60,31 @@ bool CStenoDictionary::Add(std::span<const steno::KeyBits> outline, std::string_
     m_records.insert(m_records.end(), text.begin(), text.end());
 
     const std::uint64_t nHash = OutlineHash(outline.data(), outline.size());
-    const std::uint64_t nValue = Fingerprint(nHash) | (nOffset + 1);
-    if (m_slots.empty())
-        Rehash(kFirstSlots);
+    Slot slot = KeyOf(outline.data(), outline.size(), nHash);
+    slot.nHead |= text.empty() ? kEmptyText : 0;
+    slot.nTail |= nOffset;
+    Table& table = TableFor(outline.size());
+    if (table.slots.empty())
+        Rehash(table, kFirstSlots);
     // A later entry for the same outline takes over its slot; the earlier record
     // stays behind unused.
-    for (std::size_t i = HomeSlot(nHash);; i = i + 1 == m_slots.size() ? 0 : i + 1) {
-        if (m_slots[i] == 0)
-            break;
-        if (Fingerprint(m_slots[i]) == Fingerprint(nHash) &&
-            Matches(static_cast<EntryId>((m_slots[i] & kOffsetMask) - 1), outline.data(),
-                    outline.size())) {
-            m_slots[i] = nValue;
-            return true;
-        }
+    if (const Slot* pFound = SlotOf(outline.data(), outline.size(), nHash)) {
+        table.slots[static_cast<std::size_t>(pFound - table.slots.data())] = slot;
+        return true;
     }
-    if ((m_nCount + 1) * 10 > m_slots.size() * 7)
-        Rehash(m_slots.size() * 2);
-    Place(nValue, nHash);
-    ++m_nCount;
+    if ((table.nCount + 1) * 10 > table.slots.size() * 7)
+        Rehash(table, table.slots.size() * 2);
+    Place(table, slot, nHash);
+    ++table.nCount;
     m_nLongest = std::max(m_nLongest, outline.size());
     return true;
 }
 
 void CStenoDictionary::Finish()
 {
-    // Two slots for every three entries keeps probes short at a third of the room.
-    Rehash(std::max<std::size_t>(m_nCount + m_nCount / 2 + 1, 2));
+    // Four slots for every three entries keeps probes short at a quarter of the room.
+    for (Table& table : m_tables)
+        Rehash(table, std::max<std::size_t>(table.nCount + table.nCount / 3 + 1, 2));
     m_records.shrink_to_fit();
 }
 
@@ -96,17 +92,29 @@ std::optional<CStenoDictionary::EntryId> CStenoDictionary::Find(const steno::Key
                                                                 std::size_t nStrokes,
                                                                 std::uint64_t nHash) const
 {
-    if (m_slots.empty())
+    const Slot* pSlot = SlotOf(pStrokes, nStrokes, nHash);
+    if (pSlot == nullptr || (pSlot->nHead & kEmptyText) != 0)
         return std::nullopt;
-    for (std::size_t i = HomeSlot(nHash);; i = i + 1 == m_slots.size() ? 0 : i + 1) {
-        const std::uint64_t nSlot = m_slots[i];
-        if (nSlot == 0)
-            return std::nullopt;
-        if (Fingerprint(nSlot) != Fingerprint(nHash))
+    return static_cast<EntryId>(pSlot->nTail & kOffsetMask);
+}
+
+const CStenoDictionary::Slot* CStenoDictionary::SlotOf(const steno::KeyBits* pStrokes,
+                                                       std::size_t nStrokes,
+                                                       std::uint64_t nHash) const
+{
+    const Table& table = TableFor(nStrokes);
+    if (table.slots.empty())
+        return nullptr;
+    const Slot key = KeyOf(pStrokes, nStrokes, nHash);
+    for (std::size_t i = HomeSlot(table, nHash);; i = i + 1 == table.slots.size() ? 0 : i + 1) {
+        const Slot& slot = table.slots[i];
+        if (slot.nHead == 0)
+            return nullptr;
+        if ((slot.nHead & ~kEmptyText) != key.nHead || (slot.nTail & ~kOffsetMask) != key.nTail)
             continue;
-        const auto nEntry = static_cast<EntryId>((nSlot & kOffsetMask) - 1);
-        if (Matches(nEntry, pStrokes, nStrokes))
-            return nEntry;
+        if (nStrokes <= kStrokesInSlot ||
+            Matches(static_cast<EntryId>(slot.nTail & kOffsetMask), pStrokes, nStrokes))
+            return &slot;
     }
 }
 
@@ -128,13 +136,26 @@ void CStenoDictionary::AppendOutline(EntryId nEntry, std::vector<steno::KeyBits>
 
 std::size_t CStenoDictionary::MemoryBytes() const
 {
-    return m_records.capacity() + m_slots.capacity() * sizeof(std::uint64_t);
+    return m_records.capacity() +
+           (m_tables[0].slots.capacity() + m_tables[1].slots.capacity()) * sizeof(Slot);
 }
 
-std::size_t CStenoDictionary::HomeSlot(std::uint64_t nHash) const
+CStenoDictionary::Slot CStenoDictionary::KeyOf(const steno::KeyBits* pStrokes, std::size_t nStrokes,
+                                               std::uint64_t nHash)
+{
+    const auto stroke = [&](std::size_t i) {
+        return i < nStrokes ? std::uint64_t{pStrokes[i]} : std::uint64_t{0};
+    };
+    Slot key;
+    key.nHead = stroke(0) | stroke(1) << 24 | std::uint64_t{nStrokes} << kCountShift;
+    key.nTail = stroke(2) << 32 | (nStrokes > kStrokesInSlot ? (nHash >> 56) << 56 : 0);
+    return key;
+}
+
+std::size_t CStenoDictionary::HomeSlot(const Table& table, std::uint64_t nHash)
 {
     // The low half of the hash scaled to the table: no power-of-two size needed.
-    return static_cast<std::size_t>(((nHash & kOffsetMask) * m_slots.size()) >> 32);
+    return static_cast<std::size_t>(((nHash & kOffsetMask) * table.slots.size()) >> 32);
 }
 
 bool CStenoDictionary::Matches(EntryId nEntry, const steno::KeyBits* pStrokes,
@@ -159,22 +180,22 @@ std::uint64_t CStenoDictionary::RecordHash(EntryId nEntry) const
     return nHash;
 }
 
-void CStenoDictionary::Rehash(std::size_t nSlots)
+void CStenoDictionary::Rehash(Table& table, std::size_t nSlots) const
 {
-    std::vector<std::uint64_t> old(nSlots, 0);
-    old.swap(m_slots);
-    for (std::uint64_t nSlot : old) {
-        if (nSlot != 0)
-            Place(nSlot, RecordHash(static_cast<EntryId>((nSlot & kOffsetMask) - 1)));
+    std::vector<Slot> old(nSlots);
+    old.swap(table.slots);
+    for (const Slot& slot : old) {
+        if (slot.nHead != 0)
+            Place(table, slot, RecordHash(static_cast<EntryId>(slot.nTail & kOffsetMask)));
     }
 }
 
-void CStenoDictionary::Place(std::uint64_t nSlotValue, std::uint64_t nHash)
+void CStenoDictionary::Place(Table& table, const Slot& slot, std::uint64_t nHash)
 {
-    std::size_t i = HomeSlot(nHash);
-    while (m_slots[i] != 0)
-        i = i + 1 == m_slots.size() ? 0 : i + 1;
-    m_slots[i] = nSlotValue;
+    std::size_t i = HomeSlot(table, nHash);
+    while (table.slots[i].nHead != 0)
+        i = i + 1 == table.slots.size() ? 0 : i + 1;
+    table.slots[i] = slot;
 }
 
 } // namespace translation

@@ -13,16 +13,6 @@ using steno::KeyBits;
 constexpr std::size_t kLeastPoolLimit = 1 << 16;
 constexpr std::size_t kLeastDropped = 1 << 12;
 
-/// An entry that is the engine's undo command (=undo, in any case).
-bool IsUndoCommand(std::string_view text)
-{
-    constexpr std::string_view kUndo = "=undo";
-    return text.size() == kUndo.size() &&
-           std::equal(text.begin(), text.end(), kUndo.begin(), [](char a, char b) {
-               return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b;
-           });
-}
-
 TranslatorNode NodeOf(CDictionaryCollection::Match match, std::uint32_t nStrokes,
                       std::uint32_t nTranslations, std::uint8_t nSuffix)
 {
@@ -57,13 +47,12 @@ void CTranslator::Step(std::uint32_t nPosition, KeyBits keys, TranslationBatch& 
 {
     if (keys == 0)
         return;
-    const auto own = m_dictionaries.Find(keys);
-    if (Undoes(keys, own)) {
+    if (Undoes(keys)) {
         Undo(nPosition, settled);
     } else {
         m_keys.push_back(keys);
         m_positions.push_back(nPosition);
-        Push(Translate(own));
+        Push(Translate());
     }
     Settle(settled);
 }
@@ -77,11 +66,13 @@ void CTranslator::Finish(TranslationBatch& settled)
     Reset();
 }
 
-bool CTranslator::Undoes(KeyBits keys, const std::optional<Match>& own) const
+// A lone * undoes unless it has an entry of its own; any stroke whose own entry
+// is the undo command undoes, before any longer outline is looked for.
+bool CTranslator::Undoes(KeyBits keys) const
 {
-    if (own)
-        return IsUndoCommand(m_dictionaries.Text(*own));
-    return keys == steno::KeyBit(steno::kKeyStar);
+    if (m_dictionaries.IsUndoStroke(keys))
+        return true;
+    return keys == steno::KeyBit(steno::kKeyStar) && !m_dictionaries.Find(keys);
 }
 
 void CTranslator::Undo(std::uint32_t nPosition, TranslationBatch& settled)
@@ -105,13 +96,22 @@ void CTranslator::Undo(std::uint32_t nPosition, TranslationBatch& settled)
     m_open.insert(m_open.end(), replaced, replaced + top.nReplacedCount);
 }
 
-TranslatorNode CTranslator::Translate(const std::optional<Match>& own)
+TranslatorNode CTranslator::Translate()
 {
-    CollectCandidates();
-    if (auto node = LookBack())
-        return *node;
-    if (own)
+    // Most strokes start an outline: the filter says so before anything is
+    // gathered to look back over.
+    const std::size_t n = m_keys.size();
+    const bool bMayJoin =
+        m_open.size() > m_nBottom && m_dictionaries.MayEndWith(m_keys[n - 2], m_keys[n - 1]);
+    if (bMayJoin) {
+        CollectCandidates();
+        if (auto node = LookBack())
+            return *node;
+    }
+    if (const auto own = m_dictionaries.Find(m_keys.back()))
         return NodeOf(*own, 1, 0, 0);
+    if (!bMayJoin)
+        CollectCandidates();
     for (auto candidate = m_candidates.rbegin(); candidate != m_candidates.rend(); ++candidate)
         if (auto node = FoldSuffix(candidate->nTranslations, candidate->nStrokes))
             return *node;
@@ -135,22 +135,24 @@ void CTranslator::CollectCandidates()
     }
 }
 
-/// The longest outline of open translations and the new stroke that has an entry.
+/// The longest outline of open translations and the new stroke that has an
+/// entry, once the filter has let the last two strokes through.
 std::optional<TranslatorNode> CTranslator::LookBack()
 {
     const std::size_t n = m_keys.size();
-    if (m_candidates.empty() || !m_dictionaries.MayEndWith(m_keys[n - 2], m_keys[n - 1]))
+    if (m_candidates.empty())
         return std::nullopt;
+    // Outlines of three strokes and more only when the filter knows the last three.
     const bool bTriple = n - m_nStrokeBottom >= 3 &&
                          m_dictionaries.MayEndWith(m_keys[n - 3], m_keys[n - 2], m_keys[n - 1]);
-    const std::uint32_t nMost = m_candidates.back().nStrokes;
+    const std::uint32_t nMost = bTriple ? m_candidates.back().nStrokes : 2;
     m_hashes.resize(nMost + 1);
     m_hashes[0] = kOutlineHashSeed;
     for (std::uint32_t i = 1; i <= nMost; ++i)
         m_hashes[i] = ExtendOutlineHash(m_hashes[i - 1], m_keys[n - i]);
     for (auto candidate = m_candidates.rbegin(); candidate != m_candidates.rend(); ++candidate) {
         const std::uint32_t nStrokes = candidate->nStrokes;
-        if (nStrokes >= 3 && !bTriple)
+        if (nStrokes > nMost || !m_dictionaries.MayHave(m_hashes[nStrokes]))
             continue;
         if (auto match = m_dictionaries.Find(&m_keys[n - nStrokes], nStrokes, m_hashes[nStrokes]))
             return NodeOf(*match, nStrokes, candidate->nTranslations, 0);
@@ -174,6 +176,8 @@ std::optional<TranslatorNode> CTranslator::FoldSuffix(std::uint32_t nTranslation
         std::uint64_t nHash = kOutlineHashSeed;
         for (std::uint32_t k = 1; k <= nStrokes; ++k)
             nHash = ExtendOutlineHash(nHash, m_keys[n - k]);
+        if (nStrokes >= 2 && !m_dictionaries.MayHave(nHash))
+            continue;
         if (auto match = m_dictionaries.Find(&m_keys[n - nStrokes], nStrokes, nHash))
             node = NodeOf(*match, nStrokes, nTranslations, static_cast<std::uint8_t>(i + 1));
     }

@@ -68,9 +68,9 @@ private:
         std::uint32_t nStrokes;      ///< strokes of the outline, the new one included
     };
 
-    bool Undoes(steno::KeyBits keys, const std::optional<Match>& own) const;
+    bool Undoes(steno::KeyBits keys) const;
     void Undo(std::uint32_t nPosition, TranslationBatch& settled);
-    TranslatorNode Translate(const std::optional<Match>& own);
+    TranslatorNode Translate();
     void CollectCandidates();
     std::optional<TranslatorNode> LookBack();
     std::optional<TranslatorNode> FoldSuffix(std::uint32_t nTranslations, std::uint32_t nStrokes);
