@@ -49,6 +49,10 @@ constexpr std::string_view kPassage =
 constexpr std::size_t kMisstrokes[] = {12, 57, 118, 190};
 constexpr std::size_t kUntranslated[] = {34, 150, 231};
 constexpr std::size_t kMostTries = 200000;
+// Every fifth stroke from the third brushes a key: marked keys to see in the
+// list and the monitors, the third stroke's among them.
+constexpr std::size_t kBrushedEvery = 5;
+constexpr std::size_t kFirstBrushed = 2;
 // The engine's dictionary capitalises the next word with this entry.
 constexpr const char* kCapital = "{}{-|}";
 
@@ -271,8 +275,9 @@ int Save(const char* pPath, const std::vector<steno::KeyBits>& keys)
     std::mt19937_64 random(7);
     std::vector<CStenoStroke> records;
     for (std::size_t i = 0; i < keys.size(); ++i)
-        records.push_back(
-            bench::StrokeRecord(keys[i], nStart + static_cast<std::int64_t>(i * 3 / 4), random));
+        records.push_back(bench::StrokeRecord(keys[i],
+                                              nStart + static_cast<std::int64_t>(i * 3 / 4),
+                                              i % kBrushedEvery == kFirstBrushed, random));
     try {
         SaveStrokeFile(pPath, records, static_cast<std::time_t>(nStart));
     } catch (const std::exception& error) {

@@ -3,7 +3,7 @@
 // benchmark and the stroke-file generator: whole outlines one after another,
 // now and then a stray stroke that no outline holds, a * taking the last
 // translation back, or a few of them; and stroke records for keys, with the
-// per-key values and times a writer stores.
+// per-key values and times a writer stores and now and then a marked key.
 
 #include "steno/StenoStroke.h"
 #include "translation/StenoDictionary.h"
@@ -61,10 +61,12 @@ private:
 };
 
 /// A stroke record as a writer stores one at nTime: the keys struck carry odd
-/// depths (now and then an even one, a key the writer marked) and the file time
-/// they went down, a few milliseconds apart; keys left up carry a small even
-/// depth of their own and no time.
-inline CStenoStroke StrokeRecord(steno::KeyBits keys, std::int64_t nTime, std::mt19937_64& random)
+/// depths and the file time they went down, a few milliseconds apart; keys left
+/// up carry a small even depth of their own and no time. With bBrushed the key
+/// after the first one struck was touched too lightly to count: the writer keeps
+/// it in the raw stroke with an even depth (marked) and leaves it out of the keys.
+inline CStenoStroke StrokeRecord(steno::KeyBits keys, std::int64_t nTime, bool bBrushed,
+                                 std::mt19937_64& random)
 {
     constexpr std::int64_t kFileTimeEpoch = 11644473600; // 1601 to 1970, seconds
     constexpr std::int64_t kTicksPerSecond = 10000000;
@@ -73,16 +75,23 @@ inline CStenoStroke StrokeRecord(steno::KeyBits keys, std::int64_t nTime, std::m
     stroke.m_time = nTime;
     stroke.m_keys = keys;
     stroke.m_rawKeys = keys;
+    for (int i = 0; bBrushed && i + 1 < steno::kKeyCount; ++i) {
+        if ((keys & steno::KeyBit(i)) != 0 && (keys & steno::KeyBit(i + 1)) == 0) {
+            stroke.m_rawKeys |= steno::KeyBit(i + 1);
+            break;
+        }
+    }
     const std::int64_t nTicks = (nTime + kFileTimeEpoch) * kTicksPerSecond +
                                 static_cast<std::int64_t>(random() % 900) * kTicksPerMillisecond;
     for (int i = 0; i < steno::kKeyCount; ++i) {
         auto& nValue = stroke.m_keyValues[static_cast<std::size_t>(i)];
-        if ((keys & steno::KeyBit(i)) == 0) {
+        const auto nDepth = static_cast<std::uint16_t>(101 + random() % 800);
+        if ((stroke.m_rawKeys & steno::KeyBit(i)) == 0) {
             nValue = static_cast<std::uint16_t>(random() % 31 * 2);
             continue;
         }
-        const auto nDepth = static_cast<std::uint16_t>(101 + random() % 800);
-        nValue = static_cast<std::uint16_t>(random() % 15 == 0 ? nDepth & ~1u : nDepth | 1u);
+        const bool bStruck = (keys & steno::KeyBit(i)) != 0;
+        nValue = static_cast<std::uint16_t>(bStruck ? nDepth | 1u : nDepth & ~1u);
         const std::int64_t nDown =
             nTicks + static_cast<std::int64_t>(random() % 40) * kTicksPerMillisecond;
         stroke.m_keyTimes[static_cast<std::size_t>(i)] = {
