@@ -3,6 +3,7 @@
 #include "base/BufferedWriter.h"
 #include "base/SafeFileReplacement.h"
 #include "translation/DictionaryFile.h"
+#include "translation/Trimmed.h"
 
 #include <nlohmann/json.hpp>
 #include <simdjson.h>
@@ -38,13 +39,7 @@ std::filesystem::path XdgFolder(const char* pVariable, const char* pUnderHome)
     return Home() / pUnderHome;
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    const std::size_t nFirst = text.find_first_not_of(" \t\r");
-    if (nFirst == std::string_view::npos)
-        return {};
-    return text.substr(nFirst, text.find_last_not_of(" \t\r") - nFirst + 1);
-}
+constexpr std::string_view kBlanks = " \t\r";
 
 /// The value of the dictionaries key in the engine's section of its INI-style
 /// configuration, continuation lines (indented) included.
@@ -55,7 +50,7 @@ std::optional<std::string> EngineListValue(const std::filesystem::path& file)
     bool bSection = false;
     for (std::string line; std::getline(in, line);) {
         const bool bContinued = !line.empty() && (line[0] == ' ' || line[0] == '\t');
-        const std::string_view text = Trimmed(line);
+        const std::string_view text = Trimmed(line, kBlanks);
         if (bContinued && value && !text.empty()) {
             *value += '\n';
             *value += text;
@@ -67,8 +62,8 @@ std::optional<std::string> EngineListValue(const std::filesystem::path& file)
             bSection = text == kEngineSection;
         const std::size_t nSign = text.find_first_of("=:");
         if (bSection && nSign != std::string_view::npos &&
-            Trimmed(text.substr(0, nSign)) == kEngineKey)
-            value = std::string(Trimmed(text.substr(nSign + 1)));
+            Trimmed(text.substr(0, nSign), kBlanks) == kEngineKey)
+            value = std::string(Trimmed(text.substr(nSign + 1), kBlanks));
     }
     return value;
 }

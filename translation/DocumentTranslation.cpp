@@ -60,22 +60,29 @@ TranslationChange CDocumentTranslation::Retranslate(const IStrokeKeys& strokes, 
     const std::int64_t nShift = std::int64_t{change.nNewEnd} - change.nOldEnd;
     const TranslationChange result = Narrowed(nFirst, nOldEnd, change);
     m_list.Replace(nFirst, nOldEnd, m_batch, nShift);
+    KeepSavedStates(run, nShift,
+                    static_cast<std::int64_t>(nNewEnd) - static_cast<std::int64_t>(nOldEnd));
+    m_nStrokes = strokes.Count();
+    return result;
+}
 
+// The states saved before the run stay, those saved on the way join them, and
+// the ones after where the run met the old translation move with the change.
+void CDocumentTranslation::KeepSavedStates(Run& run, std::int64_t nShift,
+                                           std::int64_t nSettledShift)
+{
     std::vector<SavedState> saved;
     saved.reserve(m_saved.size() + run.saved.size());
     std::move(m_saved.begin(), m_saved.begin() + static_cast<std::ptrdiff_t>(run.nStart) + 1,
               std::back_inserter(saved));
     std::move(run.saved.begin(), run.saved.end(), std::back_inserter(saved));
-    if (run.bMet) {
-        for (std::size_t i = run.nMet; i < m_saved.size(); ++i) {
-            SavedState& state = saved.emplace_back(std::move(m_saved[i]));
-            state.nPosition = static_cast<std::uint32_t>(state.nPosition + nShift);
-            state.nSettled = state.nSettled - nOldEnd + nNewEnd;
-        }
+    for (std::size_t i = run.nMet; run.bMet && i < m_saved.size(); ++i) {
+        SavedState& state = saved.emplace_back(std::move(m_saved[i]));
+        state.nPosition = static_cast<std::uint32_t>(state.nPosition + nShift);
+        state.nSettled =
+            static_cast<std::size_t>(static_cast<std::int64_t>(state.nSettled) + nSettledShift);
     }
     m_saved = std::move(saved);
-    m_nStrokes = strokes.Count();
-    return result;
 }
 
 CDocumentTranslation::Run CDocumentTranslation::RunFrom(const IStrokeKeys& strokes,
@@ -90,24 +97,13 @@ CDocumentTranslation::Run CDocumentTranslation::RunFrom(const IStrokeKeys& strok
     m_translator.Restore(start.state, start.nPosition);
     m_batch.Clear();
 
-    const std::int64_t nShift = std::int64_t{change.nNewEnd} - change.nOldEnd;
     std::size_t nNext = run.nStart + 1;
     std::uint32_t nLastSaved = start.nPosition;
     const auto nCount = static_cast<std::uint32_t>(strokes.Count());
     for (std::uint32_t j = start.nPosition;; ++j) {
-        // Only a state saved after the change can be met again.
-        while (nNext < m_saved.size() &&
-               (m_saved[nNext].nPosition < change.nOldEnd || m_saved[nNext].nPosition + nShift < j))
-            ++nNext;
-        if (j >= change.nNewEnd && nNext < m_saved.size() &&
-            m_saved[nNext].nPosition + nShift == j) {
-            if (Meets(m_saved[nNext], j, change)) {
-                run.bMet = true;
-                run.nMet = nNext;
-                m_nLastRun = j - start.nPosition;
-                return run;
-            }
-            ++nNext;
+        if (MetAgain(j, change, nNext, run)) {
+            m_nLastRun = j - start.nPosition;
+            return run;
         }
         if (j == nCount)
             break;
@@ -120,6 +116,26 @@ CDocumentTranslation::Run CDocumentTranslation::RunFrom(const IStrokeKeys& strok
     m_translator.Finish(m_batch);
     m_nLastRun = nCount - start.nPosition;
     return run;
+}
+
+/// Whether the run, before stroke j, meets a state the old translation saved
+/// after the change; nNext walks through the old states as j grows.
+bool CDocumentTranslation::MetAgain(std::uint32_t j, const StrokeChange& change, std::size_t& nNext,
+                                    Run& run)
+{
+    const std::int64_t nShift = std::int64_t{change.nNewEnd} - change.nOldEnd;
+    while (nNext < m_saved.size() &&
+           (m_saved[nNext].nPosition < change.nOldEnd || m_saved[nNext].nPosition + nShift < j))
+        ++nNext;
+    if (j < change.nNewEnd || nNext == m_saved.size() || m_saved[nNext].nPosition + nShift != j)
+        return false;
+    if (!Meets(m_saved[nNext], j, change)) {
+        ++nNext;
+        return false;
+    }
+    run.bMet = true;
+    run.nMet = nNext;
+    return true;
 }
 
 // The runs agree from here on when the open translations are the same, moved by

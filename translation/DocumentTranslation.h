@@ -74,6 +74,8 @@ private:
     };
 
     Run RunFrom(const IStrokeKeys& strokes, const StrokeChange& change);
+    bool MetAgain(std::uint32_t j, const StrokeChange& change, std::size_t& nNext, Run& run);
+    void KeepSavedStates(Run& run, std::int64_t nShift, std::int64_t nSettledShift);
     bool Meets(const SavedState& old, std::uint32_t nPosition, const StrokeChange& change);
     void SaveState(std::uint32_t nPosition, std::size_t nSettled, std::vector<SavedState>& saved);
     TranslationChange Narrowed(std::size_t nFirst, std::size_t nOldEnd,

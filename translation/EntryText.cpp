@@ -1,6 +1,7 @@
 #include "translation/EntryText.h"
 
 #include "translation/RtfScanner.h"
+#include "translation/Trimmed.h"
 
 #include <string>
 
@@ -186,7 +187,7 @@ private:
             m_layout.Glue(text);
             return;
         }
-        const std::string mark = Trimmed(text);
+        const std::string_view mark = Trimmed(text);
         m_layout.Punctuation(mark, EndsSentence(mark));
         if (!EndsSentence(mark) && !IsPause(mark))
             m_layout.AttachNext();
@@ -210,14 +211,6 @@ private:
                 m_codePage.AppendUtf8(text, m_scanner.Byte());
         }
         return text;
-    }
-
-    static std::string Trimmed(const std::string& text)
-    {
-        const std::size_t nFirst = text.find_first_not_of(' ');
-        if (nFirst == std::string::npos)
-            return {};
-        return text.substr(nFirst, text.find_last_not_of(' ') - nFirst + 1);
     }
 
     CRtfScanner m_scanner;

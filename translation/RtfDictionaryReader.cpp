@@ -3,6 +3,7 @@
 #include "translation/CodePage.h"
 #include "translation/OutlineNotation.h"
 #include "translation/RtfScanner.h"
+#include "translation/Trimmed.h"
 
 #include <optional>
 #include <stdexcept>
@@ -142,7 +143,7 @@ private:
                 break;
             }
         }
-        m_strOutline = Trimmed(strOutline);
+        m_strOutline = std::string(Trimmed(strOutline));
         return bPlain && ParseOutline(m_strOutline, true, m_strokes);
     }
 
@@ -166,14 +167,6 @@ private:
                              m_strOutline);
         }
         m_nText.reset();
-    }
-
-    static std::string Trimmed(const std::string& text)
-    {
-        const std::size_t nFirst = text.find_first_not_of(' ');
-        if (nFirst == std::string::npos)
-            return {};
-        return text.substr(nFirst, text.find_last_not_of(' ') - nFirst + 1);
     }
 
     std::string_view m_bytes;

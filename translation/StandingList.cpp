@@ -87,29 +87,15 @@ std::optional<std::size_t> CStandingList::NextUntranslated(std::size_t nIndex) c
 void CStandingList::Replace(std::size_t nFirst, std::size_t nEnd, const TranslationBatch& batch,
                             std::int64_t nShift)
 {
-    // The chunks that hold [nFirst, nEnd) are rebuilt with what they keep around it.
+    // The chunks that hold [nFirst, nEnd) are built again with what they keep around it.
     std::size_t nChunkFirst = 0;
     std::size_t nChunkEnd = 0;
-    TranslationBatch gathered;
     if (!m_chunks.empty()) {
         nChunkFirst = nFirst < Count() ? ChunkOf(nFirst) : m_chunks.size() - 1;
         nChunkEnd = nEnd < Count() ? ChunkOf(nEnd) + 1 : m_chunks.size();
-        AppendAbsolute(m_chunks[nChunkFirst], 0, nFirst - m_starts[nChunkFirst], 0, gathered);
-    }
-    const std::size_t nOwn = gathered.positions.size();
-    for (StandingTranslation translation : batch.translations) {
-        if (translation.nPositions != kContiguous)
-            translation.nPositions += static_cast<std::uint32_t>(nOwn);
-        gathered.translations.push_back(translation);
-    }
-    gathered.positions.insert(gathered.positions.end(), batch.positions.begin(),
-                              batch.positions.end());
-    if (nEnd < Count()) {
-        const Chunk& last = m_chunks[nChunkEnd - 1];
-        AppendAbsolute(last, nEnd - m_starts[nChunkEnd - 1], last.items.size(), nShift, gathered);
     }
     std::vector<Chunk> rebuilt;
-    BuildChunks(gathered, rebuilt);
+    BuildChunks(Gathered(nFirst, nEnd, batch, nShift, nChunkFirst, nChunkEnd), rebuilt);
     for (auto chunk = m_chunks.begin() + static_cast<std::ptrdiff_t>(nChunkEnd);
          chunk != m_chunks.end(); ++chunk)
         chunk->nBase = static_cast<std::uint32_t>(chunk->nBase + nShift);
@@ -119,6 +105,30 @@ void CStandingList::Replace(std::size_t nFirst, std::size_t nEnd, const Translat
                     std::make_move_iterator(rebuilt.begin()),
                     std::make_move_iterator(rebuilt.end()));
     CountStarts();
+}
+
+/// The translations of chunks [nChunkFirst, nChunkEnd) before nFirst, the
+/// batch's, and theirs from nEnd on moved by nShift; positions absolute.
+TranslationBatch CStandingList::Gathered(std::size_t nFirst, std::size_t nEnd,
+                                         const TranslationBatch& batch, std::int64_t nShift,
+                                         std::size_t nChunkFirst, std::size_t nChunkEnd) const
+{
+    TranslationBatch gathered;
+    if (nChunkFirst < m_chunks.size())
+        AppendAbsolute(m_chunks[nChunkFirst], 0, nFirst - m_starts[nChunkFirst], 0, gathered);
+    const auto nOwn = static_cast<std::uint32_t>(gathered.positions.size());
+    for (StandingTranslation translation : batch.translations) {
+        if (translation.nPositions != kContiguous)
+            translation.nPositions += nOwn;
+        gathered.translations.push_back(translation);
+    }
+    gathered.positions.insert(gathered.positions.end(), batch.positions.begin(),
+                              batch.positions.end());
+    if (nEnd < Count()) {
+        const Chunk& last = m_chunks[nChunkEnd - 1];
+        AppendAbsolute(last, nEnd - m_starts[nChunkEnd - 1], last.items.size(), nShift, gathered);
+    }
+    return gathered;
 }
 
 std::size_t CStandingList::MemoryBytes() const

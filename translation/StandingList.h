@@ -53,6 +53,9 @@ private:
     std::size_t ChunkOf(std::size_t nIndex) const;
     /// The chunk whose translations start at or before nStroke, if any.
     std::optional<std::size_t> ChunkAt(std::uint32_t nStroke) const;
+    TranslationBatch Gathered(std::size_t nFirst, std::size_t nEnd, const TranslationBatch& batch,
+                              std::int64_t nShift, std::size_t nChunkFirst,
+                              std::size_t nChunkEnd) const;
     void AppendAbsolute(const Chunk& chunk, std::size_t nFrom, std::size_t nTo, std::int64_t nShift,
                         TranslationBatch& out) const;
     static void BuildChunks(const TranslationBatch& batch, std::vector<Chunk>& chunks);
