@@ -2,7 +2,7 @@
 // Strokes written from a dictionary's outlines, shared by the translation
 // benchmark and the stroke-file generator: whole outlines one after another,
 // now and then a stray stroke that no outline holds, a * taking the last
-// translation back, or a few of them; and stroke records for keys, with the
+// translation back, a few of them or a hundred and more; and stroke records for keys, with the
 // per-key values and times a writer stores and now and then a marked key.
 
 #include "steno/StenoStroke.h"
@@ -31,11 +31,14 @@ public:
     {
         std::vector<steno::KeyBits> outline;
         while (keys.size() < nCount) {
-            const auto nDraw = m_random() % 100;
-            if (nDraw < 3) {
+            const auto nDraw = m_random() % 2000;
+            if (nDraw < 60) {
                 keys.push_back(Stray());
-            } else if (nDraw < 6) {
+            } else if (nDraw < 120) {
                 keys.insert(keys.end(), 1 + m_random() % 3, steno::KeyBit(steno::kKeyStar));
+            } else if (nDraw < 121) {
+                // A run of * past the reach of undo.
+                keys.insert(keys.end(), 100 + m_random() % 80, steno::KeyBit(steno::kKeyStar));
             } else {
                 outline.clear();
                 m_dictionary.AppendOutline(m_entries[m_random() % m_entries.size()], outline);
