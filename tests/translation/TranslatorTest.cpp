@@ -85,10 +85,11 @@ TEST(Translator, TranslatesAsTheEngineDoes)
 
 TEST(Translator, FirstDictionaryWithANonEmptyTextWins)
 {
-    const auto high = Json(R"({"KAT": "cat", "TKOG": ""})");
-    const auto low = Rtf("{\\*\\cxs KAT}kitty{\\*\\cxs TKOG}dog{\\*\\cxs @KAT}at cat");
-    EXPECT_EQ(Translate({high, low}, "KA-T TKO-G @KA-T"),
-              (Expected{"0 KA-T cat", "1 TKO-G dog", "2 @KA-T at cat"}));
+    const auto high = Json(R"({"KAT": "cat", "TKOG": "", "HRO": "lo"})");
+    const auto low = Rtf("{\\*\\cxs KAT}kitty{\\*\\cxs TKOG}dog{\\*\\cxs @KAT}at cat"
+                         "{\\*\\cxs HRO}=undo");
+    EXPECT_EQ(Translate({high, low}, "KA-T TKO-G @KA-T HRO"),
+              (Expected{"0 KA-T cat", "1 TKO-G dog", "2 @KA-T at cat", "3 HRO lo"}));
 }
 
 TEST(Translator, UndoReachesBackOverTheLastHundredStrokes)
