@@ -61,7 +61,6 @@ public:
     void Restore(const TranslatorState& state, std::uint32_t nOrigin);
 
 private:
-    using Match = CDictionaryCollection::Match;
     struct Candidate
     {
         std::uint32_t nTranslations; ///< open translations the outline takes in
