@@ -186,6 +186,14 @@ std::string CDictionaryCollection::EntryText(const StandingTranslation& translat
     return text;
 }
 
+std::size_t CDictionaryCollection::MemoryBytes() const
+{
+    std::size_t nBytes = m_filter.capacity() * sizeof(std::uint64_t);
+    for (const auto& dictionary : m_dictionaries)
+        nBytes += dictionary->Entries().MemoryBytes();
+    return nBytes;
+}
+
 void CDictionaryCollection::BuildFilter()
 {
     std::size_t nEntries = 0;

@@ -56,6 +56,8 @@ public:
     bool HasSuffix(std::size_t nPlace) const { return m_suffixes[nPlace]; }
 
     std::size_t LongestOutline() const { return m_nLongest; }
+    /// Bytes the dictionaries and the filter hold.
+    std::size_t MemoryBytes() const;
     std::size_t Count() const { return m_dictionaries.size(); }
     const CDictionaryFile& Dictionary(std::size_t nDict) const { return *m_dictionaries[nDict]; }
     std::string_view Text(Match match) const;
