@@ -68,13 +68,20 @@ std::optional<std::string> EngineListValue(const std::filesystem::path& file)
     return value;
 }
 
+/// Whether a file is there; a folder that cannot be looked into holds none.
+bool Exists(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
 std::filesystem::path EnginePath(std::string_view text, const std::filesystem::path& folder)
 {
     if (text.starts_with(kAssetPrefix)) {
         const std::filesystem::path installed =
             std::filesystem::path(CDictionarySettings::kInstalledMain).parent_path() /
             text.substr(kAssetPrefix.size());
-        if (std::filesystem::exists(installed))
+        if (Exists(installed))
             return installed;
         return CDictionarySettings::CacheFolder() / text.substr(kAssetPrefix.size());
     }
@@ -128,7 +135,7 @@ CDictionarySettings CDictionarySettings::FirstStart()
     }
     for (const std::filesystem::path& main :
          {std::filesystem::path(kInstalledMain), CacheFolder() / "main.json"}) {
-        if (std::filesystem::exists(main)) {
+        if (Exists(main)) {
             settings.m_entries.push_back({main, true});
             break;
         }
@@ -140,8 +147,7 @@ CDictionarySettings CDictionarySettings::Load(const std::filesystem::path& file,
                                               std::string& strMessage)
 {
     strMessage.clear();
-    std::error_code error;
-    if (!std::filesystem::exists(file, error))
+    if (!Exists(file))
         return FirstStart();
     CDictionarySettings settings;
     try {
