@@ -5,10 +5,14 @@
 #include "cli/FileCommands.h"
 #include "cli/StatsCommand.h"
 #include "cli/ShiftCommand.h"
+#include "cli/TranslateCommand.h"
 
 #include <array>
 
 namespace {
+
+// Any number of -d DICT pairs may follow; the command checks them.
+constexpr std::size_t kTranslateOptions = 1000;
 
 constexpr std::array kCommands = {
     CliCommand{"dump", "FILE", "print every stroke of FILE, one line each", 1, 0, RunDump},
@@ -37,6 +41,9 @@ constexpr std::array kCommands = {
                "read a stroke log (.log), paper tape (.txt) or plover2CAT tape (.tape) into "
                "OUT.rtf, one OUT-YYYY-MM-DD.rtf a day when it spans several",
                1, 2, RunImport},
+    CliCommand{"translate", "FILE [-d DICT]... [--tsv]",
+               "print the words of FILE's strokes, or with --tsv one line per translation", 1,
+               kTranslateOptions, RunTranslate},
 };
 
 } // namespace

@@ -53,4 +53,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 # name are substituted from these two.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+# The open steno engine brings the dictionaries the translation column reads.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "plover")
 include(CPack)
