@@ -53,15 +53,17 @@ void AddScaleLabels(PlotPicture& picture, const platform::Rect& rcPlot,
         const int x = ScaleX(rcPlot, mark.seconds);
         const int nHalf = measurer.TextWidth(mark.pszText) / 2;
         picture.Line({x, rcPlot.bottom}, {x, rcPlot.bottom + kLabelGap / 2}, PlotInk::Axis);
-        // Labels that would run into the one before are left out.
-        if (x - nHalf < nFreeFrom)
+        // Labels that would run into the one before are left out; the last
+        // ends at the plot's right edge.
+        const int nLeft = std::min(x - nHalf, rcPlot.right - 2 * nHalf - 1);
+        if (nLeft < nFreeFrom)
             continue;
-        picture.Label({x - nHalf, rcPlot.bottom + kLabelGap, x + nHalf + 1,
+        picture.Label({nLeft, rcPlot.bottom + kLabelGap, nLeft + 2 * nHalf + 1,
                        rcPlot.bottom + kLabelGap + extent.cy},
                       mark.pszText,
                       platform::kDtCenter | platform::kDtSingleLine | platform::kDtNoClip,
                       PlotInk::Faint);
-        nFreeFrom = x + nHalf + kScaleLabelGap;
+        nFreeFrom = nLeft + 2 * nHalf + 1 + kScaleLabelGap;
     }
 }
 

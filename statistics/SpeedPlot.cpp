@@ -103,7 +103,10 @@ void AddHourMarks(PlotPicture& picture, const SpeedPlot& plot, const platform::T
     for (const std::int64_t t : MarkTimes(from, to, *pStep)) {
         const int x = columns.nLeft + static_cast<int>((t - from) * columns.nWidth / (to - from));
         picture.Line({x, rc.top}, {x, rc.bottom + kLabelGap / 2}, PlotInk::HourMark);
-        picture.Label({x - nLabelWidth, rc.bottom + kLabelGap, x + nLabelWidth,
+        // A label too near the right end is left out rather than cut.
+        if (x + nLabelWidth / 2 + 1 > rc.right)
+            continue;
+        picture.Label({x - nLabelWidth / 2, rc.bottom + kLabelGap, x + nLabelWidth / 2 + 1,
                        rc.bottom + kLabelGap + nLineHeight},
                       base::FormatLocalTime(t, pStep->pszFormat),
                       platform::kDtCenter | platform::kDtSingleLine | platform::kDtNoClip,
