@@ -34,9 +34,6 @@ constexpr QSize kOpeningSize{1000, 720};
 constexpr int kScreenTenths = 9;
 
 // The export buttons on the band under the title, after the bitmap's "Export:".
-// Their commands reach only this window, whose frame runs kIdCancel.
-constexpr int kIdExportPicture = 1101;
-constexpr int kIdExportNumbers = 1102;
 constexpr QPoint kFirstButton{66, 46};
 constexpr int kButtonStep = 79;
 constexpr int kButtonTextMargin = 5;
@@ -60,6 +57,7 @@ CStatisticsDlg::CStatisticsDlg(QWidget* pOwner, doc::CStrokeDocument& document,
                        kBitmapSize),
       m_document(document), m_prompter(prompter), m_fileDialogs(fileDialogs), m_worker(document)
 {
+    // The frame runs kIdCancel itself.
     static_assert(kIdExportPicture != framework::kIdCancel &&
                   kIdExportNumbers != framework::kIdCancel);
     setWindowTitle(QStringLiteral("Statistics"));

@@ -34,6 +34,10 @@ class CStatisticsDlg : public CMonitorFrameDlg, private doc::IDocumentObserver
     Q_OBJECT
 
 public:
+    /// The export buttons; their commands reach only this window.
+    static constexpr int kIdExportPicture = 1101;
+    static constexpr int kIdExportNumbers = 1102;
+
     /// Hidden until ShowRange; the questions and file dialogs of the export
     /// are the owner's.
     CStatisticsDlg(QWidget* pOwner, doc::CStrokeDocument& document, platform::Prompter& prompter,
