@@ -14,7 +14,8 @@ namespace {
 constexpr int kMargin = 10;
 constexpr int kPanelGap = 14;
 constexpr int kTitleGap = 3;
-constexpr int kStateShare = 4; ///< the right quarter of the summary line
+constexpr const wchar_t* kWidestState = L"Computing...";
+constexpr int kStateGap = 16;
 constexpr const wchar_t* kSeparator = L"  \u00B7  ";
 
 struct Panels
@@ -134,8 +135,8 @@ StatisticsLayout LayOutStatistics(const StrokeStatistics& stats, platform::Size 
     StatisticsLayout layout;
     PlotPicture& picture = layout.picture;
     const platform::Rect& rcSummary = panels.rcSummary;
-    layout.rcState = Columns(rcSummary, rcSummary.right - rcSummary.Width() / kStateShare,
-                             rcSummary.right);
+    layout.rcState = Columns(
+        rcSummary, rcSummary.right - measurer.TextWidth(kWidestState) - kStateGap, rcSummary.right);
     picture.Label(Columns(rcSummary, rcSummary.left, layout.rcState.left), SummaryText(stats),
                   platform::kDtLeft | platform::kDtSingleLine | platform::kDtEndEllipsis |
                       platform::kDtNoPrefix);

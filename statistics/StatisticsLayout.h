@@ -19,7 +19,7 @@ struct StatisticsLayout
 {
     PlotPicture picture;
     SpeedPlot speed;        ///< where the current stroke's minute is marked
-    platform::Rect rcState; ///< right end of the summary line, for "Computing..."
+    platform::Rect rcState; ///< right end of the summary line, room for "Computing..."
 };
 
 StatisticsLayout LayOutStatistics(const StrokeStatistics& stats, platform::Size view,
