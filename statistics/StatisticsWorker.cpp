@@ -92,6 +92,12 @@ void CStatisticsWorker::CancelThread()
 void CStatisticsWorker::CopySlice()
 {
     const auto nCount = static_cast<std::size_t>(m_range.nCount);
+    // Every change starts the copy again; this only keeps a missed one from
+    // reading past the strokes.
+    if (static_cast<std::size_t>(m_range.nFirst) + nCount > m_document.Strokes().size()) {
+        Start(m_range, m_nStackedMs);
+        return;
+    }
     const std::size_t nSlice = std::min(kSliceStrokes, nCount - m_copy.size());
     const CStenoStroke* pFrom = m_document.Strokes().data() + m_range.nFirst + m_copy.size();
     m_copy.insert(m_copy.end(), pFrom, pFrom + nSlice);
