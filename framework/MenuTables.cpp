@@ -44,7 +44,7 @@ std::vector<MenuItem> OptionsMenuItems()
         {ID_OPTIONS_STROKE_TIMES, L"Stroke Times", 7, {24, 34, 182, 57}, kMenuItemNormal},
         {ID_OPTIONS_TRANSCRIPT, L"Transcript", 1, {24, 57, 182, 79}, kMenuItemDisabled},
         {ID_OPTIONS_DICTIONARIES, L"Dictionaries ...", 0, {24, 80, 182, 102}, kMenuItemDisabled},
-        {ID_OPTIONS_STATISTICS, L"Statistics", 0, {24, 103, 182, 125}, kMenuItemDisabled},
+        {ID_OPTIONS_STATISTICS, L"Statistics", 0, {24, 103, 182, 125}, kMenuItemNormal},
     };
 }
 

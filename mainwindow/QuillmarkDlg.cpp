@@ -7,6 +7,7 @@
 #include "platform/Desktop.h"
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
+#include "statistics/StatisticsDlg.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>
@@ -53,6 +54,7 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
     PlaceControls();
     m_pMonitors = std::make_unique<CMonitorWindows>(this, m_document);
     m_pSearchDialogs = std::make_unique<CSearchDialogs>(this, m_document, m_flows);
+    m_pStatistics = std::make_unique<CStatisticsDlg>(this, m_document, prompter, fileDialogs);
     m_document.AddObserver(*this);
     setWindowTitle(QString::fromStdWString(WindowTitle({})));
 

@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+class CStatisticsDlg;
 class CStenoViewList;
 
 namespace platform {
@@ -54,6 +55,7 @@ public:
     CMainMenus& Menus() { return m_menus; }
     CMonitorWindows& Monitors() { return *m_pMonitors; }
     CSearchDialogs& SearchDialogs() { return *m_pSearchDialogs; }
+    CStatisticsDlg& Statistics() { return *m_pStatistics; }
 
 protected:
     /// Runs one command, whoever sent it.
@@ -91,6 +93,7 @@ private:
     CStenoViewList* m_pList = nullptr;     // child window, deleted first
     std::unique_ptr<CMonitorWindows> m_pMonitors;
     std::unique_ptr<CSearchDialogs> m_pSearchDialogs;
+    std::unique_ptr<CStatisticsDlg> m_pStatistics;
 
     int m_nWindowState = mainwindow::kWindowNormal;
     platform::Rect m_rcNormal;

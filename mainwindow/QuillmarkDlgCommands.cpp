@@ -7,6 +7,7 @@
 #include "platform/Drawing.h"
 #include "platform/KeyTranslation.h"
 #include "platform/CommandEvent.h"
+#include "statistics/StatisticsDlg.h"
 #include "strokelist/StenoViewList.h"
 
 #include <QApplication>
@@ -81,6 +82,9 @@ void CQuillmarkDlg::OnCommand(int nID)
          [](CQuillmarkDlg& dlg) { dlg.m_pSearchDialogs->OpenGotoTime(dlg.Rect()); }},
         {ID_OPTIONS_CONFIGURATION, true, [](CQuillmarkDlg& dlg) { dlg.m_pMonitors->Configure(); }},
         {ID_OPTIONS_STROKE_TIMES, true, [](CQuillmarkDlg& dlg) { dlg.m_pMonitors->ShowStrokeTimes(); }},
+        // The whole document until the list has a selection to hand on.
+        {ID_OPTIONS_STATISTICS, true,
+         [](CQuillmarkDlg& dlg) { dlg.m_pStatistics->ShowRange(0, dlg.m_document.Count()); }},
     };
     // The recent-file entry and anything unknown find no route and do nothing.
     for (const Route& route : kRoutes) {

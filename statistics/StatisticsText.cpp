@@ -2,6 +2,7 @@
 
 #include "base/BufferedWriter.h"
 #include "base/LocalTime.h"
+#include "statistics/TableWriter.h"
 #include "steno/StenoEncoder.h"
 
 #include <algorithm>
@@ -13,11 +14,6 @@ namespace statistics {
 namespace {
 
 using base::CBufferedWriter;
-
-CBufferedWriter& operator<<(CBufferedWriter& out, double value)
-{
-    return out << std::string_view(NumberText(value));
-}
 
 CBufferedWriter& operator<<(CBufferedWriter& out, int nValue)
 {
@@ -31,32 +27,18 @@ std::string ThreeDigits(double value)
     return szText;
 }
 
-std::string MeanText(std::int64_t nTotal, std::int64_t nParts)
-{
-    char szText[32];
-    std::snprintf(szText, sizeof szText, "%.1f",
-                  static_cast<double>(nTotal) / static_cast<double>(nParts));
-    return szText;
-}
-
 /// "peak N at MINUTE, mean M" over the minutes that hold strokes.
 void WritePerMinute(CBufferedWriter& out, const SpeedStatistics& speed,
                     std::int64_t MinuteCount::*pCount)
 {
-    const auto peak = std::max_element(
-        speed.minutes.begin(), speed.minutes.end(),
-        [&](const MinuteCount& a, const MinuteCount& b) { return a.*pCount < b.*pCount; });
-    if (peak == speed.minutes.end()) {
+    const std::optional<PerMinute> perMinute = PerMinuteOf(speed, pCount);
+    if (!perMinute) {
         out << "none\n";
         return;
     }
-    std::int64_t nTotal = 0;
-    for (const MinuteCount& minute : speed.minutes)
-        nTotal += minute.*pCount;
-    out << "peak " << (*peak).*pCount << " at " << std::wstring_view(MinuteText(peak->nMinute))
-        << ", mean "
-        << std::string_view(MeanText(nTotal, static_cast<std::int64_t>(speed.minutes.size())))
-        << '\n';
+    out << "peak " << perMinute->nPeak << " at "
+        << std::wstring_view(MinuteText(perMinute->nPeakMinute)) << ", mean "
+        << std::string_view(MeanText(perMinute->mean)) << '\n';
 }
 
 void WriteSummary(CBufferedWriter& out, const StrokeStatistics& stats)
@@ -92,63 +74,52 @@ void WriteCounts(CBufferedWriter& out, const StrokeStatistics& stats)
         << stats.spread.nThresholdMs << " ms\n";
 }
 
-void WriteMinutes(CBufferedWriter& out, const SpeedStatistics& speed)
+void WriteMinutes(CTableWriter& out, const SpeedStatistics& speed)
 {
-    out << "\nminute\tstrokes\twords\n";
+    out.Begin({"minute", "strokes", "words"});
     for (const MinuteCount& minute : speed.minutes)
-        out << std::wstring_view(MinuteText(minute.nMinute)) << '\t' << minute.nStrokes << '\t'
-            << minute.nWords << '\n';
+        out.Row(MinuteText(minute.nMinute), minute.nStrokes, minute.nWords);
 }
 
-void WritePauses(CBufferedWriter& out, const PauseStatistics& pauses)
+void WritePauses(CTableWriter& out, const PauseStatistics& pauses)
 {
-    out << "\npause from s\tpauses\n";
+    out.Begin({"pause from s", "pauses"});
     for (int nBin = 0; nBin < kPauseBinCount; ++nBin)
-        out << std::string_view(ThreeDigits(PauseBinStart(nBin))) << '\t'
-            << pauses.bins[static_cast<std::size_t>(nBin)] << '\n';
-    out << "\nlongest pause s\tstroke\n";
+        out.Row(ThreeDigits(PauseBinStart(nBin)), pauses.bins[static_cast<std::size_t>(nBin)]);
+    out.Begin({"longest pause s", "stroke"});
     for (const LongPause& pause : pauses.longest)
-        out << pause.nSeconds << '\t' << pause.nStroke << '\n';
+        out.Row(pause.nSeconds, pause.nStroke);
 }
 
-void WriteMisstrokes(CBufferedWriter& out, const MisstrokeStatistics& misstrokes)
+void WriteMisstrokes(CTableWriter& out, const MisstrokeStatistics& misstrokes)
 {
-    out << "\nmisstroke\tcount\tfirst stroke\ttext\n";
+    out.Begin({"misstroke", "count", "first stroke", "text"});
     for (const Misstroke& misstroke : misstrokes.top)
-        out << std::wstring_view(misstroke.strOutline) << '\t' << misstroke.nCount << '\t'
-            << misstroke.nFirstStroke << '\t' << std::wstring_view(misstroke.strText) << '\n';
+        out.Row(misstroke.strOutline, misstroke.nCount, misstroke.nFirstStroke, misstroke.strText);
 }
 
-void WriteKeys(CBufferedWriter& out, const KeyTable& keys)
+void WriteKeys(CTableWriter& out, const KeyTable& keys)
 {
-    out << "\nkey\tdown\tmarked\tvalues\tmin\tlower quartile\tmedian\tupper quartile\tmax\n";
+    out.Begin({"key", "down", "marked", "values", "min", "lower quartile", "median",
+               "upper quartile", "max"});
     for (const KeyStatistics& key : keys) {
         const ValueSummary& values = key.values;
-        out << std::wstring_view(KeyName(key.nKey)) << '\t' << key.nDown << '\t' << key.nMarked
-            << '\t' << values.nCount << '\t' << values.nMin << '\t' << values.lowerQuartile << '\t'
-            << values.median << '\t' << values.upperQuartile << '\t' << values.nMax << '\n';
+        out.Row(KeyName(key.nKey), key.nDown, key.nMarked, values.nCount, values.nMin,
+                values.lowerQuartile, values.median, values.upperQuartile, values.nMax);
     }
-    out << "\nkey values\tfrom\tbin width\tcounts\n";
-    for (const KeyStatistics& key : keys) {
-        out << std::wstring_view(KeyName(key.nKey)) << '\t' << key.values.nMin << '\t'
-            << key.values.nBinWidth << '\t';
-        const char* separator = "";
-        for (std::int64_t nCount : key.values.histogram) {
-            out << separator << nCount;
-            separator = " ";
-        }
-        out << '\n';
-    }
+    out.Begin({"key values", "from", "bin width", "counts"});
+    for (const KeyStatistics& key : keys)
+        out.Row(KeyName(key.nKey), key.values.nMin, key.values.nBinWidth, key.values.histogram);
 }
 
-void WriteSpread(CBufferedWriter& out, const SpreadStatistics& spread)
+void WriteSpread(CTableWriter& out, const SpreadStatistics& spread)
 {
-    out << "\nspread from ms\tstrokes\n";
+    out.Begin({"spread from ms", "strokes"});
     for (std::size_t n = 0; n < spread.bins.size(); ++n)
-        out << static_cast<std::int64_t>(n) * kSpreadBinMs << '\t' << spread.bins[n] << '\n';
-    out << "\nstacked stroke\tspread ms\n";
+        out.Row(static_cast<std::int64_t>(n) * kSpreadBinMs, spread.bins[n]);
+    out.Begin({"stacked stroke", "spread ms"});
     for (const StackedStroke& stroke : spread.stacked)
-        out << stroke.nStroke << '\t' << stroke.ms << '\n';
+        out.Row(stroke.nStroke, stroke.ms);
 }
 
 } // namespace
@@ -163,6 +134,28 @@ std::wstring MinuteText(std::int64_t nMinute)
     return base::FormatLocalTime(nMinute * kSecondsPerMinute, "%Y-%m-%d %H:%M");
 }
 
+std::optional<PerMinute> PerMinuteOf(const SpeedStatistics& speed,
+                                     std::int64_t MinuteCount::*pCount)
+{
+    const auto peak = std::max_element(
+        speed.minutes.begin(), speed.minutes.end(),
+        [&](const MinuteCount& a, const MinuteCount& b) { return a.*pCount < b.*pCount; });
+    if (peak == speed.minutes.end())
+        return std::nullopt;
+    std::int64_t nTotal = 0;
+    for (const MinuteCount& minute : speed.minutes)
+        nTotal += minute.*pCount;
+    return PerMinute{peak->nMinute, (*peak).*pCount,
+                     static_cast<double>(nTotal) / static_cast<double>(speed.minutes.size())};
+}
+
+std::string MeanText(double mean)
+{
+    char szText[32];
+    std::snprintf(szText, sizeof szText, "%.1f", mean);
+    return szText;
+}
+
 std::string NumberText(double value)
 {
     char szText[32];
@@ -170,15 +163,21 @@ std::string NumberText(double value)
     return std::string(szText, result.ptr);
 }
 
-void WriteStatisticsText(CBufferedWriter& out, const StrokeStatistics& stats)
+void WriteStatisticsTables(CTableWriter& out, const StrokeStatistics& stats)
 {
-    WriteSummary(out, stats);
-    WriteCounts(out, stats);
     WriteMinutes(out, stats.speed);
     WritePauses(out, stats.pauses);
     WriteMisstrokes(out, stats.misstrokes);
     WriteKeys(out, stats.keys);
     WriteSpread(out, stats.spread);
+}
+
+void WriteStatisticsText(CBufferedWriter& out, const StrokeStatistics& stats)
+{
+    WriteSummary(out, stats);
+    WriteCounts(out, stats);
+    CTableWriter tables(out, kTextTables, true);
+    WriteStatisticsTables(tables, stats);
 }
 
 } // namespace statistics

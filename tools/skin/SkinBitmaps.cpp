@@ -190,6 +190,20 @@ void PaintClockMark(QPainter& painter, const QRectF& box)
     painter.restore();
 }
 
+// Three rising bars on a base line: the statistics window's mark.
+void PaintChartMark(QPainter& painter, const QRectF& box)
+{
+    const double w = box.width() / 5;
+    const double heights[] = {0.45, 0.8, 0.6};
+    for (int i = 0; i < 3; ++i) {
+        const double h = box.height() * heights[i];
+        const QRectF bar(box.left() + w * (0.5 + 1.5 * i), box.bottom() - h, w, h);
+        painter.fillRect(bar, QColor(i == 1 ? kAccentLight : kNavyText));
+    }
+    HLine(painter, static_cast<int>(box.left()), static_cast<int>(box.right()),
+          static_cast<int>(box.bottom()) + 1, kNavyMuted);
+}
+
 } // namespace
 
 QImage DrawMainBackground(QSize size)
@@ -316,6 +330,26 @@ QImage DrawTimeMonitorFrame(QSize size, const QRect& view)
     PaintNavyBezel(painter, size);
     PaintViewPanel(painter, view);
     PaintClockMark(painter, QRectF(8, 7, 20, 20));
+    PaintOutline(painter, size);
+    return image;
+}
+
+QImage DrawStatisticsFrame(QSize size, const StatisticsFrameLayout& layout)
+{
+    QImage image = NewOpaqueImage(size, kNavyBottom);
+    QPainter painter(&image);
+    PaintNavyBezel(painter, size);
+    PaintTitleBand(painter, size.width(), true);
+    PaintChartMark(painter, QRectF(10, 9, 19, 18));
+    PaintTitleText(painter, 37, size.width() - 40, layout.strTitle, kTitleTextSize);
+    const QRect& view = layout.view;
+    FillRows(painter,
+             QRect(QPoint(view.left() - 1, metrics::kTitleRuleRow + 1),
+                   QPoint(view.right() + 1, view.top() - 2)),
+             kBodyTop, kBody);
+    DrawLabel(painter, layout.label.rect, layout.label.nAlign, layout.label.strText,
+              SkinFont(kLabelTextSize, QFont::Normal), kInk);
+    PaintViewPanel(painter, view);
     PaintOutline(painter, size);
     return image;
 }

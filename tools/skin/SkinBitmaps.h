@@ -34,6 +34,16 @@ struct DialogLayout
     int nFooterTop = 0;
 };
 
+// The statistics window's frame: its title, a light band under the title
+// with a label before the buttons placed on it at run time, and the white
+// panel its view fills.
+struct StatisticsFrameLayout
+{
+    QString strTitle;
+    DialogLabel label;
+    QRect view;
+};
+
 QImage DrawMainBackground(QSize size);
 QImage DrawTitleButton(QSize size, TitleGlyph glyph, ButtonState state);
 QImage DrawMenuButton(QSize size, const QString& strCaption, ButtonState state);
@@ -45,6 +55,7 @@ QImage DrawCheckBox(QSize size, const QRect& box, ButtonState state);
 QImage DrawPushButton(QSize size, ButtonState state);
 QImage DrawStrokeMonitorFrame(QSize size, const QRect& view);
 QImage DrawTimeMonitorFrame(QSize size, const QRect& view);
+QImage DrawStatisticsFrame(QSize size, const StatisticsFrameLayout& layout);
 QImage DrawProgramIcon(QSize size);
 
 } // namespace skin

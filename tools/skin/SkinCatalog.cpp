@@ -174,6 +174,20 @@ void AddMonitors(std::vector<SkinBitmap>& table)
                      }});
 }
 
+// The statistics window's view fills (3, 82) to 6 and 5 pixels short of the
+// right and bottom edges; its two export buttons sit on the band above it
+// from x 66, at y 46.
+void AddStatisticsFrame(std::vector<SkinBitmap>& table)
+{
+    table.push_back({188, QSize(640, 440), "statistics window frame", [](QSize s) {
+                         return DrawStatisticsFrame(
+                             s, {QStringLiteral("Statistics"),
+                                 {QRect(12, 46, 50, 30), Qt::AlignLeft | Qt::AlignVCenter,
+                                  QStringLiteral("Export:")},
+                                 QRect(QPoint(3, 82), QPoint(s.width() - 7, s.height() - 6))});
+                     }});
+}
+
 std::vector<SkinBitmap> BuildCatalog()
 {
     std::vector<SkinBitmap> table;
@@ -184,6 +198,7 @@ std::vector<SkinBitmap> BuildCatalog()
     AddMenus(table);
     AddDialogs(table);
     AddMonitors(table);
+    AddStatisticsFrame(table);
     std::sort(table.begin(), table.end(),
               [](const SkinBitmap& a, const SkinBitmap& b) { return a.nNumber < b.nNumber; });
     return table;
