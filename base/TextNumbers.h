@@ -1,6 +1,8 @@
 #pragma once
 // The two ways numbers are read from a stroke file's text.
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -36,21 +38,22 @@ inline std::uint64_t DigitValues(std::uint64_t nWord)
     return nWord ^ (kEachByte * '0');
 }
 
+/// The top bit of each byte of digit values that is not a digit's, 10 or more.
+inline std::uint64_t NonDigitBits(std::uint64_t nValues)
+{
+    return (((nValues & (kEachByte * 0x7F)) + kEachByte * (0x80 - 10)) | nValues) &
+           (kEachByte * 0x80);
+}
+
 /// How many of the word's first bytes are digits, 0 ... 8.
 inline unsigned LeadingDigits(std::uint64_t nValues)
 {
-    // The top bit of a byte is set where the byte is 10 or more.
-    const std::uint64_t nAbove =
-        ((nValues & (kEachByte * 0x7F)) + kEachByte * (0x80 - 10)) | nValues;
-    return static_cast<unsigned>(std::countr_zero(nAbove & (kEachByte * 0x80))) / 8;
+    return static_cast<unsigned>(std::countr_zero(NonDigitBits(nValues))) / 8;
 }
 
-/// The number the first n (0 ... 8) digit values spell.
-inline std::uint32_t DigitsValue(std::uint64_t nValues, unsigned n)
+/// The number eight digit values spell, zeros standing as leading zeros.
+inline std::uint32_t EightDigitsValue(std::uint64_t nValues)
 {
-    // The n digits move to the top bytes, below them zeros stand as leading zeros.
-    if (n < kWordBytes)
-        nValues = (nValues << (56 - 8 * n)) << 8;
     // Pairs of digits, then fours, then all eight, each step one multiplication.
     nValues = nValues * 10 + (nValues >> 8);
     constexpr std::uint64_t kPairs = 0x000000FF000000FF;
@@ -60,8 +63,24 @@ inline std::uint32_t DigitsValue(std::uint64_t nValues, unsigned n)
     return static_cast<std::uint32_t>(nValues);
 }
 
+/// The number the first n (0 ... 8) digit values spell.
+inline std::uint32_t DigitsValue(std::uint64_t nValues, unsigned n)
+{
+    // The n digits move to the top bytes, below them zeros stand as leading zeros.
+    if (n < kWordBytes)
+        nValues = (nValues << (56 - 8 * n)) << 8;
+    return EightDigitsValue(nValues);
+}
+
 inline constexpr std::uint32_t kPowersOfTen[] = {1,      10,      100,      1000,     10000,
                                                  100000, 1000000, 10000000, 100000000};
+
+/// The magnitude with its sign; a branch would guess a file's random signs wrong.
+inline std::int32_t Signed(std::uint32_t nMagnitude, std::uint32_t nNegative)
+{
+    const std::uint32_t nMask = 0u - nNegative;
+    return static_cast<std::int32_t>((nMagnitude ^ nMask) - nMask);
+}
 
 /// Reads the digits at p, up to 16, modulo 2^32; 16 bytes are readable from p.
 /// Leaves p after the digits read.
@@ -96,21 +115,53 @@ inline std::uint32_t ParseDigits(const char*& p, const char* end)
     return nValue;
 }
 
+/// The number the n (1 ... 16) digits before pEnd spell, modulo 2^32, 16 bytes
+/// readable before pEnd.
+inline std::uint32_t DigitsBefore(const char* pEnd, std::size_t n)
+{
+    // The masks clear the bytes before the digits, which then stand as leading zeros.
+    static constexpr std::array<std::uint64_t, kWordBytes + 1> kLowMasks = [] {
+        std::array<std::uint64_t, kWordBytes + 1> masks{};
+        for (std::size_t i = 1; i <= kWordBytes; ++i)
+            masks[i] = ~std::uint64_t{0} << (64 - 8 * i);
+        return masks;
+    }();
+    const std::uint32_t nLow = EightDigitsValue(DigitValues(LoadWord(pEnd - kWordBytes)) &
+                                                kLowMasks[std::min(n, kWordBytes)]);
+    if (n <= kWordBytes)
+        return nLow;
+    const std::uint64_t nHigh =
+        DigitValues(LoadWord(pEnd - 2 * kWordBytes)) & kLowMasks[n - kWordBytes];
+    return EightDigitsValue(nHigh) * kPowersOfTen[kWordBytes] + nLow;
+}
+
 } // namespace swar
+
+/// Bytes readable before and after a text given to ParseStrToIntList.
+inline constexpr std::size_t kNumberListMargin = 64;
+
+/// Reads text that is exactly nCount (up to 48) numbers, each an optional '-'
+/// and 1 to 16 digits, with a single separator between two numbers:
+/// evenSeparator after the first, third ... number, oddSeparator after the
+/// others. Each number is read as ParseStrToInt reads it. False, with values
+/// left as they are, for any other text. This is the form writers give the key
+/// groups; it is read a line at a time rather than a digit at a time, and its
+/// reads run into kNumberListMargin bytes on either side of the text.
+bool ParseStrToIntList(std::string_view text, std::int32_t* pValues, std::size_t nCount,
+                       char evenSeparator, char oddSeparator);
 
 /// As StrToIntW: an optional '-', digits, nothing skipped; wraps modulo 2^32.
 /// Reads from p up to end and leaves p after the last character read. Inline:
 /// a file holds 72 of these numbers a stroke, read 8 digits at a time.
 inline std::int32_t ParseStrToInt(const char*& p, const char* end)
 {
-    const bool bNegative = p != end && *p == '-';
-    if (bNegative)
-        ++p;
+    const std::uint32_t nNegative = p != end && *p == '-' ? 1 : 0;
+    p += nNegative;
     std::uint32_t nValue = swar::ParseDigits(p, end);
     // Digits beyond the sixteenth, one at a time.
     for (; p != end && static_cast<unsigned char>(*p - '0') <= 9; ++p)
         nValue = nValue * 10 + static_cast<std::uint32_t>(*p - '0');
-    return static_cast<std::int32_t>(bNegative ? 0u - nValue : nValue);
+    return swar::Signed(nValue, nNegative);
 }
 
 inline std::int32_t ParseStrToInt(std::string_view text)
