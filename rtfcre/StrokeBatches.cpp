@@ -1,0 +1,147 @@
+#include "rtfcre/StrokeBatches.h"
+
+#include <system_error>
+
+namespace rtfcre {
+
+CStrokeBatches::CStrokeBatches(std::vector<CStenoStroke>& strokes, MakeRoom makeRoom)
+    : m_strokes(strokes), m_makeRoom(std::move(makeRoom)),
+      m_pBatches(std::make_unique<std::array<Batch, kRing>>()), m_batches(*m_pBatches)
+{
+}
+
+CStrokeBatches::~CStrokeBatches()
+{
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        Drain(lock);
+    }
+    StopWorker();
+}
+
+void CStrokeBatches::HandOn()
+{
+    Batch& batch = m_batches[m_nOpen];
+    if (batch.nCount == 0)
+        return;
+    const std::size_t nSize = m_strokes.size();
+    const std::size_t nNeeded = nSize + batch.nCount;
+    if (nNeeded > m_strokes.capacity()) {
+        // The records of batches handed on must not move while they are parsed.
+        std::unique_lock<std::mutex> lock(m_mutex);
+        Drain(lock);
+        lock.unlock();
+        m_makeRoom(nNeeded);
+    }
+    m_strokes.resize(nNeeded);
+    batch.pRecords = m_strokes.data() + nSize;
+    StartWorker();
+    std::unique_lock<std::mutex> lock(m_mutex);
+    batch.state = EState::kQueued;
+    ++m_nQueued;
+    ++m_nHandedOn;
+    m_nOpen = Following(m_nOpen);
+    m_changed.notify_all();
+    WaitForOpenBatch(lock);
+}
+
+void CStrokeBatches::Finish()
+{
+    HandOn();
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        Drain(lock);
+    }
+    StopWorker();
+}
+
+const char* CStrokeBatches::FirstPendingText()
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    const Batch& oldest = m_batches[m_nHandedOn > 0 ? m_nOldest : m_nOpen];
+    return oldest.nCount > 0 ? oldest.texts[0].steno.data() : nullptr;
+}
+
+void CStrokeBatches::StartWorker()
+{
+    if (m_bWorkerTried)
+        return;
+    m_bWorkerTried = true;
+    try {
+        m_worker = std::thread(&CStrokeBatches::RunWorker, this);
+    } catch (const std::system_error&) {
+        // Without a second thread the reading thread parses every batch itself.
+    }
+}
+
+void CStrokeBatches::RunWorker()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        if (ParseQueued(lock))
+            continue;
+        if (m_bStop)
+            return;
+        m_changed.wait(lock);
+    }
+}
+
+void CStrokeBatches::StopWorker()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_bStop = true;
+    }
+    m_changed.notify_all();
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+// Parses queued batches here rather than wait while the ring is full.
+void CStrokeBatches::WaitForOpenBatch(std::unique_lock<std::mutex>& lock)
+{
+    while (m_batches[m_nOpen].state != EState::kOpen) {
+        if (!ParseQueued(lock))
+            m_changed.wait(lock);
+    }
+    m_batches[m_nOpen].nCount = 0;
+}
+
+void CStrokeBatches::Drain(std::unique_lock<std::mutex>& lock)
+{
+    while (m_nHandedOn > 0) {
+        if (!ParseQueued(lock))
+            m_changed.wait(lock);
+    }
+}
+
+/// Takes the oldest queued batch and parses it; false when none is queued.
+bool CStrokeBatches::ParseQueued(std::unique_lock<std::mutex>& lock)
+{
+    if (m_nQueued == 0)
+        return false;
+    Batch& batch = m_batches[m_nNext];
+    m_nNext = Following(m_nNext);
+    --m_nQueued;
+    batch.state = EState::kParsing;
+    Parse(batch, lock);
+    return true;
+}
+
+void CStrokeBatches::Parse(Batch& batch, std::unique_lock<std::mutex>& lock)
+{
+    lock.unlock();
+    for (std::size_t i = 0; i < batch.nCount; ++i)
+        ParseStrokeTexts(batch.texts[i], batch.pRecords[i]);
+    lock.lock();
+    batch.state = EState::kParsed;
+    // Batches parsed out of turn are freed once those before them are.
+    while (m_nHandedOn > 0 && m_batches[m_nOldest].state == EState::kParsed) {
+        m_batches[m_nOldest].state = EState::kOpen;
+        m_nOldest = Following(m_nOldest);
+        --m_nHandedOn;
+    }
+    m_changed.notify_all();
+}
+
+} // namespace rtfcre
