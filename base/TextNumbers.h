@@ -1,8 +1,7 @@
 #pragma once
-// The two ways numbers are read from a stroke file's text.
+// The two ways numbers are read from a stroke file's text, and the word-wide
+// arithmetic that reads digits eight at a time.
 
-#include <algorithm>
-#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -115,40 +114,7 @@ inline std::uint32_t ParseDigits(const char*& p, const char* end)
     return nValue;
 }
 
-/// The number the n (1 ... 16) digits before pEnd spell, modulo 2^32, 16 bytes
-/// readable before pEnd.
-inline std::uint32_t DigitsBefore(const char* pEnd, std::size_t n)
-{
-    // The masks clear the bytes before the digits, which then stand as leading zeros.
-    static constexpr std::array<std::uint64_t, kWordBytes + 1> kLowMasks = [] {
-        std::array<std::uint64_t, kWordBytes + 1> masks{};
-        for (std::size_t i = 1; i <= kWordBytes; ++i)
-            masks[i] = ~std::uint64_t{0} << (64 - 8 * i);
-        return masks;
-    }();
-    const std::uint32_t nLow = EightDigitsValue(DigitValues(LoadWord(pEnd - kWordBytes)) &
-                                                kLowMasks[std::min(n, kWordBytes)]);
-    if (n <= kWordBytes)
-        return nLow;
-    const std::uint64_t nHigh =
-        DigitValues(LoadWord(pEnd - 2 * kWordBytes)) & kLowMasks[n - kWordBytes];
-    return EightDigitsValue(nHigh) * kPowersOfTen[kWordBytes] + nLow;
-}
-
 } // namespace swar
-
-/// Bytes readable before and after a text given to ParseStrToIntList.
-inline constexpr std::size_t kNumberListMargin = 64;
-
-/// Reads text that is exactly nCount (up to 48) numbers, each an optional '-'
-/// and 1 to 16 digits, with a single separator between two numbers:
-/// evenSeparator after the first, third ... number, oddSeparator after the
-/// others. Each number is read as ParseStrToInt reads it. False, with values
-/// left as they are, for any other text. This is the form writers give the key
-/// groups; it is read a line at a time rather than a digit at a time, and its
-/// reads run into kNumberListMargin bytes on either side of the text.
-bool ParseStrToIntList(std::string_view text, std::int32_t* pValues, std::size_t nCount,
-                       char evenSeparator, char oddSeparator);
 
 /// As StrToIntW: an optional '-', digits, nothing skipped; wraps modulo 2^32.
 /// Reads from p up to end and leaves p after the last character read. Inline:

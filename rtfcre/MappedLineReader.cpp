@@ -1,6 +1,6 @@
 #include "rtfcre/MappedLineReader.h"
 
-#include "base/TextNumbers.h"
+#include "base/NumberList.h"
 
 #include <algorithm>
 #include <cstring>

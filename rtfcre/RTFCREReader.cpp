@@ -1,6 +1,7 @@
 #include "rtfcre/RTFCREReader.h"
 
 #include "base/AnsiText.h"
+#include "base/NumberList.h"
 #include "base/TextNumbers.h"
 #include "rtfcre/LineReader.h"
 

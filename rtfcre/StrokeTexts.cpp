@@ -1,5 +1,6 @@
 #include "rtfcre/StrokeTexts.h"
 
+#include "base/NumberList.h"
 #include "base/TextNumbers.h"
 #include "steno/StenoEncoder.h"
 

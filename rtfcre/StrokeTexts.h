@@ -3,7 +3,7 @@
 // ends the file there, and the texts of its other groups, turned into a record
 // later and on any thread.
 
-#include "base/TextNumbers.h"
+#include "base/NumberList.h"
 #include "steno/StenoStroke.h"
 
 #include <cstdint>
