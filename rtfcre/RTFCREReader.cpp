@@ -45,13 +45,26 @@ CRTFCREReader::CRTFCREReader(ILineSource& source) : m_file(source) {}
 
 CRTFCREReader::~CRTFCREReader() = default;
 
-std::size_t CRTFCREReader::Find(std::string_view text, std::string_view needle)
+namespace {
+
+std::size_t Length(char)
+{
+    return 1;
+}
+std::size_t Length(std::string_view text)
+{
+    return text.size();
+}
+
+} // namespace
+
+template <typename Needle> std::size_t CRTFCREReader::Find(std::string_view text, Needle needle)
 {
     if (text.size() <= kLongText)
         return text.find(needle);
     for (std::size_t nAt = 0; nAt < text.size(); nAt += kSearchChunk) {
         // Chunks overlap by the needle's length less one: no occurrence is cut.
-        const auto nFound = text.substr(nAt, kSearchChunk + needle.size() - 1).find(needle);
+        const auto nFound = text.substr(nAt, kSearchChunk + Length(needle) - 1).find(needle);
         if (nFound != std::string_view::npos)
             return nAt + nFound;
         m_file.Forget(text.substr(nAt, kSearchChunk));
@@ -67,14 +80,15 @@ bool CRTFCREReader::Holds(std::string_view text, std::string_view opening)
 /// The text before the first ch; all of it when ch does not occur.
 std::string_view CRTFCREReader::UpTo(std::string_view text, char ch)
 {
-    return text.substr(0, Find(text, std::string_view(&ch, 1)));
+    return text.substr(0, Find(text, ch));
 }
 
 /// The text after the first occurrence of marker; all of it when it does not occur.
-std::string_view CRTFCREReader::After(std::string_view text, std::string_view marker)
+template <typename Needle>
+std::string_view CRTFCREReader::After(std::string_view text, Needle marker)
 {
     const auto at = Find(text, marker);
-    return at == std::string_view::npos ? text : text.substr(at + marker.size());
+    return at == std::string_view::npos ? text : text.substr(at + Length(marker));
 }
 
 void CRTFCREReader::ReadLine()
@@ -109,7 +123,7 @@ void CRTFCREReader::ReadSystemLine(std::wstring& strSystemName, std::wstring& st
     m_text = After(m_text, kSystemOpening);
     AnsiToWide(UpTo(m_text, '}'), strSystemName);
     // Skips the brace and the blank after it; the last character closes the group.
-    const auto nBrace = Find(m_text, "}");
+    const auto nBrace = Find(m_text, '}');
     const std::string_view rest = nBrace == std::string_view::npos || nBrace + 2 > m_text.size()
                                       ? std::string_view{}
                                       : m_text.substr(nBrace + 2);
@@ -121,9 +135,9 @@ void CRTFCREReader::ReadCreationLine()
 {
     m_text = After(m_text, kCreationOpening);
     m_nYear = ParseCNumber(UpTo(m_text, '\\'));
-    m_text = After(m_text, "mo");
+    m_text = After(m_text, std::string_view("mo"));
     m_nMonth = ParseCNumber(UpTo(m_text, '\\'));
-    m_text = After(m_text, "da");
+    m_text = After(m_text, std::string_view("da"));
     m_nDay = ParseCNumber(UpTo(m_text, '}'));
     m_bDateFound = true;
 }
@@ -143,13 +157,14 @@ bool CRTFCREReader::LookFor(std::string_view opening)
 
 bool CRTFCREReader::ScanStroke(StrokeTexts& texts)
 {
-    while (!Holds(m_text, kStrokeOpening)) {
+    std::size_t nAt = Find(m_text, kStrokeOpening);
+    for (; nAt == std::string_view::npos; nAt = Find(m_text, kStrokeOpening)) {
         if (!m_file.Good())
             return false;
         ReadLine();
     }
     m_nStrokeLine = m_file.LineNumber();
-    m_text = After(m_text, kStrokeOpening);
+    m_text = m_text.substr(nAt + kStrokeOpening.size());
     texts.steno = GroupText(kSteno);
     texts.raw = LookFor(kRawStrokeOpening) ? GroupText(kRaw) : texts.steno;
     if (!LookFor(kTimeOpening))
@@ -194,9 +209,9 @@ std::int64_t CRTFCREReader::ReadTimeGroup()
 {
     // The fourth field, hundredths, is not read.
     const int nHour = ParseCNumber(UpTo(m_text, ':'));
-    m_text = After(m_text, ":");
+    m_text = After(m_text, ':');
     const int nMinute = ParseCNumber(UpTo(m_text, ':'));
-    m_text = After(m_text, ":");
+    m_text = After(m_text, ':');
     const int nSecond = ParseCNumber(UpTo(m_text, ':'));
     return m_clock.MakeTime(m_nYear, m_nMonth, m_nDay, nHour, nMinute, nSecond);
 }

@@ -74,10 +74,11 @@ private:
     void ReadCreationLine();
     std::int64_t ReadTimeGroup();
 
-    std::size_t Find(std::string_view text, std::string_view needle);
+    /// Where needle, a character or a text, first occurs in text.
+    template <typename Needle> std::size_t Find(std::string_view text, Needle needle);
     bool Holds(std::string_view text, std::string_view opening);
     std::string_view UpTo(std::string_view text, char ch);
-    std::string_view After(std::string_view text, std::string_view marker);
+    template <typename Needle> std::string_view After(std::string_view text, Needle marker);
 
     std::unique_ptr<rtfcre::CLineReader> m_pOwnFile;
     rtfcre::ILineSource& m_file;

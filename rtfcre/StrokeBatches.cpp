@@ -1,8 +1,36 @@
 #include "rtfcre/StrokeBatches.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <sys/mman.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace rtfcre {
+
+namespace {
+
+// Records this far on are faulted in: farther than a large page of memory.
+constexpr std::size_t kFaultAhead = 4 * 1024 * 1024 / sizeof(CStenoStroke);
+
+/// Faults in the pages of the records as a first write would, without writing.
+void FaultIn(const CStenoStroke* pFrom, const CStenoStroke* pTo)
+{
+#ifdef MADV_POPULATE_WRITE
+    if (pTo <= pFrom)
+        return;
+    static const auto nPage = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const std::uintptr_t nStart = reinterpret_cast<std::uintptr_t>(pFrom) / nPage * nPage;
+    const auto nEnd = reinterpret_cast<std::uintptr_t>(pTo);
+    // A system without this advice refuses it: the first write then faults the pages in.
+    ::madvise(reinterpret_cast<void*>(nStart), nEnd - nStart, MADV_POPULATE_WRITE);
+#else
+    (void)pFrom;
+    (void)pTo;
+#endif
+}
+
+} // namespace
 
 CStrokeBatches::CStrokeBatches(std::vector<CStenoStroke>& strokes, MakeRoom makeRoom)
     : m_strokes(strokes), m_makeRoom(std::move(makeRoom)),
@@ -35,6 +63,9 @@ void CStrokeBatches::HandOn()
     }
     m_strokes.resize(nNeeded);
     batch.pRecords = m_strokes.data() + nSize;
+    CStenoStroke* pEnd = m_strokes.data() + m_strokes.capacity();
+    batch.pLaterFrom = std::min(batch.pRecords + kFaultAhead, pEnd);
+    batch.pLaterTo = std::min(batch.pLaterFrom + kBatchStrokes, pEnd);
     StartWorker();
     std::unique_lock<std::mutex> lock(m_mutex);
     batch.state = EState::kQueued;
@@ -133,6 +164,7 @@ void CStrokeBatches::Parse(Batch& batch, std::unique_lock<std::mutex>& lock)
     lock.unlock();
     for (std::size_t i = 0; i < batch.nCount; ++i)
         ParseStrokeTexts(batch.texts[i], batch.pRecords[i]);
+    FaultIn(batch.pLaterFrom, batch.pLaterTo);
     lock.lock();
     batch.state = EState::kParsed;
     // Batches parsed out of turn are freed once those before them are.

@@ -3,7 +3,9 @@
 // thread fills batches of stroke texts and hands each on; a worker parses them,
 // and the reading thread parses too whenever it has run a few batches ahead,
 // so both cores parse while one of them also reads. Records land in the array
-// in file order. The array only grows while no batch is being parsed.
+// in file order. The array only grows while no batch is being parsed. Whoever
+// parses a batch also faults in the fresh pages of records a few batches on,
+// so that the reading thread, which appends them, does not pay for them all.
 
 #include "rtfcre/StrokeTexts.h"
 #include "steno/StenoStroke.h"
@@ -62,6 +64,8 @@ private:
         std::array<StrokeTexts, kBatchStrokes> texts;
         std::size_t nCount = 0;
         CStenoStroke* pRecords = nullptr;
+        CStenoStroke* pLaterFrom = nullptr; ///< records of a later batch, to fault in
+        CStenoStroke* pLaterTo = nullptr;
         EState state = EState::kOpen;
     };
 
