@@ -3,6 +3,7 @@
 #include "base/FileException.h"
 #include "base/LocalTime.h"
 #include "rtfcre/MappedLineReader.h"
+#include "rtfcre/ProgressSteps.h"
 #include "rtfcre/RTFCREReader.h"
 #include "rtfcre/StrokeBatches.h"
 #include "steno/StenoEncoder.h"
@@ -112,38 +113,6 @@ void ReadHeader(CRTFCREReader& reader, StrokeFileHeader& header)
                                                 : "no system line in the header");
 }
 
-/// Tells the progress, if any, how far reading has come, about every 1 % of the file.
-class CProgressReport
-{
-public:
-    CProgressReport(IFileProgress* pProgress, const CRTFCREReader& reader)
-        : m_pProgress(pProgress), m_reader(reader), m_nStep(reader.FileSize() / kSteps + 1),
-          m_nNext(reader.Position() + m_nStep)
-    {
-    }
-
-    /// Throws CLoadCancelled when the progress asks to stop.
-    void Update()
-    {
-        const std::uint64_t nPosition = m_reader.Position();
-        if (m_pProgress == nullptr || nPosition < m_nNext)
-            return;
-        m_nNext = nPosition + m_nStep;
-        const double nDone =
-            static_cast<double>(nPosition) / static_cast<double>(m_reader.FileSize());
-        if (!m_pProgress->Progress(std::min(nDone, 1.0)))
-            throw CLoadCancelled();
-    }
-
-private:
-    static constexpr std::uint64_t kSteps = 100;
-
-    IFileProgress* m_pProgress;
-    const CRTFCREReader& m_reader;
-    std::uint64_t m_nStep;
-    std::uint64_t m_nNext;
-};
-
 void ReadStrokesSequential(CRTFCREReader& reader, std::vector<CStenoStroke>& strokes)
 {
     const CStenoEncoder encoder;
@@ -171,14 +140,15 @@ void ReadStrokesInBatches(CRTFCREReader& reader, rtfcre::CMappedLineReader& file
     CStrokeArrayGrowth growth(reader, strokes);
     rtfcre::CStrokeBatches batches(strokes,
                                    [&growth](std::size_t nNeeded) { growth.MakeRoom(nNeeded); });
-    CProgressReport progress(pProgress, reader);
+    CProgressSteps progress(pProgress, reader.FileSize());
     try {
         while (reader.ScanStroke(batches.Slot())) {
             if (!batches.Commit())
                 continue;
             batches.HandOn();
             file.KeepFrom(batches.FirstPendingText());
-            progress.Update();
+            if (!progress.Update(reader.Position()))
+                throw CLoadCancelled();
         }
     } catch (...) {
         // The strokes read before a failure are kept.
