@@ -66,7 +66,10 @@ void CStrokeBatches::HandOn()
     CStenoStroke* pEnd = m_strokes.data() + m_strokes.capacity();
     batch.pLaterFrom = std::min(batch.pRecords + kFaultAhead, pEnd);
     batch.pLaterTo = std::min(batch.pLaterFrom + kBatchStrokes, pEnd);
-    StartWorker();
+    // A file of one batch is parsed here: a thread would cost more than it saves.
+    if (m_bHandedOnBefore)
+        StartWorker();
+    m_bHandedOnBefore = true;
     std::unique_lock<std::mutex> lock(m_mutex);
     batch.state = EState::kQueued;
     ++m_nQueued;

@@ -90,6 +90,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_bStop = false;
+    bool m_bHandedOnBefore = false; ///< a batch was handed on before the current one
     bool m_bWorkerTried = false;
     std::thread m_worker;
 };

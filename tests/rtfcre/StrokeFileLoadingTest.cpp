@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace base;
@@ -227,10 +228,11 @@ TEST_F(StrokeFileLoadingTest, MatchesTheSequentialReaderOnMutatedFiles)
             Stroke("S", "", "2:0:0:0") + "{\\*\\cxs B}\n{\\*\\cxt 3:0:0:0}\n{\\*\\cxsp 1  2}\x1A",
     };
     const std::string strLarge = WriterFile(random, 3000);
-    const auto path = m_dir.Path("mutated.rtf");
     for (int i = 0; i < 1000; ++i) {
         const std::string& seed = i % 200 == 0 ? strLarge : seeds[i % std::size(seeds)];
-        test_support::WriteBytes(path, Mutated(seed, random));
+        // A new file each time: rewriting one file waits for the file system.
+        const auto path =
+            m_dir.Write("mutated" + std::to_string(i) + ".rtf", Mutated(seed, random));
         const LoadOutcome sequential = Outcome(LoadStrokeFileSequential, path);
         const LoadOutcome mapped =
             Outcome([](const auto& file, auto& header,
@@ -239,5 +241,51 @@ TEST_F(StrokeFileLoadingTest, MatchesTheSequentialReaderOnMutatedFiles)
         ASSERT_TRUE(mapped == sequential)
             << "file " << i << ": " << mapped.strokes.size() << " strokes, '" << mapped.strFailure
             << "' against " << sequential.strokes.size() << ", '" << sequential.strFailure << "'";
+        std::filesystem::remove(path);
     }
+}
+
+namespace {
+
+/// Remembers every fraction it is told and asks to stop at the nStopAt-th.
+class CStoppingProgress : public IFileProgress
+{
+public:
+    explicit CStoppingProgress(std::size_t nStopAt) : m_nStopAt(nStopAt) {}
+
+    bool Progress(double nDone) override
+    {
+        m_fractions.push_back(nDone);
+        return m_fractions.size() < m_nStopAt;
+    }
+
+    std::size_t m_nStopAt;
+    std::vector<double> m_fractions;
+};
+
+} // namespace
+
+// A load tells its progress how far it has read, in rising steps of the
+// file; a progress that asks to stop ends the load with CLoadCancelled, the
+// strokes read before kept as they are.
+TEST_F(StrokeFileLoadingTest, ProgressFollowsTheLoadAndMayStopIt)
+{
+    std::mt19937 random(3);
+    const auto path = m_dir.Write("strokes.rtf", WriterFile(random, 6000));
+    CStoppingProgress all(1000);
+    LoadStrokeFile(path, m_header, m_strokes, &all);
+    ASSERT_EQ(m_strokes.size(), 6000u);
+    EXPECT_GE(all.m_fractions.size(), 3u);
+    EXPECT_LE(all.m_fractions.size(), 101u);
+    EXPECT_TRUE(std::is_sorted(all.m_fractions.begin(), all.m_fractions.end()));
+    EXPECT_GT(all.m_fractions.front(), 0.0);
+    EXPECT_LE(all.m_fractions.back(), 1.0);
+
+    CStoppingProgress second(2);
+    std::vector<CStenoStroke> kept;
+    EXPECT_THROW(LoadStrokeFile(path, m_header, kept, &second), CLoadCancelled);
+    EXPECT_EQ(second.m_fractions.size(), 2u);
+    ASSERT_GT(kept.size(), 0u);
+    ASSERT_LT(kept.size(), m_strokes.size());
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), m_strokes.begin()));
 }
