@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@ namespace base {
 namespace {
 
 constexpr std::size_t kReadBlock = 1024 * 1024;
+constexpr std::size_t kLargePage = 2 * 1024 * 1024;
 
 std::size_t PageSize()
 {
@@ -46,16 +48,21 @@ bool CMappedFile::Open(const std::filesystem::path& path)
 }
 
 // The file goes over the middle of an area of zero pages, which gives the
-// margins; the page that holds the file's end reads as zeros after it.
+// margins; the page that holds the file's end reads as zeros after it. Its
+// start is aligned as a large page is: the system keeps large files in the
+// page cache in large pieces, and pages of a piece mapped out of line with it
+// come back as soon as they are dropped.
 bool CMappedFile::Map(int nFile, std::size_t nSize)
 {
     const std::size_t nPage = PageSize();
     const std::size_t nFilePages = (nSize + nPage - 1) / nPage * nPage;
-    const std::size_t nMappingSize = nPage + nFilePages + nPage;
+    const std::size_t nMappingSize = kLargePage + nFilePages + nPage;
     void* pMapping = ::mmap(nullptr, nMappingSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (pMapping == MAP_FAILED)
         return false;
-    char* pFile = static_cast<char*>(pMapping) + nPage;
+    const auto nArea = reinterpret_cast<std::uintptr_t>(pMapping);
+    char* pFile =
+        reinterpret_cast<char*>((nArea + nPage + kLargePage - 1) / kLargePage * kLargePage);
     if (::mmap(pFile, nSize, PROT_READ, MAP_PRIVATE | MAP_FIXED, nFile, 0) == MAP_FAILED) {
         ::munmap(pMapping, nMappingSize);
         return false;

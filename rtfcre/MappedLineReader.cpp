@@ -15,10 +15,6 @@ constexpr char kEndOfFileByte = 0x1A;
 constexpr std::size_t kCheckBlock = 256 * 1024;
 // Dropping pages costs a system call: it waits until this much can go at once.
 constexpr std::size_t kDropStep = 1024 * 1024;
-// The system maps pages around the one read in groups, and a group of the
-// page cache may reach back into pages dropped just before: each drop covers
-// this much before the last one again.
-constexpr std::size_t kDropAgain = 2 * kDropStep;
 // A line longer than this is not held in memory while its end is searched.
 constexpr std::size_t kLongLine = 8 * 1024 * 1024;
 
@@ -122,7 +118,7 @@ void CMappedLineReader::DropBehind()
     const std::size_t nLimit = std::min(m_nLineStart, m_nKeep);
     if (nLimit < m_nDropped + kDropStep)
         return;
-    m_file.Drop(m_nDropped > kDropAgain ? m_nDropped - kDropAgain : 0, nLimit);
+    m_file.Drop(m_nDropped, nLimit);
     m_nDropped = nLimit;
 }
 
