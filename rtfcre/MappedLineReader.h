@@ -44,17 +44,15 @@ public:
 private:
     static constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
 
-    void CheckAhead();
-    void DeliverLast(std::string_view& line);
+    void DeliverLine(std::string_view& line, const char* pStart, const char* pFeed);
+    void DeliverLast(std::string_view& line, const char* pStart, const char* pEnd);
     void DropBehind();
 
     base::CMappedFile m_file;
     bool m_bGood = false;
-    bool m_bDataEnded = false;    ///< m_nChecked is where the file's data ends
+    bool m_bDataRead = false;     ///< the lines reached the end of the file's bytes
     std::size_t m_nBegin = 0;     ///< start of the next line
     std::size_t m_nLineStart = 0; ///< start of the line delivered last
-    std::size_t m_nScanned = 0;   ///< bytes from m_nBegin known to hold no LF
-    std::size_t m_nChecked = 0;   ///< bytes from the start known to hold no byte 0x1A
     std::size_t m_nDropped = 0;   ///< bytes before this may have left memory
     std::size_t m_nKeep = kNone;  ///< bytes from here on stay in memory
     std::int64_t m_nLine = 0;

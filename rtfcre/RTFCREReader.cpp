@@ -1,6 +1,7 @@
 #include "rtfcre/RTFCREReader.h"
 
 #include "base/AnsiText.h"
+#include "base/ByteSearch.h"
 #include "base/NumberList.h"
 #include "base/TextNumbers.h"
 #include "rtfcre/LineReader.h"
@@ -175,10 +176,27 @@ bool CRTFCREReader::ScanStroke(StrokeTexts& texts)
     return true;
 }
 
+/// The current text up to the group's closing brace. When no brace opens a
+/// group before it, nothing in that text can begin an opening: the current
+/// text then starts at the closing brace, and is not searched through twice.
+std::string_view CRTFCREReader::CutGroupText()
+{
+    if (m_text.size() > kLongText)
+        return UpTo(m_text, '}'); // searched a chunk at a time
+    const char* pBegin = m_text.data();
+    const char* pBrace = FindEitherByte(pBegin, pBegin + m_text.size(), '}', '{');
+    if (pBrace != nullptr && *pBrace == '{')
+        return UpTo(m_text, '}');
+    const std::string_view text = m_text.substr(
+        0, pBrace != nullptr ? static_cast<std::size_t>(pBrace - pBegin) : m_text.size());
+    m_text.remove_prefix(text.size());
+    return text;
+}
+
 /// The current group's text, up to its closing brace, readable until the next stroke.
 std::string_view CRTFCREReader::GroupText(EGroup group)
 {
-    const std::string_view text = UpTo(m_text, '}');
+    const std::string_view text = CutGroupText();
     if (m_file.KeepsLines())
         return text;
     // The copy keeps margins, as a kept line has the file's bytes around it.

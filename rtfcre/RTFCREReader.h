@@ -69,6 +69,7 @@ private:
 
     void ReadLine();
     bool LookFor(std::string_view opening);
+    std::string_view CutGroupText();
     std::string_view GroupText(EGroup group);
     void ReadSystemLine(std::wstring& strSystemName, std::wstring& strSystemText);
     void ReadCreationLine();
