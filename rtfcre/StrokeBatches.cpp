@@ -10,8 +10,9 @@ namespace rtfcre {
 
 namespace {
 
-// Records this far on are faulted in: farther than a large page of memory.
-constexpr std::size_t kFaultAhead = 4 * 1024 * 1024 / sizeof(CStenoStroke);
+// Records this far on are faulted in: far enough to be ahead of the reading
+// thread, near enough not to fault in much beyond the last record.
+constexpr std::size_t kFaultAhead = 1024 * 1024 / sizeof(CStenoStroke);
 
 /// Faults in the pages of the records as a first write would, without writing.
 void FaultIn(const CStenoStroke* pFrom, const CStenoStroke* pTo)
@@ -36,6 +37,8 @@ CStrokeBatches::CStrokeBatches(std::vector<CStenoStroke>& strokes, MakeRoom make
     : m_strokes(strokes), m_makeRoom(std::move(makeRoom)),
       m_pBatches(std::make_unique<std::array<Batch, kRing>>()), m_batches(*m_pBatches)
 {
+    m_batches[m_nOpen].state = EState::kOpen;
+    m_batches[m_nOpen].nOrder = m_nNextOrder++;
 }
 
 CStrokeBatches::~CStrokeBatches()
@@ -67,16 +70,14 @@ void CStrokeBatches::HandOn()
     batch.pLaterFrom = std::min(batch.pRecords + kFaultAhead, pEnd);
     batch.pLaterTo = std::min(batch.pLaterFrom + kBatchStrokes, pEnd);
     // A file of one batch is parsed here: a thread would cost more than it saves.
-    if (m_bHandedOnBefore)
+    if (batch.nOrder > 0)
         StartWorker();
-    m_bHandedOnBefore = true;
     std::unique_lock<std::mutex> lock(m_mutex);
     batch.state = EState::kQueued;
-    ++m_nQueued;
-    ++m_nHandedOn;
-    m_nOpen = Following(m_nOpen);
+    m_queue[(m_nFirstQueued + m_nQueued++) % kRing] = m_nOpen;
+    ++m_nPending;
     m_changed.notify_all();
-    WaitForOpenBatch(lock);
+    OpenFreeBatch(lock);
 }
 
 void CStrokeBatches::Finish()
@@ -92,8 +93,13 @@ void CStrokeBatches::Finish()
 const char* CStrokeBatches::FirstPendingText()
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
-    const Batch& oldest = m_batches[m_nHandedOn > 0 ? m_nOldest : m_nOpen];
-    return oldest.nCount > 0 ? oldest.texts[0].steno.data() : nullptr;
+    const Batch* pFirst = nullptr;
+    for (const Batch& batch : m_batches) {
+        if (batch.state != EState::kFree && batch.nCount > 0 &&
+            (pFirst == nullptr || batch.nOrder < pFirst->nOrder))
+            pFirst = &batch;
+    }
+    return pFirst != nullptr ? pFirst->texts[0].steno.data() : nullptr;
 }
 
 void CStrokeBatches::StartWorker()
@@ -131,19 +137,29 @@ void CStrokeBatches::StopWorker()
         m_worker.join();
 }
 
-// Parses queued batches here rather than wait while the ring is full.
-void CStrokeBatches::WaitForOpenBatch(std::unique_lock<std::mutex>& lock)
+// Parses the oldest queued batch here rather than wait while none is free.
+void CStrokeBatches::OpenFreeBatch(std::unique_lock<std::mutex>& lock)
 {
-    while (m_batches[m_nOpen].state != EState::kOpen) {
+    for (;;) {
+        const auto free = std::find_if(m_batches.begin(), m_batches.end(), [](const Batch& batch) {
+            return batch.state == EState::kFree;
+        });
+        if (free != m_batches.end()) {
+            m_nOpen = static_cast<std::size_t>(free - m_batches.begin());
+            break;
+        }
         if (!ParseQueued(lock))
             m_changed.wait(lock);
     }
-    m_batches[m_nOpen].nCount = 0;
+    Batch& batch = m_batches[m_nOpen];
+    batch.state = EState::kOpen;
+    batch.nCount = 0;
+    batch.nOrder = m_nNextOrder++;
 }
 
 void CStrokeBatches::Drain(std::unique_lock<std::mutex>& lock)
 {
-    while (m_nHandedOn > 0) {
+    while (m_nPending > 0) {
         if (!ParseQueued(lock))
             m_changed.wait(lock);
     }
@@ -154,8 +170,8 @@ bool CStrokeBatches::ParseQueued(std::unique_lock<std::mutex>& lock)
 {
     if (m_nQueued == 0)
         return false;
-    Batch& batch = m_batches[m_nNext];
-    m_nNext = Following(m_nNext);
+    Batch& batch = m_batches[m_queue[m_nFirstQueued]];
+    m_nFirstQueued = (m_nFirstQueued + 1) % kRing;
     --m_nQueued;
     batch.state = EState::kParsing;
     Parse(batch, lock);
@@ -169,13 +185,8 @@ void CStrokeBatches::Parse(Batch& batch, std::unique_lock<std::mutex>& lock)
         ParseStrokeTexts(batch.texts[i], batch.pRecords[i]);
     FaultIn(batch.pLaterFrom, batch.pLaterTo);
     lock.lock();
-    batch.state = EState::kParsed;
-    // Batches parsed out of turn are freed once those before them are.
-    while (m_nHandedOn > 0 && m_batches[m_nOldest].state == EState::kParsed) {
-        m_batches[m_nOldest].state = EState::kOpen;
-        m_nOldest = Following(m_nOldest);
-        --m_nHandedOn;
-    }
+    batch.state = EState::kFree;
+    --m_nPending;
     m_changed.notify_all();
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // Turns the strokes the reader finds into records on two threads. The reading
-// thread fills batches of stroke texts and hands each on; a worker parses them,
-// and the reading thread parses too whenever it has run a few batches ahead,
-// so both cores parse while one of them also reads. Records land in the array
+// thread fills batches of stroke texts and hands each on; a worker parses them
+// in turn, and the reading thread parses the oldest waiting one itself
+// whenever no batch is free to be filled, so both cores parse while one of
+// them also reads, and neither waits for the other. Records land in the array
 // in file order. The array only grows while no batch is being parsed. Whoever
-// parses a batch also faults in the fresh pages of records a few batches on,
+// parses a batch also faults in the fresh pages of records a few megabytes on,
 // so that the reading thread, which appends them, does not pay for them all.
 
 #include "rtfcre/StrokeTexts.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -53,26 +55,26 @@ private:
     static constexpr std::size_t kRing = 4;
 
     enum class EState {
-        kOpen,    ///< being filled, or free to be
+        kFree,
+        kOpen,    ///< being filled
         kQueued,  ///< handed on, waiting to be parsed
         kParsing, ///< being parsed by one of the threads
-        kParsed   ///< parsed; free once the batches before it are
     };
 
     struct Batch
     {
         std::array<StrokeTexts, kBatchStrokes> texts;
         std::size_t nCount = 0;
+        std::uint64_t nOrder = 0; ///< of the batches in the file
         CStenoStroke* pRecords = nullptr;
         CStenoStroke* pLaterFrom = nullptr; ///< records of a later batch, to fault in
         CStenoStroke* pLaterTo = nullptr;
-        EState state = EState::kOpen;
+        EState state = EState::kFree;
     };
 
-    static std::size_t Following(std::size_t nBatch) { return (nBatch + 1) % kRing; }
     void StartWorker();
     void RunWorker();
-    void WaitForOpenBatch(std::unique_lock<std::mutex>& lock);
+    void OpenFreeBatch(std::unique_lock<std::mutex>& lock);
     void Drain(std::unique_lock<std::mutex>& lock);
     bool ParseQueued(std::unique_lock<std::mutex>& lock);
     void Parse(Batch& batch, std::unique_lock<std::mutex>& lock);
@@ -82,15 +84,15 @@ private:
     MakeRoom m_makeRoom;
     std::unique_ptr<std::array<Batch, kRing>> m_pBatches;
     std::array<Batch, kRing>& m_batches;
-    std::size_t m_nOpen = 0;     ///< the batch being filled
-    std::size_t m_nOldest = 0;   ///< the oldest batch handed on and not yet free
-    std::size_t m_nHandedOn = 0; ///< batches handed on and not yet free, from m_nOldest
-    std::size_t m_nNext = 0;     ///< the oldest batch queued
-    std::size_t m_nQueued = 0;   ///< batches queued, from m_nNext
+    std::size_t m_nOpen = 0;                  ///< the batch being filled
+    std::uint64_t m_nNextOrder = 0;           ///< of the next batch to be opened
+    std::array<std::size_t, kRing> m_queue{}; ///< batches queued, oldest first, from m_nFirstQueued
+    std::size_t m_nFirstQueued = 0;
+    std::size_t m_nQueued = 0;
+    std::size_t m_nPending = 0; ///< batches queued or being parsed
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_bStop = false;
-    bool m_bHandedOnBefore = false; ///< a batch was handed on before the current one
     bool m_bWorkerTried = false;
     std::thread m_worker;
 };
