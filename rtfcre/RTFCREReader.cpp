@@ -61,6 +61,9 @@ std::size_t Length(std::string_view text)
 
 template <typename Needle> std::size_t CRTFCREReader::Find(std::string_view text, Needle needle)
 {
+    // In a writer's file every opening begins the line it is looked for in.
+    if (text.starts_with(needle))
+        return 0;
     if (text.size() <= kLongText)
         return text.find(needle);
     for (std::size_t nAt = 0; nAt < text.size(); nAt += kSearchChunk) {

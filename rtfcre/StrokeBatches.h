@@ -52,7 +52,7 @@ public:
 
 private:
     static constexpr std::size_t kBatchStrokes = 512;
-    static constexpr std::size_t kRing = 4;
+    static constexpr std::size_t kRing = 8;
 
     enum class EState {
         kFree,
