@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <optional>
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
@@ -23,51 +22,17 @@ static_assert(kNumberListMargin >= kBlock && kNumberListMargin >= 2 * swar::kWor
 constexpr std::size_t kLongestList = 1024;
 constexpr std::size_t kMostNumbers = 48;
 
-/// Bit i of each set for byte i of a block of 64.
-struct ByteClasses
+/// Bit i set where byte i of the 64 from p is a blank or a comma.
+std::uint64_t SeparatorBits(const char* p)
 {
-    std::uint64_t nSeparators; ///< blank or comma
-    std::uint64_t nMinus;
-    std::uint64_t nOther; ///< none of these and no digit
-};
-
-ByteClasses ClassifyBlock(const char* p)
-{
-    ByteClasses classes{0, 0, 0};
-    const auto bits = [](__m128i hits) {
-        return std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(hits))};
-    };
+    std::uint64_t nBits = 0;
     for (std::size_t i = 0; i < kBlock / 16; ++i) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
         const __m128i separators = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')),
                                                 _mm_cmpeq_epi8(bytes, _mm_set1_epi8(',')));
-        const __m128i minus = _mm_cmpeq_epi8(bytes, _mm_set1_epi8('-'));
-        const __m128i values = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
-        const __m128i digits = _mm_cmpeq_epi8(_mm_min_epu8(values, _mm_set1_epi8(9)), values);
-        const __m128i known = _mm_or_si128(_mm_or_si128(separators, minus), digits);
-        classes.nSeparators |= bits(separators) << (16 * i);
-        classes.nMinus |= bits(minus) << (16 * i);
-        classes.nOther |= (bits(known) ^ 0xFFFF) << (16 * i);
+        nBits |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(separators))} << (16 * i);
     }
-    return classes;
-}
-
-/// The separators of the block of text at p, of which nLeft bytes are the
-/// text's; none unless the block holds nothing but digits, separators and minus
-/// signs where a number begins. nBefore is 1 when a number begins at p, and is
-/// left so for the next block.
-std::optional<std::uint64_t> BlockSeparators(const char* p, std::size_t nLeft,
-                                             std::uint64_t& nBefore)
-{
-    const ByteClasses classes = ClassifyBlock(p);
-    const std::uint64_t nInText =
-        nLeft >= kBlock ? ~std::uint64_t{0} : (std::uint64_t{1} << nLeft) - 1;
-    const std::uint64_t nSeparators = classes.nSeparators & nInText;
-    const std::uint64_t nStarts = (nSeparators << 1) | nBefore;
-    if ((classes.nOther & nInText) != 0 || (classes.nMinus & nInText & ~nStarts) != 0)
-        return std::nullopt;
-    nBefore = nSeparators >> (kBlock - 1);
-    return nSeparators;
+    return nBits;
 }
 
 /// The number 16 digit values spell, summed in pairs, fours and eights, each
@@ -86,10 +51,10 @@ std::uint32_t DigitsValue(__m128i digits)
     return nHigh * swar::kPowersOfTen[swar::kWordBytes] + nLow;
 }
 
-/// The number the n (0 ... 16) digits before pEnd spell, modulo 2^32, 16
-/// bytes readable before pEnd. The bytes before the digits are cleared, to
-/// stand as leading zeros.
-std::uint32_t DigitsBefore(const char* pEnd, std::size_t n)
+/// The number the n (0 ... 16) bytes before pEnd spell, modulo 2^32, 16 bytes
+/// readable before pEnd; false when one of them is no digit. The bytes before
+/// them are cleared, to stand as leading zeros.
+bool DigitsBefore(const char* pEnd, std::size_t n, std::uint32_t& nValue)
 {
     constexpr std::size_t kBytes = 2 * swar::kWordBytes;
     alignas(16) static constexpr std::array<std::array<char, kBytes>, kBytes + 1> kMasks = [] {
@@ -99,22 +64,26 @@ std::uint32_t DigitsBefore(const char* pEnd, std::size_t n)
         return masks;
     }();
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pEnd - kBytes));
-    return DigitsValue(
+    const __m128i digits =
         _mm_and_si128(_mm_sub_epi8(bytes, _mm_set1_epi8('0')),
-                      _mm_load_si128(reinterpret_cast<const __m128i*>(kMasks[n].data()))));
+                      _mm_load_si128(reinterpret_cast<const __m128i*>(kMasks[n].data())));
+    nValue = DigitsValue(digits);
+    const __m128i digitLanes = _mm_cmpeq_epi8(_mm_min_epu8(digits, _mm_set1_epi8(9)), digits);
+    return _mm_movemask_epi8(digitLanes) == 0xFFFF;
 }
 
 /// Reads the number of the text's bytes [nBegin, nEnd) into nValue; false
-/// unless it is an optional '-' and 1 to 16 digits (other bytes than digits
-/// and minus signs are the caller's to rule out).
+/// unless it is an optional '-' and 1 to 16 digits.
 inline bool ReadListNumber(const char* pText, std::size_t nBegin, std::size_t nEnd,
                            std::int32_t& nValue)
 {
     const std::uint32_t nNegative = pText[nBegin] == '-' ? 1 : 0;
     const std::size_t nDigits = nEnd - nBegin - nNegative;
     constexpr std::size_t kMostDigits = 2 * swar::kWordBytes;
-    nValue = swar::Signed(DigitsBefore(pText + nEnd, std::min(nDigits, kMostDigits)), nNegative);
-    return nDigits - 1 < kMostDigits;
+    std::uint32_t nMagnitude = 0;
+    const bool bDigits = DigitsBefore(pText + nEnd, std::min(nDigits, kMostDigits), nMagnitude);
+    nValue = swar::Signed(nMagnitude, nNegative);
+    return bDigits && nDigits - 1 < kMostDigits;
 }
 
 } // namespace
@@ -130,13 +99,13 @@ bool ParseStrToIntList(std::string_view text, std::int32_t* pValues, std::size_t
     std::size_t nRead = 0;
     std::size_t nBegin = 0;
     bool bGood = true;
-    std::uint64_t nBefore = 1;
     for (std::size_t nBlock = 0; nBlock < text.size(); nBlock += kBlock) {
-        const std::optional<std::uint64_t> separatorBits =
-            BlockSeparators(pText + nBlock, text.size() - nBlock, nBefore);
-        if (!separatorBits)
-            return false;
-        for (std::uint64_t nBits = *separatorBits; nBits != 0; nBits &= nBits - 1) {
+        const std::size_t nLeft = text.size() - nBlock;
+        const std::uint64_t nInText =
+            nLeft >= kBlock ? ~std::uint64_t{0} : (std::uint64_t{1} << nLeft) - 1;
+        // Every other byte belongs to a number, which must be all digits after its sign.
+        for (std::uint64_t nBits = SeparatorBits(pText + nBlock) & nInText; nBits != 0;
+             nBits &= nBits - 1) {
             const std::size_t nEnd = nBlock + static_cast<std::size_t>(std::countr_zero(nBits));
             if (nRead + 1 == nCount)
                 return false;
