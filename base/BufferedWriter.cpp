@@ -92,9 +92,24 @@ CBufferedWriter& CBufferedWriter::operator<<(std::int64_t nValue)
 
 bool CBufferedWriter::Flush()
 {
+    WriteOut(m_buffer.data(), m_nUsed);
+    // After a failure nothing more reaches the file: what it holds is incomplete anyway.
+    m_nUsed = 0;
+    return m_nError == 0;
+}
+
+bool CBufferedWriter::Write(std::string_view bytes)
+{
+    Flush();
+    WriteOut(bytes.data(), bytes.size());
+    return m_nError == 0;
+}
+
+void CBufferedWriter::WriteOut(const char* pBytes, std::size_t nBytes)
+{
     std::size_t nDone = 0;
-    while (nDone < m_nUsed && m_nError == 0) {
-        const ssize_t nWritten = ::write(m_nFile, m_buffer.data() + nDone, m_nUsed - nDone);
+    while (nDone < nBytes && m_nError == 0) {
+        const ssize_t nWritten = ::write(m_nFile, pBytes + nDone, nBytes - nDone);
         if (nWritten > 0)
             nDone += static_cast<std::size_t>(nWritten);
         else if (nWritten == 0)
@@ -103,11 +118,8 @@ bool CBufferedWriter::Flush()
             m_nError = errno;
     }
     if (m_bWriteback && m_nError == 0)
-        StartWriteback(m_nFile, m_nFlushed, m_nUsed);
-    m_nFlushed += m_nUsed;
-    // After a failure nothing more reaches the file: what it holds is incomplete anyway.
-    m_nUsed = 0;
-    return m_nError == 0;
+        StartWriteback(m_nFile, m_nFlushed, nBytes);
+    m_nFlushed += nBytes;
 }
 
 } // namespace base

@@ -58,11 +58,16 @@ public:
 
     /// Writes what is gathered; false when any write to this file has failed.
     bool Flush();
+    /// Writes what is gathered, then bytes with a write of their own: output
+    /// gathered elsewhere is not copied again. False when any write to this
+    /// file has failed.
+    bool Write(std::string_view bytes);
     /// The errno of the first failed write; 0 while none failed.
     int Error() const { return m_nError; }
 
 private:
     void MakeRoom(std::size_t nBytes);
+    void WriteOut(const char* pBytes, std::size_t nBytes);
 
     int m_nFile = -1;
     bool m_bWriteback = false;

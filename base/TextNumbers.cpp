@@ -29,7 +29,9 @@ int ParseCNumber(std::string_view text)
     // Magnitudes beyond 2^63 saturate as strtol does.
     constexpr std::uint64_t kLimit = std::uint64_t{1} << 63;
     std::uint64_t nMagnitude = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
+    // Once saturated no digit changes the value: a malformed file's endless
+    // digits are not read to their end.
+    for (; i < text.size() && IsDigit(text[i]) && nMagnitude != kLimit; ++i) {
         const auto nDigit = static_cast<std::uint64_t>(text[i] - '0');
         nMagnitude = nMagnitude > (kLimit - nDigit) / 10 ? kLimit : nMagnitude * 10 + nDigit;
     }

@@ -1,8 +1,10 @@
 // Writes a large stroke file in the writer's own form for benchmarks:
-//   quillmark-bench-generate OUT COUNT [SEED]
+//   quillmark-bench-generate OUT COUNT [SEED] [dense]
 // Strokes hold varied keys, per-key values (odd for the keys pressed, now and
 // then even for a key the writer marked), per-key
 // file times of real magnitude, and times rising through one local day.
+// Dense strokes are the reader's worst case: every one of the 24 values is a
+// random 16-bit number and both halves of every key time random 32-bit ones.
 #include "base/FileException.h"
 #include "base/LocalTime.h"
 #include "rtfcre/RTFCREWriter.h"
@@ -14,6 +16,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -40,7 +43,7 @@ steno::KeyBits DrawKeys(std::mt19937_64& random)
 class CStrokeSource
 {
 public:
-    explicit CStrokeSource(std::uint64_t nSeed) : m_random(nSeed) {}
+    CStrokeSource(std::uint64_t nSeed, bool bDense) : m_random(nSeed), m_bDense(bDense) {}
 
     CStenoStroke Next(std::int64_t time)
     {
@@ -48,7 +51,17 @@ public:
         stroke.m_time = time;
         stroke.m_keys = DrawKeys(m_random);
         stroke.m_rawKeys = m_random() % 25 == 0 ? DrawKeys(m_random) : stroke.m_keys;
-        const std::int64_t nTicks = (time + kFileTimeEpoch) * kFileTicksPerSecond;
+        if (m_bDense)
+            FillDense(stroke);
+        else
+            FillKeyGroups(stroke);
+        return stroke;
+    }
+
+private:
+    void FillKeyGroups(CStenoStroke& stroke)
+    {
+        const std::int64_t nTicks = (stroke.m_time + kFileTimeEpoch) * kFileTicksPerSecond;
         for (int i = 0; i < steno::kKeyCount; ++i) {
             const bool bPressed = (stroke.m_rawKeys & steno::KeyBit(i)) != 0;
             stroke.m_keyValues[i] = KeyValue(bPressed);
@@ -57,10 +70,18 @@ public:
             stroke.m_keyTimes[i] = {static_cast<std::int32_t>(m_lastPress[i] & 0xFFFFFFFF),
                                     static_cast<std::int32_t>(m_lastPress[i] >> 32)};
         }
-        return stroke;
     }
 
-private:
+    void FillDense(CStenoStroke& stroke)
+    {
+        for (int i = 0; i < steno::kKeyCount; ++i) {
+            const std::uint64_t nTime = m_random();
+            stroke.m_keyValues[i] = static_cast<std::uint16_t>(m_random() >> 48);
+            stroke.m_keyTimes[i] = {static_cast<std::int32_t>(nTime & 0xFFFFFFFF),
+                                    static_cast<std::int32_t>(nTime >> 32)};
+        }
+    }
+
     // A pressed key's value is odd; a non-zero even value marks it, and the
     // list greys such a key. Keys that are up carry even depths.
     std::uint16_t KeyValue(bool bPressed)
@@ -74,6 +95,7 @@ private:
     }
 
     std::mt19937_64 m_random;
+    bool m_bDense;
     std::int64_t m_lastPress[steno::kKeyCount] = {};
 };
 
@@ -81,14 +103,15 @@ private:
 
 int main(int argc, char** argv)
 {
-    if (argc < 3 || argc > 4) {
-        std::fputs("Usage: quillmark-bench-generate OUT COUNT [SEED]\n", stderr);
+    const bool bDense = argc == 5 && std::string_view(argv[4]) == "dense";
+    if (argc < 3 || argc > 5 || (argc == 5 && !bDense)) {
+        std::fputs("Usage: quillmark-bench-generate OUT COUNT [SEED] [dense]\n", stderr);
         return 2;
     }
     const long long nCount = std::atoll(argv[2]);
-    const std::uint64_t nSeed = argc == 4 ? std::strtoull(argv[3], nullptr, 10) : 1;
+    const std::uint64_t nSeed = argc >= 4 ? std::strtoull(argv[3], nullptr, 10) : 1;
     const std::int64_t nStart = base::MakeLocalTime(kYear, kMonth, kDay, 8, 0, 0);
-    CStrokeSource source(nSeed);
+    CStrokeSource source(nSeed, bDense);
     const CStenoEncoder encoder;
     try {
         CRTFCREWriter writer;

@@ -1,10 +1,10 @@
 #pragma once
-// Reads a file line by line as a text-mode stream would deliver it: a CR
-// directly before a LF is not part of the line, a byte 0x1A ends the file, an
-// unterminated last line is delivered and the stream is then no longer good,
-// and a read at the end of the file while still good delivers an empty line.
-// The file is read in large blocks and lines are handed out as views into the
-// block, so reading a line neither copies nor allocates.
+// Reads a file line by line as a text-mode stream would deliver it (see
+// ILineSource). The file is read in large blocks and lines are handed out as
+// views into the block, so reading a line neither copies nor allocates; the
+// next read may move the block, so a line is readable until then only.
+
+#include "rtfcre/LineSource.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -13,34 +13,29 @@
 
 namespace rtfcre {
 
-class CLineReader
+class CLineReader : public ILineSource
 {
 public:
     CLineReader() = default;
     CLineReader(const CLineReader&) = delete;
     CLineReader& operator=(const CLineReader&) = delete;
-    ~CLineReader();
+    ~CLineReader() override;
 
     /// Opens the file; on failure the stream stays not good and OpenError() tells why.
     bool Open(const std::filesystem::path& path);
     void Close();
-    /// Back to the start of the file with a good stream, if it is open.
-    void Rewind();
+    void Rewind() override;
+    bool ReadLine(std::string_view& line) override;
+    bool KeepsLines() const override { return false; }
+    void Forget(std::string_view) override {}
 
-    /// The next line, valid until the next call. False (line untouched) when the
-    /// stream is no longer good.
-    bool ReadLine(std::string_view& line);
-
-    bool Good() const { return m_bGood; }
-    bool IsOpen() const { return m_nFd >= 0; }
-    int OpenError() const { return m_nOpenError; }
-    /// The errno of a failed read, which ended the stream; 0 when none failed.
-    int ReadError() const { return m_nReadError; }
-    /// Number of the line last delivered, from 1; 0 before the first.
-    std::int64_t LineNumber() const { return m_nLine; }
-    /// Bytes of the file consumed by the lines delivered so far.
-    std::uint64_t Position() const { return m_nBufferOffset + m_nBegin; }
-    std::uint64_t FileSize() const { return m_nFileSize; }
+    bool Good() const override { return m_bGood; }
+    bool IsOpen() const override { return m_nFd >= 0; }
+    int OpenError() const override { return m_nOpenError; }
+    int ReadError() const override { return m_nReadError; }
+    std::int64_t LineNumber() const override { return m_nLine; }
+    std::uint64_t Position() const override { return m_nBufferOffset + m_nBegin; }
+    std::uint64_t FileSize() const override { return m_nFileSize; }
 
 private:
     void Fill();

@@ -1,5 +1,6 @@
 #include "rtfcre/RTFCREWriter.h"
 
+#include "base/DecimalText.h"
 #include "base/FileException.h"
 #include "base/LocalTime.h"
 
@@ -15,15 +16,13 @@ namespace {
 constexpr auto PutBytes = &CBufferedWriter::PutBytes;
 constexpr auto PutText = &CBufferedWriter::PutText;
 
-template <typename Integer> char* PutNumber(char* pOut, Integer nValue)
+char* PutNumber(char* pOut, std::int32_t nValue)
 {
-    return CBufferedWriter::PutNumber(pOut, nValue);
+    return PutDecimal(pOut, nValue);
 }
 
-// Everything of a stroke's lines except its two steno texts: 129 bytes of fixed
-// text and separators, and room for 75 numbers (three time fields, 24 values,
-// 24 pairs).
-constexpr std::size_t kStrokeRoom = 160 + 75 * CBufferedWriter::kNumberRoom;
+static_assert(kDecimalRoom <= CBufferedWriter::kNumberRoom);
+
 constexpr int kFileMode = 0666;
 
 } // namespace
@@ -96,7 +95,7 @@ void CRTFCREWriter::WriteHeader(std::wstring_view strSystemName, std::wstring_vi
     if (!m_bOpen)
         throw CFileException("the file is not open");
     m_out << "{\\rtf1\\pc\n{\\*\\cxrev100}\n{\\*\\cxnotes}\n{\\*\\cxsystem {\\i ";
-    char* pOut = m_out.Room(strSystemName.size() + strSystemText.size() + kStrokeRoom);
+    char* pOut = m_out.Room(StrokeRoom(strSystemName.size(), strSystemText.size()));
     pOut = PutText(pOut, strSystemName);
     pOut = PutBytes(pOut, "} ");
     pOut = PutText(pOut, strSystemText);
@@ -113,12 +112,8 @@ void CRTFCREWriter::WriteHeader(std::wstring_view strSystemName, std::wstring_vi
     ThrowIfFailed();
 }
 
-bool CRTFCREWriter::WriteStroke(std::wstring_view strSteno, std::wstring_view strRawSteno,
-                                std::int64_t time, const KeyValues& keyValues,
-                                const KeyTimes& keyTimes)
+bool CRTFCREWriter::HeaderWritten()
 {
-    if (!m_bOpen)
-        return false;
     if (!m_bHeaderWritten) {
         try {
             WriteHeader(L"unknown", L"unknown", std::time(nullptr));
@@ -126,22 +121,44 @@ bool CRTFCREWriter::WriteStroke(std::wstring_view strSteno, std::wstring_view st
             return false;
         }
     }
-    int nHour = 0;
-    int nMinute = 0;
-    int nSecond = 0;
-    m_clock.SplitTime(time, nHour, nMinute, nSecond);
+    return true;
+}
 
-    char* pOut = m_out.Room(strSteno.size() + strRawSteno.size() + kStrokeRoom);
+bool CRTFCREWriter::WriteStroke(std::wstring_view strSteno, std::wstring_view strRawSteno,
+                                std::int64_t time, const KeyValues& keyValues,
+                                const KeyTimes& keyTimes)
+{
+    if (!m_bOpen || !HeaderWritten())
+        return false;
+    TimeOfDay timeOfDay;
+    m_clock.SplitTime(time, timeOfDay.nHour, timeOfDay.nMinute, timeOfDay.nSecond);
+    char* pOut = m_out.Room(StrokeRoom(strSteno.size(), strRawSteno.size()));
+    m_out.End(FormatStroke(pOut, strSteno, strRawSteno, timeOfDay, keyValues, keyTimes));
+    return !Failed();
+}
+
+bool CRTFCREWriter::WriteFormatted(std::string_view strokes)
+{
+    if (!m_bOpen || !HeaderWritten())
+        return false;
+    m_out.Write(strokes);
+    return !Failed();
+}
+
+char* CRTFCREWriter::FormatStroke(char* pOut, std::wstring_view strSteno,
+                                  std::wstring_view strRawSteno, const TimeOfDay& time,
+                                  const KeyValues& keyValues, const KeyTimes& keyTimes)
+{
     pOut = PutBytes(pOut, "{\\*\\cxs ");
     pOut = PutText(pOut, strSteno);
     pOut = PutBytes(pOut, "}\n{\\*\\cxsf ");
     pOut = PutText(pOut, strRawSteno);
     pOut = PutBytes(pOut, "}\n{\\*\\cxt ");
-    pOut = PutNumber(pOut, nHour);
+    pOut = PutNumber(pOut, time.nHour);
     *pOut++ = ':';
-    pOut = PutNumber(pOut, nMinute);
+    pOut = PutNumber(pOut, time.nMinute);
     *pOut++ = ':';
-    pOut = PutNumber(pOut, nSecond);
+    pOut = PutNumber(pOut, time.nSecond);
     pOut = PutBytes(pOut, ":0}\n{\\*\\cxsp");
     for (std::uint16_t nValue : keyValues) {
         *pOut++ = ' ';
@@ -154,12 +171,7 @@ bool CRTFCREWriter::WriteStroke(std::wstring_view strSteno, std::wstring_view st
         *pOut++ = ',';
         pOut = PutNumber(pOut, keyTime.nHigh);
     }
-    pOut = PutBytes(pOut, "}\n");
-    m_out.End(pOut);
-    if (Failed())
-        return false;
-    m_bStrokeWritten = true;
-    return true;
+    return PutBytes(pOut, "}\n");
 }
 
 void CRTFCREWriter::Finish()

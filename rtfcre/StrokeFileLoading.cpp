@@ -2,7 +2,10 @@
 
 #include "base/FileException.h"
 #include "base/LocalTime.h"
+#include "rtfcre/MappedLineReader.h"
+#include "rtfcre/ProgressSteps.h"
 #include "rtfcre/RTFCREReader.h"
+#include "rtfcre/StrokeBatches.h"
 #include "steno/StenoEncoder.h"
 
 #include <algorithm>
@@ -44,17 +47,24 @@ public:
     {
     }
 
-    /// Called before each record is appended.
+    /// Called before each record is appended on its own.
     void BeforeAppend()
     {
         const std::size_t nRead = m_strokes.size() - m_nFirst;
         if (nRead == kSampleStrokes ||
             (nRead > kSampleStrokes && m_strokes.size() == m_strokes.capacity()))
-            ReserveForRest(nRead);
+            ReserveForRest(nRead, 0);
+    }
+
+    /// Called when records read in a batch, nNeeded in all, find no room.
+    void MakeRoom(std::size_t nNeeded)
+    {
+        ReserveForRest(nNeeded - m_nFirst, nNeeded - m_strokes.size());
     }
 
 private:
-    void ReserveForRest(std::size_t nRead)
+    /// Reserves for the nWaiting records to be appended and the rest of the file.
+    void ReserveForRest(std::size_t nRead, std::size_t nWaiting)
     {
         const std::uint64_t nUsed = m_reader.Position() - m_nStartPosition;
         const std::uint64_t nSize = m_reader.FileSize();
@@ -66,7 +76,7 @@ private:
             static_cast<std::size_t>(static_cast<double>(nLeft) * nPerByte * kReserveMargin);
         // An estimate that fell short grows the array by a little, not by half or all of it.
         const std::size_t nLeast = m_strokes.size() / kLeastGrowthDivisor + 1;
-        m_strokes.reserve(m_strokes.size() + std::max(nRest, nLeast));
+        m_strokes.reserve(m_strokes.size() + nWaiting + std::max(nRest, nLeast));
         AdviseLargePages(m_strokes.data(), m_strokes.capacity() * sizeof(CStenoStroke));
     }
 
@@ -103,7 +113,7 @@ void ReadHeader(CRTFCREReader& reader, StrokeFileHeader& header)
                                                 : "no system line in the header");
 }
 
-void ReadStrokes(CRTFCREReader& reader, std::vector<CStenoStroke>& strokes)
+void ReadStrokesSequential(CRTFCREReader& reader, std::vector<CStenoStroke>& strokes)
 {
     const CStenoEncoder encoder;
     CStrokeArrayGrowth growth(reader, strokes);
@@ -122,18 +132,65 @@ void ReadStrokes(CRTFCREReader& reader, std::vector<CStenoStroke>& strokes)
     CheckReadError(reader);
 }
 
-} // namespace
-
-void LoadStrokeFile(const std::filesystem::path& path, StrokeFileHeader& header,
-                    std::vector<CStenoStroke>& strokes)
+/// Reads stroke after stroke and hands them on in batches to be parsed; the
+/// file keeps in memory what the batches not yet parsed still need.
+void ReadStrokesInBatches(CRTFCREReader& reader, rtfcre::CMappedLineReader& file,
+                          std::vector<CStenoStroke>& strokes, IFileProgress* pProgress)
 {
-    CRTFCREReader reader(path);
+    CStrokeArrayGrowth growth(reader, strokes);
+    rtfcre::CStrokeBatches batches(strokes,
+                                   [&growth](std::size_t nNeeded) { growth.MakeRoom(nNeeded); });
+    CProgressSteps progress(pProgress, reader.FileSize());
     try {
-        ReadHeader(reader, header);
-        ReadStrokes(reader, strokes);
+        while (reader.ScanStroke(batches.Slot())) {
+            if (!batches.Commit())
+                continue;
+            batches.HandOn();
+            file.KeepFrom(batches.FirstPendingText());
+            if (!progress.Update(reader.Position()))
+                throw CLoadCancelled();
+        }
+    } catch (...) {
+        // The strokes read before a failure are kept.
+        batches.Finish();
+        throw;
+    }
+    batches.Finish();
+    CheckReadError(reader);
+}
+
+/// Runs read, giving the reader's own failures as CFileException with their line.
+template <typename Read> void ReportFailures(const CRTFCREReader& reader, Read read)
+{
+    try {
+        read();
     } catch (const CRTFCREReader::CRTFCREReaderException&) {
         throw CFileException("no time group for the stroke" + AtLine(reader.StrokeLineNumber()));
     } catch (const base::CStatusException& error) {
         throw CFileException(error.what() + AtLine(reader.LineNumber()));
     }
+}
+
+} // namespace
+
+void LoadStrokeFile(const std::filesystem::path& path, StrokeFileHeader& header,
+                    std::vector<CStenoStroke>& strokes, IFileProgress* pProgress)
+{
+    rtfcre::CMappedLineReader file;
+    file.Open(path);
+    CRTFCREReader reader(file);
+    ReportFailures(reader, [&] {
+        ReadHeader(reader, header);
+        ReadStrokesInBatches(reader, file, strokes, pProgress);
+    });
+}
+
+void LoadStrokeFileSequential(const std::filesystem::path& path, StrokeFileHeader& header,
+                              std::vector<CStenoStroke>& strokes)
+{
+    CRTFCREReader reader(path);
+    ReportFailures(reader, [&] {
+        ReadHeader(reader, header);
+        ReadStrokesSequential(reader, strokes);
+    });
 }

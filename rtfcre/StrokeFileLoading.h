@@ -2,6 +2,8 @@
 // Reading a whole stroke file into records, shared by the document's load and
 // by quillmark-cli, so both read every file the same way.
 
+#include "rtfcre/FileProgress.h"
+#include "rtfcre/LoadCancelled.h"
 #include "steno/StenoStroke.h"
 
 #include <filesystem>
@@ -22,5 +24,16 @@ struct StrokeFileHeader
 /// strokes. A file that cannot be read, a header without its system or creation
 /// line, a stroke without a time group or with a bad time throws CFileException
 /// with the reason and the line; the strokes read before stay appended.
+///
+/// The file is mapped rather than copied, and its strokes are parsed on two
+/// threads while it is read. pProgress, when given, is told the fraction of the
+/// file read, on the calling thread, about every 1 % of the file's bytes; when it
+/// answers false the load stops and throws CLoadCancelled, the strokes read
+/// before staying appended.
 void LoadStrokeFile(const std::filesystem::path& path, StrokeFileHeader& header,
-                    std::vector<CStenoStroke>& strokes);
+                    std::vector<CStenoStroke>& strokes, IFileProgress* pProgress = nullptr);
+
+/// LoadStrokeFile as the program read files before: in blocks, one stroke after
+/// the other on the calling thread. Kept to check LoadStrokeFile against.
+void LoadStrokeFileSequential(const std::filesystem::path& path, StrokeFileHeader& header,
+                              std::vector<CStenoStroke>& strokes);

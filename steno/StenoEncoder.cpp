@@ -2,11 +2,13 @@
 
 #include "steno/StenoStroke.h"
 
+#include <array>
+#include <cstdint>
+#include <type_traits>
+
 using namespace steno;
 
 namespace {
-
-constexpr int kControlBooleanProperty = 7;
 
 bool IsSet(KeyBits keys, int index)
 {
@@ -14,22 +16,22 @@ bool IsSet(KeyBits keys, int index)
 }
 
 // Keys that are only read on one side of the hyphen, or with the number bar.
-bool LeftOnly(int index)
+constexpr bool LeftOnly(int index)
 {
     return index == kKeyLeftS || index == kKeyLeftT || index == kKeyLeftP || index == kKeyLeftR;
 }
 
-bool RightOnly(int index)
+constexpr bool RightOnly(int index)
 {
     return index == kKeyRightR || index == kKeyRightS;
 }
 
-bool RightOrNumber(int index)
+constexpr bool RightOrNumber(int index)
 {
     return index == kKeyRightP || index == kKeyRightT;
 }
 
-bool KeyAccepts(int index, bool bRight, bool bNumber)
+constexpr bool KeyAccepts(int index, bool bRight, bool bNumber)
 {
     if (LeftOnly(index))
         return !bRight;
@@ -40,30 +42,64 @@ bool KeyAccepts(int index, bool bRight, bool bNumber)
     return true;
 }
 
+// The reading state: past the hyphen, number bar down.
+constexpr int kRightState = 1;
+constexpr int kNumberState = 2;
+constexpr int kStateCount = 4;
+constexpr unsigned kAsciiCount = 128;
+
+/// The first key of the state's table that ch names and the state accepts; -1 for none.
+constexpr int FirstKey(wchar_t ch, int nState)
+{
+    const bool bRight = (nState & kRightState) != 0;
+    const bool bNumber = (nState & kNumberState) != 0;
+    const std::wstring_view table = bNumber ? kNumberKeys : kLetterKeys;
+    for (int i = 0; i < kKeyCount; ++i) {
+        if (table[i] == ch && KeyAccepts(i, bRight, bNumber))
+            return i;
+    }
+    return -1;
+}
+
+// FirstKey of every state and ASCII character, looked up instead of searched.
+using KeyLookup = std::array<std::array<std::int8_t, kAsciiCount>, kStateCount>;
+
+constexpr KeyLookup MakeKeyLookup()
+{
+    KeyLookup lookup{};
+    for (int nState = 0; nState < kStateCount; ++nState) {
+        for (unsigned ch = 0; ch < kAsciiCount; ++ch)
+            lookup[nState][ch] =
+                static_cast<std::int8_t>(FirstKey(static_cast<wchar_t>(ch), nState));
+    }
+    return lookup;
+}
+
+constexpr KeyLookup kKeyLookup = MakeKeyLookup();
+
+template <typename Char> KeyBits TextToKeys(std::basic_string_view<Char> text)
+{
+    KeyBits keys = 0;
+    int nState = 0;
+    for (Char ch : text) {
+        const auto code = static_cast<std::make_unsigned_t<Char>>(ch);
+        if (code >= kAsciiCount)
+            continue;
+        if (code == '-') {
+            nState |= kRightState;
+            continue;
+        }
+        const int index = kKeyLookup[nState][code];
+        if (index < 0)
+            continue;
+        keys |= KeyBit(index);
+        if (index == kKeyNumberBar)
+            nState |= kNumberState;
+    }
+    return keys;
+}
+
 } // namespace
-
-std::int32_t CStenoEncoder::AttachControl(IStenoControl* pControl)
-{
-    m_pControl = pControl;
-    return m_pControl && m_pControl->GetBooleanProperty(kControlBooleanProperty) ? 1 : 0;
-}
-
-std::int32_t CStenoEncoder::PutStenoText(std::wstring_view text)
-{
-    return PutStroke(SearchKeys(text));
-}
-
-std::int32_t CStenoEncoder::Reserved2(std::int32_t, std::int32_t, std::int32_t)
-{
-    return 0;
-}
-
-std::int32_t CStenoEncoder::PutStroke(KeyBits)
-{
-    return 0;
-}
-
-void CStenoEncoder::Reserved6(std::int32_t) {}
 
 std::wstring CStenoEncoder::KeysToSteno(KeyBits keys) const
 {
@@ -72,56 +108,12 @@ std::wstring CStenoEncoder::KeysToSteno(KeyBits keys) const
 
 KeyBits CStenoEncoder::StenoToKeys(std::wstring_view text) const
 {
-    KeyBits keys = 0;
-    bool bRight = false;
-    bool bNumber = false;
-    for (wchar_t ch : text) {
-        if (ch == L'-') {
-            bRight = true;
-            continue;
-        }
-        const std::wstring_view table = bNumber ? kNumberKeys : kLetterKeys;
-        for (int i = 0; i < kKeyCount; ++i) {
-            if (table[i] != ch || !KeyAccepts(i, bRight, bNumber))
-                continue;
-            keys |= KeyBit(i);
-            if (i == kKeyNumberBar)
-                bNumber = true;
-            break;
-        }
-    }
-    return keys;
+    return TextToKeys(text);
 }
 
-KeyBits CStenoEncoder::SearchKeys(std::wstring_view text)
+KeyBits CStenoEncoder::StenoToKeys(std::string_view bytes) const
 {
-    const auto hyphen = text.find(L'-');
-    const bool bHyphen = hyphen != std::wstring_view::npos;
-    KeyBits keys = 0;
-    bool bNumber = false;
-    for (int i = 0; i < kKeyCount; ++i) {
-        const wchar_t letter = kLetterKeys[i];
-        const wchar_t digit = kNumberKeys[i];
-        const auto at = text.find(letter);
-        bool bSet = false;
-        if (at != std::wstring_view::npos) {
-            const bool bRightKey = i >= kFirstRightKey;
-            bSet = (!bHyphen && (!bNumber || bRightKey)) ||
-                   (bHyphen && at < hyphen && !bRightKey && !bNumber) ||
-                   (bHyphen && at > hyphen && bRightKey);
-        }
-        const bool bDigitSeen = digit != letter && text.find(digit) != std::wstring_view::npos;
-        if (!bSet)
-            bSet = bDigitSeen;
-        if (!bSet)
-            continue;
-        keys |= KeyBit(i);
-        if (bDigitSeen && !bNumber) {
-            bNumber = true;
-            keys |= KeyBit(kKeyNumberBar);
-        }
-    }
-    return keys;
+    return TextToKeys(bytes);
 }
 
 std::wstring StenoKeysToText(KeyBits keys, bool bPadded, bool bLetters)

@@ -1,43 +1,21 @@
 #pragma once
-// Turns a stroke's key bits into steno text and back. Stateless apart from an
-// attached control that nothing in the program attaches; make one where needed.
+// Turns a stroke's key bits into steno text and back. Stateless; make one where
+// needed.
 
 #include "steno/StenoKeys.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
-
-/// A control an encoder can be attached to; it answers boolean property reads.
-class IStenoControl
-{
-public:
-    virtual ~IStenoControl() = default;
-    virtual bool GetBooleanProperty(int nProperty) const = 0;
-};
 
 class CStenoEncoder
 {
 public:
-    CStenoEncoder() = default;
-    CStenoEncoder(const CStenoEncoder&) = default;
-    CStenoEncoder& operator=(const CStenoEncoder&) = default;
-    virtual ~CStenoEncoder() = default;
-
-    // The operations keep the order of the encoder's original interface slots.
-    virtual std::int32_t AttachControl(IStenoControl* pControl);
-    virtual std::int32_t PutStenoText(std::wstring_view text);
-    virtual std::int32_t Reserved2(std::int32_t, std::int32_t, std::int32_t);
-    virtual std::int32_t PutStroke(steno::KeyBits keys);
-    virtual steno::KeyBits StenoToKeys(std::wstring_view text) const;
-    virtual std::wstring KeysToSteno(steno::KeyBits keys) const;
-    virtual void Reserved6(std::int32_t);
-
-    /// The key search behind PutStenoText: letters by first occurrence around the hyphen.
-    static steno::KeyBits SearchKeys(std::wstring_view text);
-
-private:
-    IStenoControl* m_pControl = nullptr;
+    /// The keys the text names: letters in steno order, a hyphen before the
+    /// right bank, digits once the number bar is down. Other characters are skipped.
+    steno::KeyBits StenoToKeys(std::wstring_view text) const;
+    /// The same for a stroke file's 8-bit text: only its ASCII bytes name keys.
+    steno::KeyBits StenoToKeys(std::string_view bytes) const;
+    std::wstring KeysToSteno(steno::KeyBits keys) const;
 };
 
 /// Appends keys as text to out, for loops that reuse one buffer; the same text

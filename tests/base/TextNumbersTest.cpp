@@ -44,6 +44,29 @@ TEST(TextNumbers, StrToIntSkipsNothingAndWraps)
             << '"' << row.text << '"';
 }
 
+// Every length of digit run, stopped by each kind of byte, with the end of the
+// text right after the stop or far behind it, against a digit-by-digit reading.
+TEST(TextNumbers, StrToIntReadsEveryLengthAndStop)
+{
+    const std::string digits = "9876543210123456789098765";
+    const char stops[] = {' ', ',', '}', '/', ':', 'x', '\0', '\xB0', '\xFF'};
+    for (std::size_t nDigits = 0; nDigits <= 24; ++nDigits) {
+        for (char stop : stops) {
+            for (std::size_t nAfter : {0, 1, 20}) {
+                const std::string text =
+                    "-" + digits.substr(0, nDigits) + stop + std::string(nAfter, '7');
+                std::uint32_t nExpected = 0;
+                for (std::size_t i = 0; i < nDigits; ++i)
+                    nExpected = nExpected * 10 + static_cast<std::uint32_t>(digits[i] - '0');
+                const char* p = text.data();
+                const std::int32_t nValue = ParseStrToInt(p, text.data() + text.size());
+                EXPECT_EQ(nValue, static_cast<std::int32_t>(0u - nExpected)) << text;
+                EXPECT_EQ(p - text.data(), static_cast<std::ptrdiff_t>(nDigits + 1)) << text;
+            }
+        }
+    }
+}
+
 TEST(TextNumbers, StrToIntStopsAtTheEndGiven)
 {
     const std::string_view text = "123456";

@@ -1,5 +1,6 @@
 // libFuzzer target for the stroke file reader: any bytes must load without a
-// crash, a leak or undefined behaviour, and whatever loads must survive a save
+// crash, a leak or undefined behaviour, the mapped two-thread load must give
+// what the block-by-block load gives, and whatever loads must survive a save
 // and a second load unchanged. Built and run by run-fuzz.sh.
 #include "base/FileException.h"
 #include "rtfcre/RTFCREWriter.h"
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -37,15 +39,33 @@ private:
     int m_nFile;
 };
 
-std::vector<CStenoStroke> Load(const std::string& path, StrokeFileHeader& header)
+using LoadFunction = void (*)(const std::filesystem::path&, StrokeFileHeader&,
+                              std::vector<CStenoStroke>&);
+
+void LoadMapped(const std::filesystem::path& path, StrokeFileHeader& header,
+                std::vector<CStenoStroke>& strokes)
+{
+    LoadStrokeFile(path, header, strokes);
+}
+
+/// The strokes a load gives; failure holds its reason, empty when it loaded.
+std::vector<CStenoStroke> Load(const std::string& path, StrokeFileHeader& header,
+                               std::string& failure, LoadFunction load = LoadMapped)
 {
     std::vector<CStenoStroke> strokes;
     try {
-        LoadStrokeFile(path, header, strokes);
-    } catch (const CFileException&) {
+        load(path, header, strokes);
+    } catch (const CFileException& error) {
         // A failed load keeps the strokes read before the failure.
+        failure = error.what();
     }
     return strokes;
+}
+
+bool SameHeader(const StrokeFileHeader& a, const StrokeFileHeader& b)
+{
+    return a.strSystemName == b.strSystemName && a.strSystemText == b.strSystemText &&
+           a.nYear == b.nYear && a.nMonth == b.nMonth && a.nDay == b.nDay;
 }
 
 void Save(const std::string& path, const std::vector<CStenoStroke>& strokes)
@@ -83,14 +103,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const CMemoryFile saved("saved");
     input.Fill(data, size);
     StrokeFileHeader header;
-    const std::vector<CStenoStroke> strokes = Load(input.Path(), header);
+    std::string failure;
+    const std::vector<CStenoStroke> strokes = Load(input.Path(), header, failure);
+    StrokeFileHeader headerBefore;
+    std::string failureBefore;
+    const std::vector<CStenoStroke> before =
+        Load(input.Path(), headerBefore, failureBefore, LoadStrokeFileSequential);
+    if (strokes != before || failure != failureBefore || !SameHeader(header, headerBefore))
+        std::abort();
     if (strokes.empty())
         return 0;
     // Every stroke of one file has the file's date, so the saved file's date
     // (the first stroke's) gives every stroke its time back.
     Save(saved.Path(), strokes);
     StrokeFileHeader again;
-    const std::vector<CStenoStroke> reloaded = Load(saved.Path(), again);
+    std::string againFailure;
+    const std::vector<CStenoStroke> reloaded = Load(saved.Path(), again, againFailure);
     if (reloaded.size() != strokes.size())
         std::abort();
     for (std::size_t i = 0; i < strokes.size(); ++i) {

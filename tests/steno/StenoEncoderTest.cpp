@@ -103,17 +103,3 @@ TEST(StrokeText, FormsPickTheFieldAndTheTable)
     EXPECT_EQ(StrokeText(stroke, 4), L"");
     EXPECT_EQ(StrokeText(stroke, -1), L"");
 }
-
-TEST(KeySearch, LettersAroundTheHyphenAndDigits)
-{
-    // No hyphen: every letter is taken at its first match, left and right keys alike.
-    EXPECT_EQ(CStenoEncoder::SearchKeys(L"KAT"), Keys({kKeyK, kKeyA, kKeyLeftT, kKeyRightT}));
-    // Before the hyphen only left keys, after it only right keys; a letter is
-    // judged by its first occurrence only, so the second T of "T-T" is not seen.
-    EXPECT_EQ(CStenoEncoder::SearchKeys(L"-T"), Keys({kKeyRightT}));
-    EXPECT_EQ(CStenoEncoder::SearchKeys(L"T-T"), Keys({kKeyLeftT}));
-    // "1" is S- in the number form; once the number flag is on, letters left of
-    // the hyphen are no longer taken.
-    EXPECT_EQ(CStenoEncoder::SearchKeys(L"1K-"), Keys({kKeyNumberBar, kKeyLeftS}));
-    EXPECT_EQ(CStenoEncoder::SearchKeys(L"1-Z"), Keys({kKeyNumberBar, kKeyLeftS, kKeyZ}));
-}
