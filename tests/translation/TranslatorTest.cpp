@@ -107,3 +107,42 @@ TEST(Translator, UndoReachesBackOverTheLastHundredStrokes)
     EXPECT_EQ(lines[15], "45 KA-T/KA-T/KA-T cats");
     EXPECT_EQ(lines[16], "252 * ?");
 }
+
+// Each translation a * takes back is reported once, with the strokes it held
+// (gaps included) and its entry, in the order they were taken back.
+TEST(Translator, ReportsWhatAStarTakesBack)
+{
+    const TranslationCase cases[] = {
+        {"a two-stroke translation", kWords, "TKO-G -S *", {"0 TKO-G/-S dogs"}},
+        {"an untranslated stroke", kWords, "KA-T STPH *", {"1 STPH ?"}},
+        {"a * with nothing left to take back reports nothing", kWords, "KA-T * *", {"0 KA-T cat"}},
+        {"one after another, the second with a gap",
+         kWords,
+         "TKO-G -Z * -S * *",
+         {"1 -Z {^z}", "0 TKO-G/-S dogs", "0 TKO-G dog"}},
+        {"a folded suffix", kWords, "HRO KA-TSZ *", {"0 HRO/KA-TSZ lokatz {^s}"}},
+        {"an entry =undo", R"({"TKOG": "=undo", "KAT": "cat"})", "KA-T TKO-G", {"0 KA-T cat"}},
+        {"strokes that stand report nothing", kWords, "TKO-G -S A", {}},
+    };
+    for (const TranslationCase& testCase : cases) {
+        CDictionaryCollection dictionaries;
+        dictionaries.Assign({Json(testCase.strDictionary)});
+        const auto keys = Strokes(testCase.strStrokes);
+        CTranslator translator(dictionaries);
+        TranslationBatch settled;
+        TranslationBatch undone;
+        translator.ReportUndone(&undone);
+        for (std::uint32_t i = 0; i < keys.size(); ++i)
+            translator.Step(i, keys[i], settled);
+        Expected lines;
+        for (const StandingTranslation& translation : undone.translations) {
+            std::vector<std::uint32_t> positions;
+            for (std::uint32_t i = 0; i < translation.nStrokes; ++i)
+                positions.push_back(translation.IsContiguous()
+                                        ? translation.nFirst + i
+                                        : undone.positions[translation.nPositions + i]);
+            lines.push_back(Line(dictionaries, translation, positions, CKeyList(keys)));
+        }
+        EXPECT_EQ(lines, testCase.expected) << testCase.pName;
+    }
+}
