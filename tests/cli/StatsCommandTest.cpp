@@ -1,6 +1,7 @@
 // quillmark-cli stats: its arguments, its two forms of output and the
 // stacked-stroke threshold, through the real binary.
 #include "tests/support/CliRunner.h"
+#include "tests/support/ScopedDictionaryList.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -19,6 +20,7 @@ class StatsCommandTest : public ::testing::Test
 protected:
     const CScopedTimeZone m_zone{kUtcZone};
     CTempFolder m_folder;
+    const CScopedDictionaryList m_noDictionaries{m_folder.Path("config"), {}};
     const std::string m_strFile =
         m_folder
             .Write("day1.rtf", HeaderText("\\yr2024\\mo3\\da5") +
