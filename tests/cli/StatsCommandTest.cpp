@@ -73,6 +73,23 @@ TEST_F(StatsCommandTest, JsonHoldsTheSameNumbers)
     EXPECT_EQ(json["spread"]["stacked"], nlohmann::json::parse("[[0, 60.0]]"));
 }
 
+// Dictionaries, named or else the configured ones, give words per minute and
+// misstrokes as the translations * took back; one that fails fails the command.
+TEST_F(StatsCommandTest, DictionariesTranslateTheStrokes)
+{
+    const std::string strJson =
+        m_folder.Write("main.json", R"({"ST": "is it", "-T": "the"})").string();
+    const CliResult named = RunCli({"stats", m_strFile, "-d", strJson});
+    EXPECT_EQ(named.nExit, 0);
+    for (const char* pPart :
+         {"\nwords per minute: peak 1 at 2024-03-05 09:07, mean 0.5\n",
+          "\nmisstrokes: 1 of 1 outlines, translations undone by *\n", "\nST\t1\t0\tis it\n"})
+        EXPECT_NE(named.strOut.find(pPart), std::string::npos) << pPart;
+    EXPECT_EQ(RunCli({"stats", m_strFile, "-d", m_folder / "no.json"}).nExit, 1);
+    const CScopedDictionaryList configured(m_folder.Path("config2"), {{strJson, true}});
+    EXPECT_EQ(RunCli({"stats", m_strFile}).strOut, named.strOut);
+}
+
 TEST_F(StatsCommandTest, BadArgumentsAndFiles)
 {
     for (const std::vector<std::string>& call :

@@ -13,16 +13,13 @@ TEST(TranslationColumn, TextOnTheFirstStrokeOfEachTranslation)
     dictionaries.Assign({Json(R"({"KPA": "{}{-|}", "KAT": "cat", "TKPWHR/-FRPB": "gift",
         "-G": "{^ing}", "TKOG": "dog", "TKOG/-S": "dogs", "A/HRO": "a long"})")});
     const auto keys = Strokes("KPA KA-T TKPWHR -FRPB -G TKO-G -S * STPH * _ A HRO PWR");
-    const CKeyList strokes(keys);
     CDocumentTranslation translation(dictionaries);
-    translation.TranslateAll(strokes);
-    const exchange::CTranslationColumn column(dictionaries, translation.Translations(), strokes);
-
-    const std::vector<std::string> expected = {"", "Cat", "gift", "",       "ing", "dog", "", "",
-                                               "", "",    "",     "a long", "",    "PWR", ""};
+    translation.TranslateAll(CKeyList(keys));
+    const exchange::CTranslationColumn column(dictionaries, translation.Translations(),
+                                              CKeyList(keys));
     std::vector<std::string> texts;
-    const exchange::TranslationSource source = column.Source();
     for (std::size_t i = 0; i <= keys.size(); ++i)
-        texts.push_back(source(i));
-    EXPECT_EQ(texts, expected);
+        texts.push_back(column.Source()(i));
+    EXPECT_EQ(texts, (std::vector<std::string>{"", "Cat", "gift", "", "ing", "dog", "", "", "", "",
+                                               "", "a long", "", "PWR", ""}));
 }

@@ -16,23 +16,24 @@ class CScopedDictionaryList
 public:
     CScopedDictionaryList(const std::filesystem::path& folder,
                           std::vector<translation::DictionaryEntry> entries)
-        : m_previous(std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "")
     {
         ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
         translation::CDictionarySettings settings;
         settings.SetEntries(std::move(entries));
         settings.Save(translation::CDictionarySettings::SettingsFile());
     }
-    CScopedDictionaryList(const CScopedDictionaryList&) = delete;
-    CScopedDictionaryList& operator=(const CScopedDictionaryList&) = delete;
     ~CScopedDictionaryList()
     {
-        m_previous.empty() ? ::unsetenv("XDG_CONFIG_HOME")
-                           : ::setenv("XDG_CONFIG_HOME", m_previous.c_str(), 1);
+        m_previous ? ::setenv("XDG_CONFIG_HOME", m_previous->c_str(), 1)
+                   : ::unsetenv("XDG_CONFIG_HOME");
     }
+    CScopedDictionaryList(const CScopedDictionaryList&) = delete;
+    CScopedDictionaryList& operator=(const CScopedDictionaryList&) = delete;
 
 private:
-    std::string m_previous; ///< empty when it was not set
+    const std::optional<std::string> m_previous =
+        std::getenv("XDG_CONFIG_HOME") ? std::optional<std::string>(std::getenv("XDG_CONFIG_HOME"))
+                                       : std::nullopt;
 };
 
 } // namespace test_support

@@ -42,26 +42,20 @@ inline std::vector<steno::KeyBits> Strokes(const std::string& strText)
     return keys;
 }
 
-inline std::string Line(const CDictionaryCollection& dictionaries,
-                        const StandingTranslation& translation,
-                        const std::vector<std::uint32_t>& positions, const IStrokeKeys& strokes)
-{
-    std::vector<steno::KeyBits> outline;
-    for (std::uint32_t nPosition : positions)
-        outline.push_back(strokes.Keys(nPosition));
-    return std::to_string(translation.nFirst) + " " + OutlineText(outline) + " " +
-           (translation.IsTranslated() ? dictionaries.EntryText(translation) : "?");
-}
-
 inline std::vector<std::string> Lines(const CDictionaryCollection& dictionaries,
                                       const CStandingList& list, const IStrokeKeys& strokes)
 {
     std::vector<std::string> lines;
     std::vector<std::uint32_t> positions;
     for (std::size_t i = 0; i < list.Count(); ++i) {
+        const StandingTranslation translation = list.At(i);
         positions.clear();
         list.AppendPositions(i, positions);
-        lines.push_back(Line(dictionaries, list.At(i), positions, strokes));
+        std::vector<steno::KeyBits> outline;
+        for (std::uint32_t nPosition : positions)
+            outline.push_back(strokes.Keys(nPosition));
+        lines.push_back(std::to_string(translation.nFirst) + " " + OutlineText(outline) + " " +
+                        (translation.IsTranslated() ? dictionaries.EntryText(translation) : "?"));
     }
     return lines;
 }
