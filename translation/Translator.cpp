@@ -89,9 +89,9 @@ void CTranslator::Undo(std::uint32_t nPosition, TranslationBatch& settled)
     }
     const TranslatorNode top = m_open.back();
     m_open.pop_back();
-    // A translation's strokes are those it replaced and its own last one.
     if (m_pUndone)
         Emit(top, m_keys.size() - top.nStrokes, *m_pUndone);
+    // A translation's strokes are those it replaced and its own last one.
     m_keys.pop_back();
     m_positions.pop_back();
     const auto replaced = m_pool.begin() + top.nReplaced;
