@@ -3,10 +3,13 @@
 #include "base/BufferedWriter.h"
 #include "base/LocalTime.h"
 #include "cli/CliCommand.h"
+#include "cli/CliDictionaries.h"
 #include "cli/CliFiles.h"
 #include "cli/CliOptions.h"
 #include "exchange/StrokeExport.h"
 #include "exchange/StrokeImport.h"
+#include "exchange/TranslationColumn.h"
+#include "translation/DocumentTranslation.h"
 
 #include <cstdio>
 #include <ctime>
@@ -17,15 +20,44 @@ namespace {
 
 using exchange::ExportFormat;
 
+constexpr std::string_view kExportUsage = "export FILE --format csv|json [-o OUT] [-d DICT]...";
+
 void Export(base::CBufferedWriter& out, ExportFormat format,
-            const std::vector<CStenoStroke>& strokes)
+            const std::vector<CStenoStroke>& strokes, exchange::TranslationSource translation)
 {
-    exchange::CStrokeExport exporter(out, format);
+    exchange::CStrokeExport exporter(out, format, std::move(translation));
     exporter.Begin();
     for (std::size_t i = 0; i < strokes.size(); ++i)
         exporter.Write(i, strokes[i]);
     exporter.End();
 }
+
+/// The strokes' translation with the dictionaries named, for the export's column.
+class CExportTranslation
+{
+public:
+    explicit CExportTranslation(const std::vector<CStenoStroke>& strokes)
+        : m_keys(strokes), m_translation(m_dictionaries)
+    {
+    }
+
+    /// Loads the dictionaries and translates; false when one failed to load.
+    bool Translate(const std::vector<std::filesystem::path>& paths)
+    {
+        const bool bLoaded = LoadDictionaries(paths, m_dictionaries);
+        m_translation.TranslateAll(m_keys);
+        m_column.emplace(m_dictionaries, m_translation.Translations(), m_keys);
+        return bLoaded;
+    }
+
+    exchange::TranslationSource Source() const { return m_column->Source(); }
+
+private:
+    const translation::CStrokeRecordKeys m_keys;
+    translation::CDictionaryCollection m_dictionaries;
+    translation::CDocumentTranslation m_translation;
+    std::optional<exchange::CTranslationColumn> m_column;
+};
 
 /// Today at 00:00:00: the time of strokes whose source has none.
 std::int64_t StartOfToday()
@@ -68,21 +100,30 @@ bool SaveDays(const std::string& strOut, std::vector<CStenoStroke> strokes)
 
 int RunExport(const std::vector<std::string>& arguments)
 {
-    const std::optional<CliArguments> split = SplitOptions(arguments, {"--format", "-o"});
+    std::vector<std::string> rest = arguments;
+    const auto dictionaries = TakeDictionaryOptions(rest);
+    const std::optional<CliArguments> split =
+        dictionaries ? SplitOptions(rest, {"--format", "-o"}) : std::nullopt;
     const std::optional<ExportFormat> format =
         split ? exchange::ParseExportFormat(split->Option("--format", "")) : std::nullopt;
     if (!format || split->plain.size() != 1)
-        return UsageError("export FILE --format csv|json [-o OUT]");
+        return UsageError(kExportUsage);
     StrokeFileHeader header;
     std::vector<CStenoStroke> strokes;
     if (!LoadStrokes(split->plain[0], header, strokes))
         return kExitFailure;
-    const auto write = [&](base::CBufferedWriter& out) { Export(out, *format, strokes); };
+    // The column only when asked for: scripts read the same fields whatever is configured.
+    CExportTranslation translation(strokes);
+    const bool bLoaded = dictionaries->empty() || translation.Translate(*dictionaries);
+    const auto write = [&](base::CBufferedWriter& out) {
+        Export(out, *format, strokes, dictionaries->empty() ? nullptr : translation.Source());
+    };
+    const int nExit = bLoaded ? kExitSuccess : kExitFailure;
     if (split->options.contains("-o"))
-        return WriteFileSafely(split->Option("-o", ""), write) ? kExitSuccess : kExitFailure;
+        return WriteFileSafely(split->Option("-o", ""), write) ? nExit : kExitFailure;
     base::CBufferedWriter out(STDOUT_FILENO);
     write(out);
-    return FinishOutput(out, kExitSuccess);
+    return FinishOutput(out, nExit);
 }
 
 int RunImport(const std::vector<std::string>& arguments)

@@ -3,8 +3,8 @@
 #include "base/BufferedWriter.h"
 #include "base/FileException.h"
 #include "cli/CliCommand.h"
+#include "cli/CliDictionaries.h"
 #include "cli/CliFiles.h"
-#include "translation/DictionarySettings.h"
 #include "translation/DocumentTranslation.h"
 #include "translation/OutlineNotation.h"
 #include "translation/TranscriptFormatter.h"
@@ -27,17 +27,19 @@ struct TranslateOptions
     bool bTsv = false;
 };
 
-std::optional<TranslateOptions> ParseOptions(const std::vector<std::string>& arguments)
+std::optional<TranslateOptions> ParseOptions(std::vector<std::string> arguments)
 {
     TranslateOptions options;
+    auto dictionaries = TakeDictionaryOptions(arguments);
+    if (!dictionaries)
+        return std::nullopt;
+    options.dictionaries = std::move(*dictionaries);
     bool bFile = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--tsv") {
+    for (const std::string& strArgument : arguments) {
+        if (strArgument == "--tsv") {
             options.bTsv = true;
-        } else if (arguments[i] == "-d" && i + 1 < arguments.size()) {
-            options.dictionaries.emplace_back(arguments[++i]);
-        } else if (!bFile && !arguments[i].starts_with('-')) {
-            options.strFile = arguments[i];
+        } else if (!bFile && !strArgument.starts_with('-')) {
+            options.strFile = strArgument;
             bFile = true;
         } else {
             return std::nullopt;
@@ -46,16 +48,6 @@ std::optional<TranslateOptions> ParseOptions(const std::vector<std::string>& arg
     if (!bFile)
         return std::nullopt;
     return options;
-}
-
-std::vector<std::filesystem::path> ConfiguredDictionaries()
-{
-    std::string strMessage;
-    const auto settings =
-        CDictionarySettings::Load(CDictionarySettings::SettingsFile(), strMessage);
-    if (!strMessage.empty())
-        std::fprintf(stderr, "%s\n", strMessage.c_str());
-    return settings.EnabledPaths();
 }
 
 /// Newlines and tabs of an entry's text written as \n and \t, so each stays on its line.
@@ -106,14 +98,11 @@ int RunTranslate(const std::vector<std::string>& arguments)
     StrokeFileHeader header;
     std::vector<CStenoStroke> records;
     bool bSuccess = LoadStrokes(options->strFile, header, records);
-    const auto paths =
-        options->dictionaries.empty() ? ConfiguredDictionaries() : options->dictionaries;
+    const auto paths = DictionaryPaths(options->dictionaries);
     if (paths.empty())
         std::fputs("quillmark-cli: no dictionary, so every stroke stands untranslated\n", stderr);
     CDictionaryCollection dictionaries;
-    for (const std::string& strMessage : dictionaries.Load(paths))
-        std::fprintf(stderr, "%s\n", strMessage.c_str());
-    bSuccess = bSuccess && dictionaries.Count() == paths.size();
+    bSuccess = LoadDictionaries(paths, dictionaries) && bSuccess;
 
     const CStrokeRecordKeys strokes(records);
     CDocumentTranslation translation(dictionaries);

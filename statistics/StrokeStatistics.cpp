@@ -1,5 +1,7 @@
 #include "statistics/StrokeStatistics.h"
 
+#include "statistics/WordSpace.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -21,22 +23,12 @@ struct Counters
     CSpreadCounter spread;
 };
 
-bool Cancelled(const std::atomic<bool>* pCancel)
-{
-    return pCancel != nullptr && pCancel->load(std::memory_order_relaxed);
-}
-
-bool IsWhiteSpace(wchar_t ch)
-{
-    return std::wstring_view(L" \t\n\r\v\f").find(ch) != std::wstring_view::npos;
-}
-
 std::int64_t CountWords(std::wstring_view text)
 {
     std::int64_t nWords = 0;
     bool bInWord = false;
     for (wchar_t ch : text) {
-        const bool bWhite = IsWhiteSpace(ch);
+        const bool bWhite = IsWordSpace(ch);
         nWords += !bWhite && !bInWord;
         bInWord = !bWhite;
     }
@@ -88,18 +80,18 @@ std::optional<StrokeStatistics> ComputeStatistics(const StatisticsInput& input,
 {
     Counters counters(input);
     for (std::size_t i = 0; i < input.strokes.size(); i += kCancelStride) {
-        if (Cancelled(pCancel))
+        if (StopRequested(pCancel))
             return std::nullopt;
         AddStrokes(input, i, std::min(i + kCancelStride, input.strokes.size()), counters);
     }
     const std::span<const TranslationRecord> records =
         input.translations.value_or(std::span<const TranslationRecord>());
     for (std::size_t i = 0; i < records.size(); ++i) {
-        if (i % kCancelStride == 0 && Cancelled(pCancel))
+        if (i % kCancelStride == 0 && StopRequested(pCancel))
             return std::nullopt;
         AddTranslation(input, records[i], counters);
     }
-    if (Cancelled(pCancel))
+    if (StopRequested(pCancel))
         return std::nullopt;
     return StrokeStatistics{static_cast<std::int64_t>(input.strokes.size()),
                             input.nFirstIndex,

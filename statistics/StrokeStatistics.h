@@ -23,6 +23,12 @@ namespace statistics {
 /// How many strokes are counted between two looks at the request to stop.
 inline constexpr std::size_t kCancelStride = 65536;
 
+/// Whether the request to stop (none when null) has been made.
+inline bool StopRequested(const std::atomic<bool>* pCancel)
+{
+    return pCancel != nullptr && pCancel->load(std::memory_order_relaxed);
+}
+
 struct StatisticsInput
 {
     std::span<const CStenoStroke> strokes;

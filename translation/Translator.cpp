@@ -60,7 +60,7 @@ void CTranslator::Step(std::uint32_t nPosition, KeyBits keys, TranslationBatch& 
 void CTranslator::Finish(TranslationBatch& settled)
 {
     for (; m_nBottom < m_open.size(); ++m_nBottom) {
-        Emit(m_open[m_nBottom], settled);
+        Emit(m_open[m_nBottom], m_nStrokeBottom, settled);
         m_nStrokeBottom += m_open[m_nBottom].nStrokes;
     }
     Reset();
@@ -89,6 +89,8 @@ void CTranslator::Undo(std::uint32_t nPosition, TranslationBatch& settled)
     }
     const TranslatorNode top = m_open.back();
     m_open.pop_back();
+    if (m_pUndone)
+        Emit(top, m_keys.size() - top.nStrokes, *m_pUndone);
     // A translation's strokes are those it replaced and its own last one.
     m_keys.pop_back();
     m_positions.pop_back();
@@ -206,7 +208,7 @@ void CTranslator::Settle(TranslationBatch& settled)
         const TranslatorNode& bottom = m_open[m_nBottom];
         if (m_keys.size() - m_nStrokeBottom - bottom.nStrokes < nKeep)
             break;
-        Emit(bottom, settled);
+        Emit(bottom, m_nStrokeBottom, settled);
         m_nStrokeBottom += bottom.nStrokes;
         ++m_nBottom;
     }
@@ -214,21 +216,21 @@ void CTranslator::Settle(TranslationBatch& settled)
         DropSettled();
 }
 
-void CTranslator::Emit(const TranslatorNode& node, TranslationBatch& settled) const
+void CTranslator::Emit(const TranslatorNode& node, std::size_t nStroke, TranslationBatch& out) const
 {
     StandingTranslation translation;
-    translation.nFirst = m_positions[m_nStrokeBottom];
-    translation.nLast = m_positions[m_nStrokeBottom + node.nStrokes - 1];
+    translation.nFirst = m_positions[nStroke];
+    translation.nLast = m_positions[nStroke + node.nStrokes - 1];
     translation.nEntry = node.nEntry;
     translation.nStrokes = node.nStrokes;
     translation.nDict = node.nDict;
     translation.nSuffix = node.nSuffix;
     if (!translation.IsContiguous()) {
-        translation.nPositions = static_cast<std::uint32_t>(settled.positions.size());
-        const auto first = m_positions.begin() + static_cast<std::ptrdiff_t>(m_nStrokeBottom);
-        settled.positions.insert(settled.positions.end(), first, first + node.nStrokes);
+        translation.nPositions = static_cast<std::uint32_t>(out.positions.size());
+        const auto first = m_positions.begin() + static_cast<std::ptrdiff_t>(nStroke);
+        out.positions.insert(out.positions.end(), first, first + node.nStrokes);
     }
-    settled.translations.push_back(translation);
+    out.translations.push_back(translation);
 }
 
 void CTranslator::DropSettled()

@@ -6,7 +6,8 @@
 // on its own), and a stroke without an entry may fold
 // a suffix key off its end. Translations settle once at least 100 strokes stand
 // after them (undo reaches no further); the open rest can be saved as a value
-// and restored, which lets a document translate again from the middle.
+// and restored, which lets a document translate again from the middle. On
+// request it also reports each translation a * took back (the misstrokes).
 
 #include "translation/DictionaryCollection.h"
 #include "translation/StandingTranslation.h"
@@ -56,6 +57,9 @@ public:
     void Step(std::uint32_t nPosition, steno::KeyBits keys, TranslationBatch& settled);
     /// Settles every open translation, as at the end of the strokes, and resets.
     void Finish(TranslationBatch& settled);
+    /// From now on each translation a * takes back is appended to *pUndone, in
+    /// the order they are taken back; null stops the reports.
+    void ReportUndone(TranslationBatch* pUndone) { m_pUndone = pUndone; }
 
     void Save(std::uint32_t nOrigin, TranslatorState& state) const;
     void Restore(const TranslatorState& state, std::uint32_t nOrigin);
@@ -75,7 +79,8 @@ private:
     std::optional<TranslatorNode> FoldSuffix(std::uint32_t nTranslations, std::uint32_t nStrokes);
     void Push(TranslatorNode node);
     void Settle(TranslationBatch& settled);
-    void Emit(const TranslatorNode& node, TranslationBatch& settled) const;
+    /// Appends the node as a translation whose strokes start at m_keys[nStroke].
+    void Emit(const TranslatorNode& node, std::size_t nStroke, TranslationBatch& out) const;
     void CopyReplaced(std::vector<TranslatorNode>& nodes) const;
     void CompactPool();
     void DropSettled();
@@ -90,6 +95,7 @@ private:
     std::size_t m_nPoolLimit = 0;
     std::vector<Candidate> m_candidates;
     std::vector<std::uint64_t> m_hashes;
+    TranslationBatch* m_pUndone = nullptr;
 };
 
 } // namespace translation

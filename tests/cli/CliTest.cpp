@@ -3,6 +3,7 @@
 #include "base/LocalTime.h"
 #include "rtfcre/StrokeFileLoading.h"
 #include "tests/support/CliRunner.h"
+#include "tests/support/ScopedDictionaryList.h"
 
 #include <gtest/gtest.h>
 
@@ -253,6 +254,20 @@ TEST_F(CliTest, ExportWritesToOutputOrFile)
         EXPECT_EQ(ReadBytes(m_strOut), printed.strOut) << format;
         EXPECT_EQ(std::count(printed.strOut.begin(), printed.strOut.end(), '\n'), nLines);
     }
+}
+
+// With -d each record ends with its translation; the configured list adds nothing.
+TEST_F(CliTest, ExportTranslatesWithTheDictionariesNamed)
+{
+    const std::string strJson = m_folder.Write("main.json", R"({"PW": "about"})").string();
+    const CliResult csv = RunCli({"export", m_strFile, "--format", "csv", "-d", strJson});
+    EXPECT_NE(csv.strOut.find(",translation\r\n0,"), std::string::npos);
+    EXPECT_NE(csv.strOut.find(",about\r\n2,"), std::string::npos);
+    EXPECT_EQ(RunCli({"export", m_strFile, "--format", "csv", "-d", m_folder / "no.json"}).nExit,
+              1);
+    const CScopedDictionaryList configured(m_folder.Path("config"), {{strJson, true}});
+    EXPECT_EQ(RunCli({"export", m_strFile, "--format", "json"}).strOut.find("translation"),
+              std::string::npos);
 }
 
 // A log over midnight gives a file a day, each dated its day; the bad line is

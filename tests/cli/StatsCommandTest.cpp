@@ -1,6 +1,7 @@
 // quillmark-cli stats: its arguments, its two forms of output and the
 // stacked-stroke threshold, through the real binary.
 #include "tests/support/CliRunner.h"
+#include "tests/support/ScopedDictionaryList.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -19,6 +20,7 @@ class StatsCommandTest : public ::testing::Test
 protected:
     const CScopedTimeZone m_zone{kUtcZone};
     CTempFolder m_folder;
+    const CScopedDictionaryList m_noDictionaries{m_folder.Path("config"), {}};
     const std::string m_strFile =
         m_folder
             .Write("day1.rtf", HeaderText("\\yr2024\\mo3\\da5") +
@@ -69,6 +71,23 @@ TEST_F(StatsCommandTest, JsonHoldsTheSameNumbers)
     EXPECT_EQ(json["keys"][3]["values"]["median"], 1);
     EXPECT_EQ(json["spread"]["threshold_ms"], 55);
     EXPECT_EQ(json["spread"]["stacked"], nlohmann::json::parse("[[0, 60.0]]"));
+}
+
+// Dictionaries, named or else the configured ones, give words per minute and
+// misstrokes as the translations * took back; one that fails fails the command.
+TEST_F(StatsCommandTest, DictionariesTranslateTheStrokes)
+{
+    const std::string strJson =
+        m_folder.Write("main.json", R"({"ST": "is it", "-T": "the"})").string();
+    const CliResult named = RunCli({"stats", m_strFile, "-d", strJson});
+    EXPECT_EQ(named.nExit, 0);
+    for (const char* pPart :
+         {"\nwords per minute: peak 1 at 2024-03-05 09:07, mean 0.5\n",
+          "\nmisstrokes: 1 of 1 outlines, translations undone by *\n", "\nST\t1\t0\tis it\n"})
+        EXPECT_NE(named.strOut.find(pPart), std::string::npos) << pPart;
+    EXPECT_EQ(RunCli({"stats", m_strFile, "-d", m_folder / "no.json"}).nExit, 1);
+    const CScopedDictionaryList configured(m_folder.Path("config2"), {{strJson, true}});
+    EXPECT_EQ(RunCli({"stats", m_strFile}).strOut, named.strOut);
 }
 
 TEST_F(StatsCommandTest, BadArgumentsAndFiles)

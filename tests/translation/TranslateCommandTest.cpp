@@ -1,7 +1,6 @@
 // quillmark-cli translate, run as a script runs it.
 #include "tests/support/CliRunner.h"
-
-#include "translation/DictionarySettings.h"
+#include "tests/support/ScopedDictionaryList.h"
 
 #include <gtest/gtest.h>
 
@@ -60,14 +59,10 @@ TEST_F(TranslateCommandTest, PrintsOneLinePerTranslationOrTheWords)
 
 TEST_F(TranslateCommandTest, ReadsTheConfiguredListAndReportsADictionaryThatFails)
 {
-    const char* pOld = std::getenv("XDG_CONFIG_HOME");
-    ::setenv("XDG_CONFIG_HOME", (m_folder / "config").c_str(), 1);
-    translation::CDictionarySettings settings;
-    settings.SetEntries({{m_folder / "broken.json", true}, {m_strJson, true}});
-    settings.Save(translation::CDictionarySettings::SettingsFile());
+    const CScopedDictionaryList list(m_folder.Path("config"),
+                                     {{m_folder / "broken.json", true}, {m_strJson, true}});
     m_folder.Write("broken.json", "{\n\"KAT\": 1}");
     const CliResult result = RunCli({"translate", m_strFile});
-    pOld ? ::setenv("XDG_CONFIG_HOME", pOld, 1) : ::unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(result.nExit, 1);
     EXPECT_EQ(result.strErr, "Failed to load dictionary '" + (m_folder / "broken.json") +
                                  "': line 2: the text of \"KAT\" is not a string\n");
