@@ -86,9 +86,11 @@ bool CDocumentFlows::Open(const std::wstring& strPath)
         !SaveOrSaveAs())
         return false;
     for (;;) {
-        if (m_document.Load(strPath).bDone)
+        const FileOutcome outcome = m_document.Load(strPath, *m_pRunner);
+        if (outcome.bDone)
             return true;
-        if (m_prompter.RetryCancel(LoadFailureText(strPath)) != Answer::Retry)
+        if (outcome.bCancelled ||
+            m_prompter.RetryCancel(LoadFailureText(strPath)) != Answer::Retry)
             return false;
     }
 }
@@ -97,7 +99,7 @@ bool CDocumentFlows::SaveTo(const std::wstring& strPath)
 {
     for (;;) {
         // On failure the file on disk is as it was and the document keeps its changes.
-        if (m_document.Save(strPath).bDone)
+        if (m_document.Save(strPath, *m_pRunner).bDone)
             return true;
         if (m_prompter.RetryCancel(SaveFailureText(strPath)) != Answer::Retry)
             return false;

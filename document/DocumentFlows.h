@@ -6,6 +6,7 @@
 // Prompter and the file dialogs. Nothing the user wrote is lost: a save that
 // failed and was cancelled leaves the document modified and open.
 
+#include "document/BackgroundRunner.h"
 #include "document/DocumentObserver.h"
 #include "steno/StenoKeys.h"
 
@@ -43,10 +44,13 @@ public:
     CDocumentFlows(const CDocumentFlows&) = delete;
     CDocumentFlows& operator=(const CDocumentFlows&) = delete;
 
+    /// Loads and saves run through the runner from now on (in place by default).
+    void SetRunner(IBackgroundRunner& runner) { m_pRunner = &runner; }
+
     /// File ▸ Open: the file dialog, then Open.
     bool OpenWithDialog();
     /// Loads the file after asking to save a modified document; false when the
-    /// user kept the open document or cancelled a failed load.
+    /// user kept the open document, stopped the load, or cancelled a failed one.
     bool Open(const std::wstring& strPath);
     /// Writes the document to its own file; false without one or when a failure
     /// was reported and the user chose Cancel.
@@ -78,6 +82,8 @@ private:
     platform::FileDialogs& m_fileDialogs;
     std::wstring m_strDocumentsFolder;
     SearchStarts m_starts;
+    CInPlaceRunner m_inPlace;
+    IBackgroundRunner* m_pRunner = &m_inPlace;
 };
 
 // What the flows tell the user, also printed by the command-line tool.

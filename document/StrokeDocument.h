@@ -4,6 +4,7 @@
 // history. It knows no window: it tells its observers what changed and answers
 // with plain results. Questions to the user are the flows' (DocumentFlows.h).
 
+#include "document/BackgroundRunner.h"
 #include "document/DocumentObserver.h"
 #include "document/EditHistory.h"
 #include "rtfcre/StrokeFileLoading.h"
@@ -21,6 +22,7 @@ struct FileOutcome
 {
     bool bDone = false;
     std::string strReason;
+    bool bCancelled = false; ///< a load the user stopped: the document is as it was
 };
 
 class CStrokeDocument
@@ -75,10 +77,14 @@ public:
     int ReplaceKeys(int nStart, steno::KeyBits find, steno::KeyBits put, bool bAll);
 
     /// Replaces the document with the file's strokes. On failure the strokes read
-    /// before it stay, with no file to save them over.
-    FileOutcome Load(const std::wstring& strPath);
+    /// before it stay, with no file to save them over; a cancelled load leaves
+    /// the document as it was.
+    FileOutcome Load(const std::wstring& strPath, IBackgroundRunner& runner);
     /// Writes the document to strPath, replacing the file only once the new one
     /// is complete; on success the document belongs to that file, unmodified.
+    FileOutcome Save(const std::wstring& strPath, IBackgroundRunner& runner);
+    /// The same on the calling thread, as the command-line tool loads and saves.
+    FileOutcome Load(const std::wstring& strPath);
     FileOutcome Save(const std::wstring& strPath);
 
 private:

@@ -32,8 +32,9 @@ constexpr std::array<ButtonSkinIds, 7> kButtonSkins = {
 CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs& fileDialogs,
                              QWidget* pParent)
     : CResizableDialog(pParent, Qt::Window),
-      m_flows(m_document, prompter, fileDialogs, platform::DocumentsFolder())
+      m_flows(m_document, prompter, fileDialogs, platform::DocumentsFolder()), m_runner(this)
 {
+    m_flows.SetRunner(m_runner);
     // Dragging the body moves the window; owned by the window itself.
     new CBorderlessWindow(this);
     setWindowIcon(CBitmapRegistry::LoadIcon(kIconBitmap));

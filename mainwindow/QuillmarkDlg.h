@@ -13,6 +13,7 @@
 #include "mainwindow/MainWindowLayout.h"
 #include "mainwindow/MainWindowPicture.h"
 #include "monitors/MonitorWindows.h"
+#include "platform/QtBackgroundRunner.h"
 #include "search/SearchDialogs.h"
 
 #include <array>
@@ -87,6 +88,7 @@ private:
 
     doc::CStrokeDocument m_document;
     doc::CDocumentFlows m_flows;
+    QtBackgroundRunner m_runner; ///< long loads and saves run off the window's thread
     CMainWindowPicture m_picture;
     CMainMenus m_menus;
     std::array<CxSkinButton, 7> m_buttons; ///< in the order of PlaceButtons

@@ -119,12 +119,13 @@ void QtBackgroundRunner::Run(const std::wstring& strWhat, bool bCancellable,
                 pDialog->setAutoReset(false);
                 pDialog->setAutoClose(false);
                 pProgressWindow = pDialog.get();
-                QObject::connect(pDialog.get(), &QProgressDialog::canceled,
-                                 [&progress] { progress.Stop(); });
                 pDialog->show();
             }
-            if (pDialog)
-                pDialog->setValue(static_cast<int>(progress.Done() * kSteps));
+            if (!pDialog)
+                return;
+            pDialog->setValue(static_cast<int>(progress.Done() * kSteps));
+            if (pDialog->wasCanceled())
+                progress.Stop();
         });
         poll.start(kPollMs);
         loop.exec();

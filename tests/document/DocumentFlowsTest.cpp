@@ -264,3 +264,38 @@ TEST_F(SearchFlowsTest, EmptyDocumentFindsNothingAnywhere)
 
 } // namespace
 } // namespace doc::test
+
+namespace doc::test {
+namespace {
+
+// Stops every load it runs at once, as the user's Cancel in the progress window.
+class CStoppingRunner final : public IBackgroundRunner
+{
+public:
+    void Run(const std::wstring&, bool, const std::function<void(IFileProgress&)>& work) override
+    {
+        class CStop final : public IFileProgress
+        {
+        public:
+            bool Progress(double) override { return false; }
+        } stop;
+        work(stop);
+    }
+};
+
+TEST_F(DocumentFlowsTest, AStoppedLoadLeavesTheDocumentAsItWas)
+{
+    LoadAndChange();
+    WriteBytes(m_strOther, StrokeFileText(std::vector<FileStroke>(20000, {"PW", "PW", "1:2:3:0"})));
+    CStoppingRunner runner;
+    m_flows.SetRunner(runner);
+    m_prompter.Script(Answer::No);
+    EXPECT_FALSE(m_flows.Open(Wide(m_strOther)));
+    EXPECT_EQ(m_prompter.Asked().size(), 1u); // the save question, no failure
+    EXPECT_EQ(m_document.Count(), 2);
+    EXPECT_EQ(m_document.FileName(), Wide(m_strFile));
+    EXPECT_TRUE(m_document.IsModified());
+}
+
+} // namespace
+} // namespace doc::test
