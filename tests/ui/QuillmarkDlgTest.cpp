@@ -33,8 +33,7 @@ void OnNextModal(std::function<void(QWidget&)> check)
 
 using QuillmarkDlgTest = QuillmarkDlgFixture;
 
-// That it starts across the screen with the keys in the list is the
-// end-to-end run's.
+// Starting across the screen with the keys in the list is the end-to-end run's.
 TEST_F(QuillmarkDlgTest, StartsMaximisedWithNoDocument)
 {
     EXPECT_EQ(m_dlg.WindowState(), mainwindow::kWindowMaximized);
