@@ -87,13 +87,15 @@ TEST_F(SafeFileReplacementTest, LinkIsWrittenThroughAndStaysALink)
     EXPECT_EQ(ReadBytes(m_folder / "named.rtf"), "new");
 }
 
-// A target that is no regular file is refused through the CLI's save.
-TEST_F(SafeFileReplacementTest, LinkLoopsAreRefused)
+TEST_F(SafeFileReplacementTest, LinkLoopsAndWhatIsNoRegularFileAreRefused)
 {
     std::filesystem::create_symlink("b", m_folder / "a");
     std::filesystem::create_symlink("a", m_folder / "b");
     EXPECT_EQ(ErrorOf([&] { CSafeFileReplacement replacement(m_folder / "a"); }), ELOOP);
-    EXPECT_EQ(m_folder.Names(), (std::set<std::string>{"a", "b"}));
+    const std::string strFifo = m_folder / "pipe";
+    ASSERT_EQ(mkfifo(strFifo.c_str(), 0644), 0);
+    EXPECT_THROW(CSafeFileReplacement replacement(strFifo), std::runtime_error);
+    EXPECT_EQ(m_folder.Names(), (std::set<std::string>{"a", "b", "pipe"}));
 }
 
 // The cases below drop root's privileges: root may write anything.
