@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <array>
 
 using namespace base;
 
@@ -12,17 +12,8 @@ namespace {
 
 constexpr const char* kLeapZone = "right/America/New_York";
 
-struct Fields
-{
-    int nYear, nMonth, nDay, nHour, nMinute, nSecond;
-    bool operator==(const Fields&) const = default;
-};
-
-void PrintTo(const Fields& f, std::ostream* pOut)
-{
-    *pOut << f.nYear << '-' << f.nMonth << '-' << f.nDay << ' ' << f.nHour << ':' << f.nMinute
-          << ':' << f.nSecond;
-}
+/// Year, month, day, hour, minute and second.
+using Fields = std::array<int, 6>;
 
 Fields PartsOf(std::int64_t time)
 {
@@ -42,14 +33,12 @@ template <typename Make> std::int64_t Outcome(Make make)
 
 std::int64_t Made(const Fields& f)
 {
-    return Outcome(
-        [&] { return MakeLocalTime(f.nYear, f.nMonth, f.nDay, f.nHour, f.nMinute, f.nSecond); });
+    return Outcome([&] { return MakeLocalTime(f[0], f[1], f[2], f[3], f[4], f[5]); });
 }
 
 std::int64_t Clocked(CLocalDayClock& clock, const Fields& f)
 {
-    return Outcome(
-        [&] { return clock.MakeTime(f.nYear, f.nMonth, f.nDay, f.nHour, f.nMinute, f.nSecond); });
+    return Outcome([&] { return clock.MakeTime(f[0], f[1], f[2], f[3], f[4], f[5]); });
 }
 
 class LocalTimeUtc : public ::testing::Test
@@ -149,7 +138,7 @@ TEST(LocalDayClock, MakeTimeAndSplitTimeAgreeWithTheLibrary)
         CLocalDayClock splitter;
         for (std::int64_t t = noon - 14 * 3600; t < noon + 14 * 3600; t += 11 * 60 + 7) {
             Fields f = PartsOf(t);
-            ASSERT_EQ(splitter.SplitTime(t, f.nHour, f.nMinute, f.nSecond), IsConvertibleTime(t))
+            ASSERT_EQ(splitter.SplitTime(t, f[3], f[4], f[5]), IsConvertibleTime(t))
                 << t;
             ASSERT_EQ(f, PartsOf(t)) << t;
         }

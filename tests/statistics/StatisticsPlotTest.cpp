@@ -19,11 +19,7 @@ constexpr std::int64_t kMinute0 = 28578720; // 2024-05-03 08:00 UTC
 
 SpeedStatistics Speed(std::int64_t nFirst, std::int64_t nMinutes, std::vector<MinuteCount> minutes)
 {
-    SpeedStatistics speed;
-    speed.nFirstMinute = nFirst;
-    speed.nMinuteCount = nMinutes;
-    speed.minutes = std::move(minutes);
-    return speed;
+    return {std::move(minutes), nFirst, nMinutes};
 }
 
 std::vector<PlotFill> FillsOf(const PlotPicture& picture, PlotInk ink)

@@ -24,20 +24,6 @@ inline QPixmap SolidPixmap(int nWidth, int nHeight, QColor color)
     return bitmap;
 }
 
-/// Black with white corners of the given size, like a rounded mask.
-inline QPixmap CornerMask(int nWidth, int nHeight, int nCorner)
-{
-    QImage image(nWidth, nHeight, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    for (int y = 0; y < nCorner; ++y) {
-        for (int x = 0; x < nCorner; ++x) {
-            image.setPixel(x, y, 0xFFFFFFFF);
-            image.setPixel(nWidth - 1 - x, nHeight - 1 - y, 0xFFFFFFFF);
-        }
-    }
-    return QPixmap::fromImage(image);
-}
-
 /// Puts test pictures in place of skin bitmaps for the life of the object.
 class CBitmapOverrides
 {

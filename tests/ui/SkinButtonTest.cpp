@@ -3,6 +3,7 @@
 #include "PlatformTestSupport.h"
 #include "platform/DialogControls.h"
 
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -19,6 +20,14 @@ const QColor kNormalColor(200, 0, 0);
 const QColor kDownColor(0, 200, 0);
 const QColor kOverColor(0, 0, 200);
 
+/// Black with a white top-left corner, like a rounded mask.
+QPixmap CornerMask()
+{
+    QPixmap mask = SolidPixmap(73, 30, Qt::black);
+    QPainter(&mask).fillRect(0, 0, 3, 3, Qt::white);
+    return mask;
+}
+
 class SkinButtonTest : public ::testing::Test
 {
 protected:
@@ -26,7 +35,7 @@ protected:
         : m_overrides({{kNormal, SolidPixmap(73, 30, kNormalColor)},
                        {kDown, SolidPixmap(73, 30, kDownColor)},
                        {kOver, SolidPixmap(73, 30, kOverColor)},
-                       {kMask, CornerMask(73, 30, 3)}})
+                       {kMask, CornerMask()}})
     {
         m_window.resize(400, 200);
         m_window.show();
