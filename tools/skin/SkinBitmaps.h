@@ -45,6 +45,7 @@ QImage DrawCheckBox(QSize size, const QRect& box, ButtonState state);
 QImage DrawPushButton(QSize size, ButtonState state);
 QImage DrawStrokeMonitorFrame(QSize size, const QRect& view);
 QImage DrawTimeMonitorFrame(QSize size, const QRect& view);
+QImage DrawTranscriptFrame(QSize size, const QRect& view);
 QImage DrawProgramIcon(QSize size);
 
 } // namespace skin
