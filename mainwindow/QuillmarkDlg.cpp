@@ -8,6 +8,7 @@
 #include "platform/DialogControls.h"
 #include "platform/Drawing.h"
 #include "strokelist/StenoViewList.h"
+#include "translation/TranscriptDlg.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -30,8 +31,9 @@ constexpr std::array<ButtonSkinIds, 7> kButtonSkins = {
 
 CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs& fileDialogs,
                              QWidget* pParent)
-    : CResizableDialog(pParent, Qt::Window),
-      m_flows(m_document, prompter, fileDialogs, platform::DocumentsFolder())
+    : CResizableDialog(pParent, Qt::Window), m_fileDialogs(fileDialogs),
+      m_flows(m_document, prompter, fileDialogs, platform::DocumentsFolder()),
+      m_translation(m_document, prompter, translation::CDictionarySettings::SettingsFile())
 {
     // Dragging the body moves the window; owned by the window itself.
     new CBorderlessWindow(this);
@@ -49,11 +51,15 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
     m_menus.Create(this);
     for (QWidget* pMenu : m_menus.Windows())
         AddAnchor(pMenu, kTopLeft);
+    // A dictionary that cannot be read is told before the window shows.
+    m_translation.LoadDictionaries();
     CreateList();
     PlaceControls();
     m_pMonitors = std::make_unique<CMonitorWindows>(this, m_document);
     m_pSearchDialogs = std::make_unique<CSearchDialogs>(this, m_document, m_flows);
+    m_pTranscript = std::make_unique<CTranscriptDlg>(this, m_document, m_translation);
     m_document.AddObserver(*this);
+    m_translation.AddObserver(*this);
     setWindowTitle(QString::fromStdWString(WindowTitle({})));
 
     // Keys reach the main window's filter before the control that has the focus.
@@ -63,6 +69,7 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
 CQuillmarkDlg::~CQuillmarkDlg()
 {
     qApp->removeEventFilter(this);
+    m_translation.RemoveObserver(*this);
     m_document.RemoveObserver(*this);
     // The list goes first: the document it observes goes with the window.
     delete m_pList;
@@ -88,6 +95,7 @@ void CQuillmarkDlg::CreateList()
     platform::SetControlId(m_pList, IDC_STROKE_LIST);
     m_pList->setGeometry(platform::ToQRect(ListRect(width(), height())));
     m_pList->SetMenusToRepaint(m_menus.Windows());
+    m_pList->SetTranslation(&m_translation);
     // The menus open over the list.
     m_pList->lower();
     AddAnchor(m_pList, kTopLeft, kBottomRight);
@@ -159,6 +167,11 @@ void CQuillmarkDlg::OnFileNameChanged(const std::wstring& strFileName)
 {
     setWindowTitle(QString::fromStdWString(WindowTitle(strFileName)));
     update(0, 0, width(), kPathBandHeight);
+}
+
+void CQuillmarkDlg::OnColumnShown(bool)
+{
+    update();
 }
 
 void CQuillmarkDlg::reject()

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: a borderless, skinned, resizable window that hosts the
 // stroke list, draws its own title line, headings and status line, and owns the
-// document, the menus, the monitors and the search dialogs. It holds no rule of
+// document, its translation, the menus, the monitors, the transcript window and
+// the search dialogs. It holds no rule of
 // its own: it routes each command to the document's flows or to a window.
 
 #include "document/DocumentFlows.h"
@@ -14,19 +15,23 @@
 #include "mainwindow/MainWindowPicture.h"
 #include "monitors/MonitorWindows.h"
 #include "search/SearchDialogs.h"
+#include "translation/TranslationModel.h"
 
 #include <array>
 #include <memory>
 #include <string>
 
 class CStenoViewList;
+class CTranscriptDlg;
 
 namespace platform {
 class FileDialogs;
 class Prompter;
 } // namespace platform
 
-class CQuillmarkDlg : public CResizableDialog, private doc::IDocumentObserver
+class CQuillmarkDlg : public CResizableDialog,
+                      private doc::IDocumentObserver,
+                      private translation::ITranslationObserver
 {
     Q_OBJECT
 
@@ -54,6 +59,8 @@ public:
     CMainMenus& Menus() { return m_menus; }
     CMonitorWindows& Monitors() { return *m_pMonitors; }
     CSearchDialogs& SearchDialogs() { return *m_pSearchDialogs; }
+    translation::CTranslationModel& Translation() { return m_translation; }
+    CTranscriptDlg& Transcript() { return *m_pTranscript; }
 
 protected:
     /// Runs one command, whoever sent it.
@@ -72,6 +79,8 @@ private:
     // What the window shows of the document: the status line, the title and path.
     void OnCurrentChanged(const doc::CurrentChange& change) override;
     void OnFileNameChanged(const std::wstring& strFileName) override;
+    // The heading of the translation column comes and goes with it.
+    void OnColumnShown(bool bShown) override;
 
     void CreateButtons();
     void CreateList();
@@ -83,14 +92,17 @@ private:
     /// The window's rectangle on the screen, for the dialogs opened over it.
     platform::Rect Rect() const;
 
+    platform::FileDialogs& m_fileDialogs;
     doc::CStrokeDocument m_document;
     doc::CDocumentFlows m_flows;
+    translation::CTranslationModel m_translation;
     CMainWindowPicture m_picture;
     CMainMenus m_menus;
     std::array<CxSkinButton, 7> m_buttons; ///< in the order of PlaceButtons
     CStenoViewList* m_pList = nullptr;     // child window, deleted first
     std::unique_ptr<CMonitorWindows> m_pMonitors;
     std::unique_ptr<CSearchDialogs> m_pSearchDialogs;
+    std::unique_ptr<CTranscriptDlg> m_pTranscript;
 
     int m_nWindowState = mainwindow::kWindowNormal;
     platform::Rect m_rcNormal;

@@ -8,16 +8,23 @@
 #include "platform/KeyTranslation.h"
 #include "platform/CommandEvent.h"
 #include "strokelist/StenoViewList.h"
+#include "translation/DictionariesDlg.h"
+#include "translation/TranscriptDlg.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 
 using namespace framework;
 using namespace mainwindow;
 
 bool CQuillmarkDlg::event(QEvent* pEvent)
 {
+    // Queued: a message about a dictionary that changed on disk waits until the
+    // window is active, rather than opening inside its activation.
+    if (pEvent->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, [this] { m_translation.ReloadChanged(); });
     const std::optional<int> nID = platform::CommandOf(pEvent);
     if (!nID)
         return CResizableDialog::event(pEvent);
@@ -81,6 +88,13 @@ void CQuillmarkDlg::OnCommand(int nID)
          [](CQuillmarkDlg& dlg) { dlg.m_pSearchDialogs->OpenGotoTime(dlg.Rect()); }},
         {ID_OPTIONS_CONFIGURATION, true, [](CQuillmarkDlg& dlg) { dlg.m_pMonitors->Configure(); }},
         {ID_OPTIONS_STROKE_TIMES, true, [](CQuillmarkDlg& dlg) { dlg.m_pMonitors->ShowStrokeTimes(); }},
+        {ID_EDIT_NEXT_UNTRANSLATED, true,
+         [](CQuillmarkDlg& dlg) { dlg.m_translation.GoToNextUntranslated(); }},
+        {ID_OPTIONS_TRANSCRIPT, true, [](CQuillmarkDlg& dlg) { dlg.m_pTranscript->ShowRaised(); }},
+        {ID_OPTIONS_DICTIONARIES, true,
+         [](CQuillmarkDlg& dlg) {
+             CDictionariesDlg::Edit(&dlg, dlg.m_fileDialogs, dlg.m_translation);
+         }},
     };
     // The recent-file entry and anything unknown find no route and do nothing.
     for (const Route& route : kRoutes) {
