@@ -66,12 +66,16 @@ ListLayout ComputeListLayout(int nAvailable, int nClientHeight,
     if (spare > 0)
         left += blank * spare;
     layout.rcRaw = {left, 0, left + font.TextWidth(kKeyTemplate), rowHeight};
-    if (bTranslation) {
-        left = layout.rcRaw.right + blank;
-        layout.rcTranslation = {left, 0, std::max(left, nAvailable), rowHeight};
-    }
 
     layout.cellOffsets = KeyCellOffsets(font);
+    if (bTranslation) {
+        // Two blanks after the raw column's cells, which may reach past the
+        // template measured whole: words read apart from the last key.
+        const int cellsRight = layout.rcRaw.left + layout.cellOffsets.back() +
+                               font.TextWidth(kKeyTemplate.substr(kKeyTemplate.size() - 1));
+        left = std::max(layout.rcRaw.right, cellsRight) + 2 * blank;
+        layout.rcTranslation = {left, 0, std::max(left, nAvailable), rowHeight};
+    }
     layout.nPageRows = rowHeight > 0 ? nClientHeight / rowHeight : 0;
     return layout;
 }

@@ -65,8 +65,8 @@ platform::FontDesc ListFontDesc(int nFont);
 /// fonts[i] measures in list font i (character height i + 1). nAvailable is the
 /// client width without the scroll bar. With the translation column the font
 /// leaves it room for kTranslationSample, the key columns stand one blank
-/// apart, and the column takes the rest of the width; without it the layout is
-/// the three columns' alone.
+/// apart, and the column takes the rest of the width two blanks after the raw
+/// column; without it the layout is the three columns' alone.
 ListLayout ComputeListLayout(int nAvailable, int nClientHeight,
                              std::span<const platform::TextMeasurer* const> fonts,
                              bool bTranslation = false);

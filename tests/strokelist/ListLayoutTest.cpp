@@ -74,7 +74,7 @@ TEST_F(ListLayoutTest, NothingFitsFallsBackToTheSmallestFontWithoutSpare)
     EXPECT_EQ(layout.rcRaw.left, 39);
 }
 
-TEST_F(ListLayoutTest, TranslationColumnTakesWhatIsSpareAfterKeyColumnsOneBlankApart)
+TEST_F(ListLayoutTest, TranslationColumnTakesWhatIsSpareAfterKeyColumnsStandingTogether)
 {
     const int nSample = kSampleLength + static_cast<int>(kTranslationSample.size());
     // The font must leave the column its sample: 19 fits exactly, with 5 spare blanks.
@@ -85,7 +85,7 @@ TEST_F(ListLayoutTest, TranslationColumnTakesWhatIsSpareAfterKeyColumnsOneBlankA
         EXPECT_EQ(layout.nFont, nFont);
         EXPECT_EQ(layout.rcStroke.left, 14 * cell);
         EXPECT_EQ(layout.rcRaw.left, 39 * cell);
-        EXPECT_EQ(layout.rcTranslation, (platform::Rect{65 * cell, 0, nWidth, cell + 4}));
+        EXPECT_EQ(layout.rcTranslation, (platform::Rect{66 * cell, 0, nWidth, cell + 4}));
     }
     EXPECT_TRUE(ComputeListLayout(kSampleLength * 20, 480, m_fonts.Span()).rcTranslation.IsEmpty());
 }
