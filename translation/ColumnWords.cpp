@@ -40,6 +40,27 @@ std::string RowText(const Transcript& transcript, const Span& span)
     return text;
 }
 
+/// The rows' kinds, the untranslated ones' steno, and the translation each row
+/// starts (kNone for the others).
+std::vector<std::size_t> MarkRows(const CStandingList& list, const IStrokeKeys& strokes,
+                                  std::size_t nFirst, std::vector<ColumnWord>& words)
+{
+    std::vector<std::size_t> starts(words.size(), kNone);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const auto nRow = static_cast<std::uint32_t>(nFirst + i);
+        const auto cover = list.CoverOf(nRow);
+        if (!cover)
+            continue;
+        if (!list.At(cover->nTranslation).IsTranslated())
+            words[i] = {ColumnWordKind::Untranslated, KeysText(strokes.Keys(nRow))};
+        else if (!cover->bFirst)
+            words[i].kind = ColumnWordKind::Continuation;
+        else
+            starts[i] = cover->nTranslation;
+    }
+    return starts;
+}
+
 } // namespace
 
 std::vector<ColumnWord> ColumnWords(const CDictionaryCollection& dictionaries,
@@ -54,27 +75,15 @@ std::vector<ColumnWord> ColumnWords(const CDictionaryCollection& dictionaries,
         words.front() = {ColumnWordKind::NoDictionary, "no dictionary"};
         return words;
     }
-    // The translation each row starts, kNone for the others.
-    std::vector<std::size_t> starts(words.size(), kNone);
-    std::size_t nLow = kNone;
-    std::size_t nHigh = 0;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const auto nRow = static_cast<std::uint32_t>(nFirst + i);
-        const auto cover = list.CoverOf(nRow);
-        if (!cover)
-            continue;
-        if (!list.At(cover->nTranslation).IsTranslated()) {
-            words[i] = {ColumnWordKind::Untranslated, KeysText(strokes.Keys(nRow))};
-        } else if (!cover->bFirst) {
-            words[i].kind = ColumnWordKind::Continuation;
-        } else {
-            starts[i] = cover->nTranslation;
-            nLow = std::min(nLow, cover->nTranslation);
-            nHigh = std::max(nHigh, cover->nTranslation + 1);
-        }
-    }
-    if (nLow == kNone)
+    const std::vector<std::size_t> starts = MarkRows(list, strokes, nFirst, words);
+    // Rows start translations in order: the first and the last bound them all.
+    const auto first =
+        std::find_if(starts.begin(), starts.end(), [](std::size_t n) { return n != kNone; });
+    if (first == starts.end())
         return words;
+    const std::size_t nLow = *first;
+    const std::size_t nHigh =
+        *std::find_if(starts.rbegin(), starts.rend(), [](std::size_t n) { return n != kNone; }) + 1;
     const Transcript transcript =
         CTranscriptFormatter(dictionaries, list, strokes).Format(nLow, nHigh);
     const std::vector<Span> spans = SpansOf(transcript, nLow, nHigh);
