@@ -2,6 +2,7 @@
 
 #include "base/FilePath.h"
 #include "platform/Drawing.h"
+#include "platform/Fonts.h"
 #include "translation/DictionaryListEditor.h"
 
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 
 namespace {
 
+constexpr int kTextHeight = -13;
 constexpr int kBoxLeft = 6;
 constexpr int kBoxSide = 13;
 constexpr int kTextLeft = 26;
@@ -46,6 +48,7 @@ CDictionaryListView::CDictionaryListView(QWidget* pParent,
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(platform::MakeFont({L"Arial", kTextHeight, platform::kWeightNormal}));
 }
 
 int CDictionaryListView::VisibleRows() const
