@@ -31,8 +31,7 @@ std::vector<MenuItem> EditMenuItems()
         {ID_EDIT_REPLACE, L"Replace", 0, {24, 126, 182, 148}, kMenuItemNormal},
         {ID_EDIT_GOTO_TIME, L"Goto Time", 0, {24, 157, 182, 179}, kMenuItemNormal},
         {ID_EDIT_FIND, L"Find", 0, {24, 180, 182, 202}, kMenuItemNormal},
-        {ID_EDIT_NEXT_UNTRANSLATED, L"Next Untranslated", 0, {24, 203, 182, 225},
-         kMenuItemNormal},
+        {ID_EDIT_NEXT_UNTRANSLATED, L"Next Untranslated", 0, {24, 203, 182, 225}, kMenuItemNormal},
         {ID_EDIT_SHIFT_TIMES, L"Shift Times ...", 0, {24, 226, 182, 248}, kMenuItemDisabled},
     };
 }
