@@ -71,7 +71,9 @@ void CTranscriptView::mousePressEvent(QMouseEvent* pEvent)
 {
     const QPoint pt = pEvent->position().toPoint();
     const auto nTranslation = m_page.TranslationAt({pt.x(), pt.y()});
-    if (pEvent->button() != Qt::LeftButton || !nTranslation)
+    // A change since the last paint may have left the page behind.
+    if (pEvent->button() != Qt::LeftButton || !nTranslation ||
+        *nTranslation >= m_translation.Translations().Count())
         return QWidget::mousePressEvent(pEvent);
     m_document.SetCurrentStroke(
         static_cast<int>(m_translation.Translations().At(*nTranslation).nFirst), true);
