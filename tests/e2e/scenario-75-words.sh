@@ -40,4 +40,4 @@ RED=$(grep -c ' #C80000$' "$WORK/transcript.txt" || true)
   fail "the transcript shows no highlighted translation ($HIGHLIGHT pixels) or no red steno ($RED pixels)"
 import -window root "${TMPDIR:-/tmp}/quillmark-e2e-words.png"
 save_and_quit
-echo "e2e: ok: the column showed words from x $COLUMN_LEFT ($WORD_PIXELS black pixels) and red steno; the transcript highlighted the current translation ($HIGHLIGHT pixels)"
+echo "e2e: ok: the column showed words from x $COLUMN_LEFT ($WORD_PIXELS black pixels) and red steno; the transcript highlighted the current translation ($HIGHLIGHT pixels); screen in ${TMPDIR:-/tmp}/quillmark-e2e-words.png"
