@@ -39,6 +39,7 @@ inline constexpr int ID_EDIT_SHIFT_TIMES = 1030;
 inline constexpr int ID_OPTIONS_TRANSCRIPT = 1031;
 inline constexpr int ID_OPTIONS_DICTIONARIES = 1032;
 inline constexpr int ID_OPTIONS_STATISTICS = 1033;
+inline constexpr int IDC_TRANSCRIPT_VIEW = 1040;
 inline constexpr int ID_FILE_OPEN = 57601;
 inline constexpr int ID_FILE_SAVE = 57603;
 inline constexpr int ID_FILE_SAVE_AS = 57604;

@@ -31,8 +31,7 @@ std::vector<MenuItem> EditMenuItems()
         {ID_EDIT_REPLACE, L"Replace", 0, {24, 126, 182, 148}, kMenuItemNormal},
         {ID_EDIT_GOTO_TIME, L"Goto Time", 0, {24, 157, 182, 179}, kMenuItemNormal},
         {ID_EDIT_FIND, L"Find", 0, {24, 180, 182, 202}, kMenuItemNormal},
-        {ID_EDIT_NEXT_UNTRANSLATED, L"Next Untranslated", 0, {24, 203, 182, 225},
-         kMenuItemDisabled},
+        {ID_EDIT_NEXT_UNTRANSLATED, L"Next Untranslated", 0, {24, 203, 182, 225}, kMenuItemNormal},
         {ID_EDIT_SHIFT_TIMES, L"Shift Times ...", 0, {24, 226, 182, 248}, kMenuItemDisabled},
     };
 }
@@ -42,8 +41,8 @@ std::vector<MenuItem> OptionsMenuItems()
     return {
         {ID_OPTIONS_CONFIGURATION, L"Configuration", 0, {24, 11, 182, 33}, kMenuItemNormal},
         {ID_OPTIONS_STROKE_TIMES, L"Stroke Times", 7, {24, 34, 182, 57}, kMenuItemNormal},
-        {ID_OPTIONS_TRANSCRIPT, L"Transcript", 1, {24, 57, 182, 79}, kMenuItemDisabled},
-        {ID_OPTIONS_DICTIONARIES, L"Dictionaries ...", 0, {24, 80, 182, 102}, kMenuItemDisabled},
+        {ID_OPTIONS_TRANSCRIPT, L"Transcript", 1, {24, 57, 182, 79}, kMenuItemNormal},
+        {ID_OPTIONS_DICTIONARIES, L"Dictionaries ...", 0, {24, 80, 182, 102}, kMenuItemNormal},
         {ID_OPTIONS_STATISTICS, L"Statistics", 0, {24, 103, 182, 125}, kMenuItemNormal},
     };
 }

@@ -78,4 +78,7 @@ void CMainWindowPicture::PaintHeadings(QPainter& painter,
     DrawSteps(painter,
               PlanHeading(L"Stroke", layout.rcStroke.left, layout.rcStroke.right, measurer));
     DrawSteps(painter, PlanHeading(L"Raw Stroke", layout.rcRaw.left, layout.rcRaw.right, measurer));
+    if (!layout.rcTranslation.IsEmpty())
+        DrawSteps(painter, PlanHeading(L"Translation", layout.rcTranslation.left,
+                                       layout.rcTranslation.right, measurer));
 }

@@ -9,6 +9,7 @@
 #include "platform/Drawing.h"
 #include "statistics/StatisticsDlg.h"
 #include "strokelist/StenoViewList.h"
+#include "translation/TranscriptDlg.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -31,8 +32,9 @@ constexpr std::array<ButtonSkinIds, 7> kButtonSkins = {
 
 CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs& fileDialogs,
                              QWidget* pParent)
-    : CResizableDialog(pParent, Qt::Window),
-      m_flows(m_document, prompter, fileDialogs, platform::DocumentsFolder()), m_runner(this)
+    : CResizableDialog(pParent, Qt::Window), m_fileDialogs(fileDialogs),
+      m_flows(m_document, prompter, fileDialogs, platform::DocumentsFolder()), m_runner(this),
+      m_translation(m_document, prompter, translation::CDictionarySettings::SettingsFile())
 {
     m_flows.SetRunner(m_runner);
     // Dragging the body moves the window; owned by the window itself.
@@ -51,12 +53,16 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
     m_menus.Create(this);
     for (QWidget* pMenu : m_menus.Windows())
         AddAnchor(pMenu, kTopLeft);
+    // A dictionary that cannot be read is told before the window shows.
+    m_translation.LoadDictionaries();
     CreateList();
     PlaceControls();
     m_pMonitors = std::make_unique<CMonitorWindows>(this, m_document);
     m_pSearchDialogs = std::make_unique<CSearchDialogs>(this, m_document, m_flows);
     m_pStatistics = std::make_unique<CStatisticsDlg>(this, m_document, prompter, fileDialogs);
+    m_pTranscript = std::make_unique<CTranscriptDlg>(this, m_document, m_translation);
     m_document.AddObserver(*this);
+    m_translation.AddObserver(*this);
     setWindowTitle(QString::fromStdWString(WindowTitle({})));
 
     // Keys reach the main window's filter before the control that has the focus.
@@ -66,6 +72,7 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
 CQuillmarkDlg::~CQuillmarkDlg()
 {
     qApp->removeEventFilter(this);
+    m_translation.RemoveObserver(*this);
     m_document.RemoveObserver(*this);
     // The list goes first: the document it observes goes with the window.
     delete m_pList;
@@ -91,6 +98,7 @@ void CQuillmarkDlg::CreateList()
     platform::SetControlId(m_pList, IDC_STROKE_LIST);
     m_pList->setGeometry(platform::ToQRect(ListRect(width(), height())));
     m_pList->SetMenusToRepaint(m_menus.Windows());
+    m_pList->SetTranslation(&m_translation);
     // The menus open over the list.
     m_pList->lower();
     AddAnchor(m_pList, kTopLeft, kBottomRight);
@@ -162,6 +170,11 @@ void CQuillmarkDlg::OnFileNameChanged(const std::wstring& strFileName)
 {
     setWindowTitle(QString::fromStdWString(WindowTitle(strFileName)));
     update(0, 0, width(), kPathBandHeight);
+}
+
+void CQuillmarkDlg::OnColumnShown(bool)
+{
+    update();
 }
 
 void CQuillmarkDlg::reject()

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: a borderless, skinned, resizable window that hosts the
 // stroke list, draws its own title line, headings and status line, and owns the
-// document, the menus, the monitors and the search dialogs. It holds no rule of
+// document, its translation, the menus, the monitors, the transcript window and
+// the search dialogs. It holds no rule of
 // its own: it routes each command to the document's flows or to a window.
 
 #include "document/DocumentFlows.h"
@@ -15,6 +16,7 @@
 #include "monitors/MonitorWindows.h"
 #include "platform/QtBackgroundRunner.h"
 #include "search/SearchDialogs.h"
+#include "translation/TranslationModel.h"
 
 #include <array>
 #include <memory>
@@ -22,13 +24,16 @@
 
 class CStatisticsDlg;
 class CStenoViewList;
+class CTranscriptDlg;
 
 namespace platform {
 class FileDialogs;
 class Prompter;
 } // namespace platform
 
-class CQuillmarkDlg : public CResizableDialog, private doc::IDocumentObserver
+class CQuillmarkDlg : public CResizableDialog,
+                      private doc::IDocumentObserver,
+                      private translation::ITranslationObserver
 {
     Q_OBJECT
 
@@ -57,6 +62,8 @@ public:
     CMonitorWindows& Monitors() { return *m_pMonitors; }
     CSearchDialogs& SearchDialogs() { return *m_pSearchDialogs; }
     CStatisticsDlg& Statistics() { return *m_pStatistics; }
+    translation::CTranslationModel& Translation() { return m_translation; }
+    CTranscriptDlg& Transcript() { return *m_pTranscript; }
 
 protected:
     /// Runs one command, whoever sent it.
@@ -75,6 +82,8 @@ private:
     // What the window shows of the document: the status line, the title and path.
     void OnCurrentChanged(const doc::CurrentChange& change) override;
     void OnFileNameChanged(const std::wstring& strFileName) override;
+    // The heading of the translation column comes and goes with it.
+    void OnColumnShown(bool bShown) override;
 
     void CreateButtons();
     void CreateList();
@@ -86,9 +95,11 @@ private:
     /// The window's rectangle on the screen, for the dialogs opened over it.
     platform::Rect Rect() const;
 
+    platform::FileDialogs& m_fileDialogs;
     doc::CStrokeDocument m_document;
     doc::CDocumentFlows m_flows;
     QtBackgroundRunner m_runner; ///< long loads and saves run off the window's thread
+    translation::CTranslationModel m_translation;
     CMainWindowPicture m_picture;
     CMainMenus m_menus;
     std::array<CxSkinButton, 7> m_buttons; ///< in the order of PlaceButtons
@@ -96,6 +107,7 @@ private:
     std::unique_ptr<CMonitorWindows> m_pMonitors;
     std::unique_ptr<CSearchDialogs> m_pSearchDialogs;
     std::unique_ptr<CStatisticsDlg> m_pStatistics;
+    std::unique_ptr<CTranscriptDlg> m_pTranscript;
 
     int m_nWindowState = mainwindow::kWindowNormal;
     platform::Rect m_rcNormal;

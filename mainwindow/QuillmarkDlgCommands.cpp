@@ -9,16 +9,23 @@
 #include "platform/CommandEvent.h"
 #include "statistics/StatisticsDlg.h"
 #include "strokelist/StenoViewList.h"
+#include "translation/DictionariesDlg.h"
+#include "translation/TranscriptDlg.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 
 using namespace framework;
 using namespace mainwindow;
 
 bool CQuillmarkDlg::event(QEvent* pEvent)
 {
+    // Queued: a message about a dictionary that changed on disk waits until the
+    // window is active, rather than opening inside its activation.
+    if (pEvent->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, [this] { m_translation.ReloadChanged(); });
     const std::optional<int> nID = platform::CommandOf(pEvent);
     if (!nID)
         return CResizableDialog::event(pEvent);
@@ -85,6 +92,13 @@ void CQuillmarkDlg::OnCommand(int nID)
         // The whole document until the list has a selection to hand on.
         {ID_OPTIONS_STATISTICS, true,
          [](CQuillmarkDlg& dlg) { dlg.m_pStatistics->ShowRange(0, dlg.m_document.Count()); }},
+        {ID_EDIT_NEXT_UNTRANSLATED, true,
+         [](CQuillmarkDlg& dlg) { dlg.m_translation.GoToNextUntranslated(); }},
+        {ID_OPTIONS_TRANSCRIPT, true, [](CQuillmarkDlg& dlg) { dlg.m_pTranscript->ShowRaised(); }},
+        {ID_OPTIONS_DICTIONARIES, true,
+         [](CQuillmarkDlg& dlg) {
+             CDictionariesDlg::Edit(&dlg, dlg.m_fileDialogs, dlg.m_translation);
+         }},
     };
     // The recent-file entry and anything unknown find no route and do nothing.
     for (const Route& route : kRoutes) {

@@ -7,6 +7,7 @@ constexpr int kVkC = platform::kVkA + ('C' - 'A');
 constexpr int kVkV = platform::kVkA + ('V' - 'A');
 constexpr int kVkY = platform::kVkA + ('Y' - 'A');
 constexpr int kVkZ = platform::kVkA + ('Z' - 'A');
+constexpr int kVkF3 = platform::kVkF1 + 2;
 
 struct PlainKey
 {
@@ -20,6 +21,7 @@ constexpr PlainKey kPlainKeys[] = {
     {platform::kVkDown, ListKeyAction::Down},     {platform::kVkReturn, ListKeyAction::Edit},
     {platform::kVkHome, ListKeyAction::Home},     {platform::kVkEnd, ListKeyAction::End},
     {platform::kVkPrior, ListKeyAction::PageUp},  {platform::kVkNext, ListKeyAction::PageDown},
+    {kVkF3, ListKeyAction::NextUntranslated},
 };
 
 bool IsCopy(const platform::KeyInput& key)

@@ -20,7 +20,8 @@ enum class ListKeyAction {
     PageUp,
     PageDown,
     Undo,
-    Redo
+    Redo,
+    NextUntranslated
 };
 
 /// Keys with Alt belong to the main window's accelerators.

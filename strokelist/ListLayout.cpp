@@ -2,13 +2,17 @@
 
 #include "platform/core/FontChoice.h"
 
+#include <string>
+
 namespace strokelist {
 namespace {
 
-int ChooseFont(int nAvailable, platform::FontSizes fonts)
+int ChooseFont(int nAvailable, platform::FontSizes fonts, bool bTranslation)
 {
+    const std::wstring sample =
+        std::wstring(kLayoutSample) + std::wstring(bTranslation ? kTranslationSample : L"");
     return platform::ChooseLargestFont(
-               fonts, kLayoutSample,
+               fonts, sample,
                [nAvailable](platform::Size sample) { return sample.cx <= nAvailable; })
         .nFont;
 }
@@ -32,16 +36,19 @@ platform::FontDesc ListFontDesc(int nFont)
 }
 
 ListLayout ComputeListLayout(int nAvailable, int nClientHeight,
-                             std::span<const platform::TextMeasurer* const> fonts)
+                             std::span<const platform::TextMeasurer* const> fonts,
+                             bool bTranslation)
 {
     ListLayout layout;
     if (fonts.empty())
         return layout;
-    layout.nFont = ChooseFont(nAvailable, fonts);
+    layout.nFont = ChooseFont(nAvailable, fonts, bTranslation);
     const platform::TextMeasurer& font = *fonts[static_cast<std::size_t>(layout.nFont)];
     const platform::Size sample = font.TextExtent(kLayoutSample);
     const int blank = font.TextWidth(L" ");
-    int spare = nAvailable > sample.cx && blank > 0 ? (nAvailable - sample.cx) / blank : 0;
+    // The translation column takes what is spare.
+    int spare =
+        nAvailable > sample.cx && blank > 0 && !bTranslation ? (nAvailable - sample.cx) / blank : 0;
 
     const int rowHeight = sample.cy + 4;
     layout.rcTime = {0, 0, font.TextWidth(kTimeSample), rowHeight};
@@ -61,6 +68,14 @@ ListLayout ComputeListLayout(int nAvailable, int nClientHeight,
     layout.rcRaw = {left, 0, left + font.TextWidth(kKeyTemplate), rowHeight};
 
     layout.cellOffsets = KeyCellOffsets(font);
+    if (bTranslation) {
+        // Two blanks after the raw column's cells, which may reach past the
+        // template measured whole: words read apart from the last key.
+        const int cellsRight = layout.rcRaw.left + layout.cellOffsets.back() +
+                               font.TextWidth(kKeyTemplate.substr(kKeyTemplate.size() - 1));
+        left = std::max(layout.rcRaw.right, cellsRight) + 2 * blank;
+        layout.rcTranslation = {left, 0, std::max(left, nAvailable), rowHeight};
+    }
     layout.nPageRows = rowHeight > 0 ? nClientHeight / rowHeight : 0;
     return layout;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The stroke list's layout for a client size: the largest of the 20 list fonts
-// whose sample row fits, the three column rectangles, and the whole rows that fit.
+// whose sample row fits, the three column rectangles (and the translation
+// column when it is shown), and the whole rows that fit.
 
 #include "platform/core/FontDesc.h"
 #include "platform/core/Geometry.h"
@@ -38,12 +39,16 @@ inline constexpr auto kLayoutSampleText = [] {
 inline constexpr std::wstring_view kLayoutSample{detail::kLayoutSampleText.data(),
                                                  detail::kLayoutSampleText.size()};
 
+/// The translation column at its narrowest: room for a few words.
+inline constexpr std::wstring_view kTranslationSample = L" it is for us the living ";
+
 struct ListLayout
 {
     int nFont = 0;
     platform::Rect rcTime;
     platform::Rect rcStroke;
     platform::Rect rcRaw;
+    platform::Rect rcTranslation; ///< empty while the column is hidden
     int nPageRows = 0;
     /// Left edge of each key cell from its column's left: the summed widths of
     /// the template characters before it, each measured alone, so a key's
@@ -58,8 +63,12 @@ struct ListLayout
 platform::FontDesc ListFontDesc(int nFont);
 
 /// fonts[i] measures in list font i (character height i + 1). nAvailable is the
-/// client width without the scroll bar.
+/// client width without the scroll bar. With the translation column the font
+/// leaves it room for kTranslationSample, the key columns stand one blank
+/// apart, and the column takes the rest of the width two blanks after the raw
+/// column; without it the layout is the three columns' alone.
 ListLayout ComputeListLayout(int nAvailable, int nClientHeight,
-                             std::span<const platform::TextMeasurer* const> fonts);
+                             std::span<const platform::TextMeasurer* const> fonts,
+                             bool bTranslation = false);
 
 } // namespace strokelist

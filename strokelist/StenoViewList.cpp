@@ -14,6 +14,8 @@
 #include "strokelist/RowCells.h"
 #include "fields/StenoStrokeEdit.h"
 #include "fields/StrokeEditPlacement.h"
+#include "translation/TranslationInks.h"
+#include "translation/TranslationModel.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -34,6 +36,9 @@ constexpr platform::ColorRef kGrey = platform::kMarkedGrey;
 constexpr platform::TextFlags kTimeFlags =
     platform::kDtCenter | platform::kDtVCenter | platform::kDtEndEllipsis;
 constexpr const char* kTimeFormat = "%H:%M:%S";
+/// At the top of the cell, as the other columns, cut with an ellipsis.
+constexpr platform::TextFlags kWordFlags =
+    platform::kDtLeft | platform::kDtSingleLine | platform::kDtEndEllipsis | platform::kDtNoPrefix;
 
 std::vector<QtTextMeasurer> MakeListFonts()
 {
@@ -115,7 +120,38 @@ CStenoViewList::CStenoViewList(QWidget* pParent, doc::CStrokeDocument& document,
 
 CStenoViewList::~CStenoViewList()
 {
+    SetTranslation(nullptr);
     m_document.RemoveObserver(*this);
+}
+
+void CStenoViewList::SetTranslation(translation::CTranslationModel* pTranslation)
+{
+    if (m_pTranslation != nullptr)
+        m_pTranslation->RemoveObserver(*this);
+    m_pTranslation = pTranslation;
+    if (m_pTranslation != nullptr)
+        m_pTranslation->AddObserver(*this);
+    OnColumnShown(ShowsTranslation());
+}
+
+bool CStenoViewList::ShowsTranslation() const
+{
+    return m_pTranslation != nullptr && m_pTranslation->ShowsColumn();
+}
+
+void CStenoViewList::OnTranslationChanged(const translation::TranslationRows& rows)
+{
+    const int nTop = ScrollPos();
+    if (rows.nFirst <= nTop + m_layout.nPageRows && rows.nEnd >= nTop)
+        RepaintListArea();
+}
+
+void CStenoViewList::OnColumnShown(bool)
+{
+    HideEditor();
+    if (m_bLayoutDone)
+        RecalcLayout();
+    RepaintListArea();
 }
 
 void CStenoViewList::OnCurrentChanged(const doc::CurrentChange& change)
@@ -221,7 +257,8 @@ void CStenoViewList::RecalcLayout()
     std::array<const platform::TextMeasurer*, strokelist::kListFontCount> measurers{};
     for (std::size_t i = 0; i < measurers.size(); ++i)
         measurers[i] = &m_fonts[i];
-    m_layout = strokelist::ComputeListLayout(width() - nBarWidth, height(), measurers);
+    m_layout =
+        strokelist::ComputeListLayout(width() - nBarWidth, height(), measurers, ShowsTranslation());
     m_pStrokeEdit->SetFontDesc(strokelist::ListFontDesc(m_layout.nFont));
     m_nRangeMax = m_document.Count();
     ApplyScrollRange();
@@ -276,12 +313,19 @@ void CStenoViewList::paintEvent(QPaintEvent*)
     platform::SetBkMode(painter, platform::BkMode::Transparent);
     const int nFirst = ScrollPos();
     const int nLast = strokelist::LastVisibleRow(nFirst, m_layout.nPageRows, m_document.Count());
-    for (int k = nFirst; k < nLast; ++k)
-        PaintRow(painter, k, (k - nFirst) * RowHeight());
+    std::vector<translation::ColumnWord> words;
+    if (ShowsTranslation())
+        words = m_pTranslation->Column(nFirst, nLast);
+    for (int k = nFirst; k < nLast; ++k) {
+        const auto nWord = static_cast<std::size_t>(k - nFirst);
+        PaintRow(painter, k, (k - nFirst) * RowHeight(),
+                 nWord < words.size() ? &words[nWord] : nullptr);
+    }
     RepaintMenus();
 }
 
-void CStenoViewList::PaintRow(QPainter& painter, int nIndex, int y) const
+void CStenoViewList::PaintRow(QPainter& painter, int nIndex, int y,
+                              const translation::ColumnWord* pWord) const
 {
     const bool bCurrent = nIndex == m_document.Current();
     const RowColours colours = bCurrent ? RowColours{platform::kWhite, platform::kBlack}
@@ -295,6 +339,34 @@ void CStenoViewList::PaintRow(QPainter& painter, int nIndex, int y) const
                        base::FormatLocalTime(stroke.m_time, kTimeFormat), kTimeFlags);
     PaintKeyCells(painter, m_layout.rcStroke.left, y, stroke, false, colours);
     PaintKeyCells(painter, m_layout.rcRaw.left, y, stroke, true, colours);
+    if (pWord != nullptr)
+        PaintWord(painter, y, *pWord, bCurrent);
+}
+
+void CStenoViewList::PaintWord(QPainter& painter, int y, const translation::ColumnWord& word,
+                               bool bCurrent) const
+{
+    using translation::ColumnWordKind;
+    platform::ColorRef ink = bCurrent ? platform::kWhite : platform::kBlack;
+    std::wstring strText = QString::fromStdString(word.strText).toStdWString();
+    switch (word.kind) {
+    case ColumnWordKind::None:
+        return;
+    case ColumnWordKind::Words:
+        break;
+    case ColumnWordKind::Continuation:
+        ink = translation::kQuietInk;
+        strText = translation::kContinuationMark;
+        break;
+    case ColumnWordKind::Untranslated:
+        ink = bCurrent ? translation::kUntranslatedOnDarkInk : translation::kUntranslatedInk;
+        break;
+    case ColumnWordKind::NoDictionary:
+        ink = translation::kQuietInk;
+        break;
+    }
+    platform::SetTextColor(painter, ink);
+    platform::DrawText(painter, RowCell(m_layout.rcTranslation, y), strText, kWordFlags);
 }
 
 void CStenoViewList::PaintKeyCells(QPainter& painter, int nLeft, int y, const CStenoStroke& stroke,
@@ -363,6 +435,10 @@ void CStenoViewList::HandleKey(const platform::KeyInput& key)
         return m_document.Undo();
     case ListKeyAction::Redo:
         return m_document.Redo();
+    case ListKeyAction::NextUntranslated:
+        if (m_pTranslation != nullptr)
+            m_pTranslation->GoToNextUntranslated();
+        return;
     case ListKeyAction::Up:
         return MakeCurrent(strokelist::UpTarget(m_document.Current()));
     case ListKeyAction::Down:

@@ -1,12 +1,15 @@
 #pragma once
 // The stroke list control of the main window: it shows the open document as
-// rows of time, stroke and raw stroke, follows its changes, and opens the
-// stroke editor over the current row. It only measures, paints and forwards;
+// rows of time, stroke and raw stroke (and the translation, when a translation
+// is given and shows its column), follows its changes, and opens the stroke
+// editor over the current row. It only measures, paints and forwards;
 // every rule of the document and of scrolling lives in the core.
 
 #include "document/DocumentObserver.h"
 #include "platform/QtTextMeasurer.h"
 #include "strokelist/ListLayout.h"
+#include "translation/ColumnWords.h"
+#include "translation/TranslationObserver.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -29,7 +32,13 @@ namespace platform {
 struct KeyInput;
 } // namespace platform
 
-class CStenoViewList : public QWidget, private doc::IDocumentObserver
+namespace translation {
+class CTranslationModel;
+}
+
+class CStenoViewList : public QWidget,
+                       private doc::IDocumentObserver,
+                       private translation::ITranslationObserver
 {
     Q_OBJECT
 
@@ -49,6 +58,9 @@ public:
     int ScrollPos() const;
     /// Where the wheel's lines per notch come from (the desktop setting by default).
     void SetWheelLinesSource(WheelLinesSource source);
+    /// The document's translation, which outlives the list: its column and
+    /// Next Untranslated (F3). Without one the list shows the strokes alone.
+    void SetTranslation(translation::CTranslationModel* pTranslation);
 
     int RowHeight() const;
     /// Opens the stroke editor over the current stroke; the edit belongs to
@@ -76,6 +88,8 @@ private:
 
     void OnCurrentChanged(const doc::CurrentChange& change) override;
     void OnStrokesChanged(const doc::StrokesChange& change) override;
+    void OnTranslationChanged(const translation::TranslationRows& rows) override;
+    void OnColumnShown(bool bShown) override;
     void OnEditFinished(bool bCommit);
     void SetScrollPos(int nPos);
     void SetScrollRangeMax(int nMax);
@@ -92,7 +106,10 @@ private:
     /// Moves the view and repaints; nothing for no position.
     void ScrollTo(std::optional<int> nPos);
 
-    void PaintRow(QPainter& painter, int nIndex, int y) const;
+    void PaintRow(QPainter& painter, int nIndex, int y, const translation::ColumnWord* pWord) const;
+    void PaintWord(QPainter& painter, int y, const translation::ColumnWord& word,
+                   bool bCurrent) const;
+    bool ShowsTranslation() const;
     void PaintKeyCells(QPainter& painter, int nLeft, int y, const CStenoStroke& stroke,
                        bool bRawColumn, const RowColours& colours) const;
     void RepaintMenus() const;
@@ -119,4 +136,5 @@ private:
     CStenoStrokeEdit* m_pStrokeEdit = nullptr;
     std::vector<QPointer<QWidget>> m_menusToRepaint;
     WheelLinesSource m_wheelLines;
+    translation::CTranslationModel* m_pTranslation = nullptr;
 };

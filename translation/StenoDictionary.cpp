@@ -64,16 +64,16 @@ bool CStenoDictionary::Add(std::span<const steno::KeyBits> outline, std::string_
     slot.nHead |= text.empty() ? kEmptyText : 0;
     slot.nTail |= nOffset;
     Table& table = TableFor(outline.size());
-    if (table.slots.empty())
+    if (table.cells.empty())
         Rehash(table, kFirstSlots);
     // A later entry for the same outline takes over its slot; the earlier record
     // stays behind unused.
     if (const Slot* pFound = SlotOf(outline.data(), outline.size(), nHash)) {
-        table.slots[static_cast<std::size_t>(pFound - table.slots.data())] = slot;
+        table.cells[static_cast<std::size_t>(pFound - table.cells.data())] = slot;
         return true;
     }
-    if ((table.nCount + 1) * 10 > table.slots.size() * 7)
-        Rehash(table, table.slots.size() * 2);
+    if ((table.nCount + 1) * 10 > table.cells.size() * 7)
+        Rehash(table, table.cells.size() * 2);
     Place(table, slot, nHash);
     ++table.nCount;
     m_nLongest = std::max(m_nLongest, outline.size());
@@ -103,11 +103,11 @@ const CStenoDictionary::Slot* CStenoDictionary::SlotOf(const steno::KeyBits* pSt
                                                        std::uint64_t nHash) const
 {
     const Table& table = TableFor(nStrokes);
-    if (table.slots.empty())
+    if (table.cells.empty())
         return nullptr;
     const Slot key = KeyOf(pStrokes, nStrokes, nHash);
-    for (std::size_t i = HomeSlot(table, nHash);; i = i + 1 == table.slots.size() ? 0 : i + 1) {
-        const Slot& slot = table.slots[i];
+    for (std::size_t i = HomeSlot(table, nHash);; i = i + 1 == table.cells.size() ? 0 : i + 1) {
+        const Slot& slot = table.cells[i];
         if (slot.nHead == 0)
             return nullptr;
         if ((slot.nHead & ~kEmptyText) != key.nHead || (slot.nTail & ~kOffsetMask) != key.nTail)
@@ -137,7 +137,7 @@ void CStenoDictionary::AppendOutline(EntryId nEntry, std::vector<steno::KeyBits>
 std::size_t CStenoDictionary::MemoryBytes() const
 {
     return m_records.capacity() +
-           (m_tables[0].slots.capacity() + m_tables[1].slots.capacity()) * sizeof(Slot);
+           (m_tables[0].cells.capacity() + m_tables[1].cells.capacity()) * sizeof(Slot);
 }
 
 CStenoDictionary::Slot CStenoDictionary::KeyOf(const steno::KeyBits* pStrokes, std::size_t nStrokes,
@@ -155,7 +155,7 @@ CStenoDictionary::Slot CStenoDictionary::KeyOf(const steno::KeyBits* pStrokes, s
 std::size_t CStenoDictionary::HomeSlot(const Table& table, std::uint64_t nHash)
 {
     // The low half of the hash scaled to the table: no power-of-two size needed.
-    return static_cast<std::size_t>(((nHash & kOffsetMask) * table.slots.size()) >> 32);
+    return static_cast<std::size_t>(((nHash & kOffsetMask) * table.cells.size()) >> 32);
 }
 
 bool CStenoDictionary::Matches(EntryId nEntry, const steno::KeyBits* pStrokes,
@@ -183,7 +183,7 @@ std::uint64_t CStenoDictionary::RecordHash(EntryId nEntry) const
 void CStenoDictionary::Rehash(Table& table, std::size_t nSlots) const
 {
     std::vector<Slot> old(nSlots);
-    old.swap(table.slots);
+    old.swap(table.cells);
     for (const Slot& slot : old) {
         if (slot.nHead != 0)
             Place(table, slot, RecordHash(static_cast<EntryId>(slot.nTail & kOffsetMask)));
@@ -193,9 +193,9 @@ void CStenoDictionary::Rehash(Table& table, std::size_t nSlots) const
 void CStenoDictionary::Place(Table& table, const Slot& slot, std::uint64_t nHash)
 {
     std::size_t i = HomeSlot(table, nHash);
-    while (table.slots[i].nHead != 0)
-        i = i + 1 == table.slots.size() ? 0 : i + 1;
-    table.slots[i] = slot;
+    while (table.cells[i].nHead != 0)
+        i = i + 1 == table.cells.size() ? 0 : i + 1;
+    table.cells[i] = slot;
 }
 
 } // namespace translation

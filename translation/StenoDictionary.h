@@ -48,7 +48,7 @@ public:
     template <typename Visit> void ForEach(Visit visit) const
     {
         for (const Table& table : m_tables)
-            for (const Slot& slot : table.slots)
+            for (const Slot& slot : table.cells)
                 if (slot.nHead != 0)
                     visit(static_cast<EntryId>(slot.nTail & 0xFFFFFFFF));
     }
@@ -67,7 +67,7 @@ private:
     /// its own, the commonest, then reads a table small enough to stay in cache.
     struct Table
     {
-        std::vector<Slot> slots;
+        std::vector<Slot> cells; ///< not "slots", which is a macro where Qt is included
         std::size_t nCount = 0;
     };
 

@@ -38,7 +38,7 @@ TEST(MenuNavigation, ArrowsWalkTheSelectableEntriesAndStopAtTheEnds)
     };
     const Case cases[] = {
         {EditMenuItems(), "oddd", L"Paste"},
-        {EditMenuItems(), "oddddddd", L"Find"}, // on past the gap, then stays at the end
+        {EditMenuItems(), "odddddddd", L"Next Untranslated"}, // past the gap, stays at the end
         {FileMenuItems(), "ou", L"Open"},
         {FileMenuItems(), "oddd", L"Exit"}, // past the separators and Recent File
         {FileMenuItems(), "odddu", L"Save As ..."},

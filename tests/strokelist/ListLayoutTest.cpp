@@ -74,6 +74,22 @@ TEST_F(ListLayoutTest, NothingFitsFallsBackToTheSmallestFontWithoutSpare)
     EXPECT_EQ(layout.rcRaw.left, 39);
 }
 
+TEST_F(ListLayoutTest, TranslationColumnTakesWhatIsSpareAfterKeyColumnsStandingTogether)
+{
+    const int nSample = kSampleLength + static_cast<int>(kTranslationSample.size());
+    // The font must leave the column its sample: 19 fits exactly, with 5 spare blanks.
+    for (const auto& [nWidth, nFont] :
+         {std::pair{nSample * 20 + 5 * 20, 19}, std::pair{nSample * 20 - 1, 18}}) {
+        const int cell = nFont + 1;
+        const ListLayout layout = ComputeListLayout(nWidth, 480, m_fonts.Span(), true);
+        EXPECT_EQ(layout.nFont, nFont);
+        EXPECT_EQ(layout.rcStroke.left, 14 * cell);
+        EXPECT_EQ(layout.rcRaw.left, 39 * cell);
+        EXPECT_EQ(layout.rcTranslation, (platform::Rect{66 * cell, 0, nWidth, cell + 4}));
+    }
+    EXPECT_TRUE(ComputeListLayout(kSampleLength * 20, 480, m_fonts.Span()).rcTranslation.IsEmpty());
+}
+
 TEST(ListLayoutCellsTest, KeyCellsStartAtTheSummedWidthsOfTheCharactersBefore)
 {
     FixedMeasurer font(5);

@@ -190,6 +190,27 @@ void PaintClockMark(QPainter& painter, const QRectF& box)
     painter.restore();
 }
 
+// A sheet with lines of writing: the transcript's mark.
+void PaintPageMark(QPainter& painter, const QRectF& box)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF sheet = box.adjusted(3, 1, -3, -1);
+    painter.setPen(QPen(QColor(kNavyMuted), 1.4));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(sheet, 1.5, 1.5);
+    painter.setPen(QPen(QColor(kNavyText), 1.4, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i) {
+        const double y = sheet.top() + 5 + i * 4;
+        painter.drawLine(QPointF(sheet.left() + 3, y),
+                         QPointF(sheet.right() - (i == 2 ? 6 : 3), y));
+    }
+    painter.setPen(QPen(QColor(kAccentLight), 1.6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(sheet.left() + 3, sheet.bottom() - 3),
+                     QPointF(sheet.left() + 8, sheet.bottom() - 3));
+    painter.restore();
+}
+
 // Three rising bars on a base line: the statistics window's mark.
 void PaintChartMark(QPainter& painter, const QRectF& box)
 {
@@ -330,6 +351,19 @@ QImage DrawTimeMonitorFrame(QSize size, const QRect& view)
     PaintNavyBezel(painter, size);
     PaintViewPanel(painter, view);
     PaintClockMark(painter, QRectF(8, 7, 20, 20));
+    PaintOutline(painter, size);
+    return image;
+}
+
+// The title stays left of the band the frame repeats when the window grows wider.
+QImage DrawTranscriptFrame(QSize size, const QRect& view)
+{
+    QImage image = NewOpaqueImage(size, kNavyBottom);
+    QPainter painter(&image);
+    PaintNavyBezel(painter, size);
+    PaintViewPanel(painter, view);
+    PaintPageMark(painter, QRectF(8, 7, 20, 22));
+    PaintTitleText(painter, 35, 200, QStringLiteral("Transcript"), kTitleTextSize);
     PaintOutline(painter, size);
     return image;
 }

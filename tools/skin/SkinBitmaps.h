@@ -56,6 +56,7 @@ QImage DrawPushButton(QSize size, ButtonState state);
 QImage DrawStrokeMonitorFrame(QSize size, const QRect& view);
 QImage DrawTimeMonitorFrame(QSize size, const QRect& view);
 QImage DrawStatisticsFrame(QSize size, const StatisticsFrameLayout& layout);
+QImage DrawTranscriptFrame(QSize size, const QRect& view);
 QImage DrawProgramIcon(QSize size);
 
 } // namespace skin

@@ -130,6 +130,19 @@ DialogLayout ConfigurationLayout()
             155};
 }
 
+// The list of dictionaries fills the well; the buttons stand right of it, the
+// check box below it at (10, 246).
+DialogLayout DictionariesLayout()
+{
+    return {QStringLiteral("Dictionaries"),
+            {{QRect(10, 44, 380, 22), Qt::AlignLeft | Qt::AlignVCenter,
+              QStringLiteral("Highest priority first; a cleared box leaves one out:")},
+             {QRect(46, 246 + kCheckBoxShape.top(), 400, kCheckBoxShape.height()),
+              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Show the &translation column")}},
+            {QRect(10, 68, 380, 170)},
+            299};
+}
+
 SkinBitmap DialogEntry(int nNumber, QSize size, const char* pszRole, DialogLayout (*layout)())
 {
     return {nNumber, size, pszRole,
@@ -144,6 +157,8 @@ void AddDialogs(std::vector<SkinBitmap>& table)
     table.push_back(
         DialogEntry(172, QSize(301, 150), "Goto Time dialog background", GotoTimeLayout));
     table.push_back(DialogEntry(173, QSize(401, 180), "Replace dialog background", ReplaceLayout));
+    table.push_back(
+        DialogEntry(174, QSize(501, 346), "Dictionaries dialog background", DictionariesLayout));
     AddButtonStates(table, framework::kSkinDialogButton, kPushButtonSize,
                     "dialog push button, normal", "dialog push button, down",
                     "dialog push button, over", DrawPushButton);
@@ -161,8 +176,8 @@ void AddDialogs(std::vector<SkinBitmap>& table)
 }
 
 // The monitors' views fill these rectangles: the stroke monitor's from
-// (5, 5) to (525, 95), the time monitor's from (3, 35) to 6 and 5 pixels
-// short of the right and bottom edges.
+// (5, 5) to (525, 95), the time monitor's and the transcript's from (3, 35)
+// to 6 and 5 pixels short of the right and bottom edges.
 void AddMonitors(std::vector<SkinBitmap>& table)
 {
     table.push_back({170, QSize(583, 103), "stroke monitor frame", [](QSize s) {
@@ -170,6 +185,10 @@ void AddMonitors(std::vector<SkinBitmap>& table)
                      }});
     table.push_back({187, QSize(122, 537), "stroke time monitor frame", [](QSize s) {
                          return DrawTimeMonitorFrame(
+                             s, QRect(QPoint(3, 35), QPoint(s.width() - 7, s.height() - 6)));
+                     }});
+    table.push_back({189, QSize(480, 300), "transcript window frame", [](QSize s) {
+                         return DrawTranscriptFrame(
                              s, QRect(QPoint(3, 35), QPoint(s.width() - 7, s.height() - 6)));
                      }});
 }
