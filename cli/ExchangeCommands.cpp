@@ -1,39 +1,20 @@
 #include "cli/ExchangeCommands.h"
 
 #include "base/BufferedWriter.h"
-#include "base/LocalTime.h"
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
 #include "cli/CliOptions.h"
-#include "exchange/StrokeExport.h"
+#include "exchange/DayFiles.h"
+#include "exchange/ExportFile.h"
 #include "exchange/StrokeImport.h"
 
 #include <cstdio>
-#include <ctime>
 #include <exception>
 #include <unistd.h>
 
 namespace {
 
 using exchange::ExportFormat;
-
-void Export(base::CBufferedWriter& out, ExportFormat format,
-            const std::vector<CStenoStroke>& strokes)
-{
-    exchange::CStrokeExport exporter(out, format);
-    exporter.Begin();
-    for (std::size_t i = 0; i < strokes.size(); ++i)
-        exporter.Write(i, strokes[i]);
-    exporter.End();
-}
-
-/// Today at 00:00:00: the time of strokes whose source has none.
-std::int64_t StartOfToday()
-{
-    const std::time_t now = std::time(nullptr);
-    return base::MakeLocalTime(base::LocalYear(now), base::LocalMonth(now), base::LocalDay(now), 0,
-                               0, 0);
-}
 
 std::optional<exchange::ImportedStrokes> ReadSource(const std::string& strSource)
 {
@@ -43,7 +24,7 @@ std::optional<exchange::ImportedStrokes> ReadSource(const std::string& strSource
         return std::nullopt;
     }
     try {
-        return exchange::ImportStrokes(strSource, *format, StartOfToday());
+        return exchange::ImportStrokes(strSource, *format, exchange::StartOfToday());
     } catch (const std::exception& error) {
         ReportFileFailure("import", strSource, error.what());
     }
@@ -53,13 +34,10 @@ std::optional<exchange::ImportedStrokes> ReadSource(const std::string& strSource
 /// Saves one file a day (OUT itself when there is one day); false after a failure.
 bool SaveDays(const std::string& strOut, std::vector<CStenoStroke> strokes)
 {
-    const std::vector<exchange::StrokeDay> days = exchange::SplitByDay(std::move(strokes));
-    for (const exchange::StrokeDay& day : days) {
-        const std::string strPath = days.size() == 1 ? strOut : exchange::DayFileName(strOut, day);
-        // Dated on the strokes' day, so a load gives them back their date.
-        if (!SaveStrokes(strPath, day.strokes, day.strokes.front().m_time))
+    for (const exchange::DayFile& file : exchange::PlanDayFiles(strOut, std::move(strokes))) {
+        if (!SaveStrokes(file.strPath, file.strokes, file.creationTime))
             return false;
-        std::printf("%s: %zu stroke(s)\n", strPath.c_str(), day.strokes.size());
+        std::printf("%s: %zu stroke(s)\n", file.strPath.c_str(), file.strokes.size());
     }
     return true;
 }
@@ -77,7 +55,9 @@ int RunExport(const std::vector<std::string>& arguments)
     std::vector<CStenoStroke> strokes;
     if (!LoadStrokes(split->plain[0], header, strokes))
         return kExitFailure;
-    const auto write = [&](base::CBufferedWriter& out) { Export(out, *format, strokes); };
+    const auto write = [&](base::CBufferedWriter& out) {
+        exchange::ExportStrokes(out, *format, strokes, 0);
+    };
     if (split->options.contains("-o"))
         return WriteFileSafely(split->Option("-o", ""), write) ? kExitSuccess : kExitFailure;
     base::CBufferedWriter out(STDOUT_FILENO);
