@@ -6,29 +6,8 @@
 #include "rtfcre/StrokeFileSaving.h"
 
 #include <ctime>
-#include <exception>
-#include <new>
 
 namespace doc {
-namespace {
-
-// Runs one attempt at a load or a save; every failure, whatever raised it, is
-// caught and its reason kept for the user who asks.
-template <typename Action> FileOutcome Attempt(Action action)
-{
-    try {
-        action();
-        return {true, {}};
-    } catch (const std::bad_alloc&) {
-        return {false, "not enough memory"};
-    } catch (const std::exception& error) {
-        return {false, error.what()};
-    } catch (...) {
-        return {false, "unknown failure"};
-    }
-}
-
-} // namespace
 
 FileOutcome CStrokeDocument::Load(const std::wstring& strPath)
 {
@@ -36,12 +15,13 @@ FileOutcome CStrokeDocument::Load(const std::wstring& strPath)
     // Free the storage too: the next file may be much smaller.
     std::vector<CStenoStroke>().swap(m_strokes);
     m_nCurrent = -1;
+    SetSelection({});
     m_history.Clear();
     m_header = StrokeFileHeader{};
     // A file without its header lines or that cannot be opened fails here, so the
     // document never belongs to a file whose strokes it did not read.
     const FileOutcome outcome =
-        Attempt([&] { LoadStrokeFile(base::PathFromWide(strPath), m_header, m_strokes); });
+        AttemptFileWork([&] { LoadStrokeFile(base::PathFromWide(strPath), m_header, m_strokes); });
     SetModified(false);
     SetFileName(outcome.bDone ? strPath : std::wstring());
     Tell<const StrokesChange&>(&IDocumentObserver::OnStrokesChanged, {0, nOld, Count(), true});
@@ -51,7 +31,7 @@ FileOutcome CStrokeDocument::Load(const std::wstring& strPath)
 
 FileOutcome CStrokeDocument::Save(const std::wstring& strPath)
 {
-    FileOutcome outcome = Attempt(
+    FileOutcome outcome = AttemptFileWork(
         [&] { SaveStrokeFile(base::PathFromWide(strPath), m_strokes, std::time(nullptr)); });
     if (!outcome.bDone)
         return outcome;

@@ -352,9 +352,9 @@ void CStenoViewList::HandleKey(const platform::KeyInput& key)
     const int nPos = ScrollPos();
     switch (strokelist::ListKeyActionOf(key)) {
     case ListKeyAction::Copy:
-        return m_document.CopyStroke();
+        return m_document.Copy();
     case ListKeyAction::Paste:
-        return m_document.PasteStroke();
+        return m_document.Paste();
     case ListKeyAction::Delete:
         return m_flows.Delete();
     case ListKeyAction::Edit:
