@@ -20,7 +20,17 @@ enum class ListKeyAction {
     PageUp,
     PageDown,
     Undo,
-    Redo
+    Redo,
+    // The same moves with Shift: the current stroke moves and the selection
+    // grows from its anchor to it.
+    ExtendUp,
+    ExtendDown,
+    ExtendHome,
+    ExtendEnd,
+    ExtendPageUp,
+    ExtendPageDown,
+    SelectAll,
+    CopyAsText
 };
 
 /// Keys with Alt belong to the main window's accelerators.
