@@ -54,7 +54,8 @@ CShiftTimesDlg::CShiftTimesDlg(const doc::CStrokeDocument& document, doc::CDocum
                                QWidget* pOwner)
     : QDialog(pOwner), m_flows(flows), m_btnByAmount(this, SkinButtonKind::Check),
       m_btnToTime(this, SkinButtonKind::Check), m_btnShift(this), m_btnCancel(this),
-      m_btnClose(this), m_bmpBackground(CBitmapRegistry::Load(kShiftTimesBackground))
+      m_btnClose(this), m_bmpBackground(CBitmapRegistry::Load(kShiftTimesBackground)),
+      m_scopeFont(platform::MakeFont(ScopeFont()))
 {
     setWindowTitle(QStringLiteral("Shift Times"));
     setModal(true);
@@ -162,24 +163,35 @@ void CShiftTimesDlg::OnShift()
     pField->selectAll();
 }
 
+bool CShiftTimesDlg::ChooseByKey(const platform::KeyInput& key)
+{
+    if (!key.bAlt || (key.nVirtualKey != kVkB && key.nVirtualKey != kVkM))
+        return false;
+    Choose(key.nVirtualKey == kVkB ? ShiftKind::ByAmount : ShiftKind::CurrentToTimeOfDay);
+    return true;
+}
+
+// A field would type the letter of Alt+B or Alt+M; the focus coming into a
+// field chooses it.
 bool CShiftTimesDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    if (pEvent->type() == QEvent::FocusIn && (pWatched == m_pAmount || pWatched == m_pTime)) {
-        const ShiftKind kind = pWatched == m_pAmount ? ShiftKind::ByAmount
-                                                     : ShiftKind::CurrentToTimeOfDay;
-        if (kind != m_kind)
-            Choose(kind);
-    }
-    return QDialog::eventFilter(pWatched, pEvent);
+    if (pWatched != m_pAmount && pWatched != m_pTime)
+        return QDialog::eventFilter(pWatched, pEvent);
+    if (pEvent->type() == QEvent::KeyPress)
+        return ChooseByKey(platform::TranslateKey(*static_cast<QKeyEvent*>(pEvent)));
+    const ShiftKind kind = pWatched == m_pAmount ? ShiftKind::ByAmount : ShiftKind::CurrentToTimeOfDay;
+    if (pEvent->type() == QEvent::FocusIn && kind != m_kind)
+        Choose(kind);
+    return false;
 }
 
 void CShiftTimesDlg::keyPressEvent(QKeyEvent* pEvent)
 {
-    // Keys the fields left: Alt+B and Alt+M choose, Enter presses the focused
-    // push button or Shift; Esc is reject().
+    // Keys the fields and buttons left: Alt+B and Alt+M choose, Enter presses
+    // the focused push button or Shift; Esc is reject().
     const platform::KeyInput key = platform::TranslateKey(*pEvent);
-    if (key.bAlt && (key.nVirtualKey == kVkB || key.nVirtualKey == kVkM))
-        return Choose(key.nVirtualKey == kVkB ? ShiftKind::ByAmount : ShiftKind::CurrentToTimeOfDay);
+    if (ChooseByKey(key))
+        return;
     if (key.nVirtualKey != platform::kVkReturn)
         return QDialog::keyPressEvent(pEvent);
     auto* pButton = qobject_cast<CxSkinButton*>(focusWidget());
@@ -193,7 +205,7 @@ void CShiftTimesDlg::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     platform::CopyBitmap(painter, 0, 0, m_bmpBackground);
-    painter.setFont(font());
+    painter.setFont(m_scopeFont);
     platform::SetBkMode(painter, platform::BkMode::Transparent);
     platform::SetTextColor(painter, platform::kBlack);
     platform::DrawText(painter, kScopeLine, m_strScope, kScopeFlags);

@@ -10,11 +10,16 @@
 #include "shift/ShiftAmount.h"
 
 #include <QDialog>
+#include <QFont>
 #include <QPixmap>
 
 #include <string>
 
 class QLineEdit;
+
+namespace platform {
+struct KeyInput;
+} // namespace platform
 
 namespace doc {
 class CDocumentFlows;
@@ -44,6 +49,8 @@ private:
     bool OnCommand(int nID);
     /// Checks the choice's box, clears the other's and puts the focus in its field.
     void Choose(shift::ShiftKind kind);
+    /// Alt+B and Alt+M; false for any other key.
+    bool ChooseByKey(const platform::KeyInput& key);
     void OnShift();
 
     doc::CDocumentFlows& m_flows;
@@ -55,6 +62,7 @@ private:
     QLineEdit* m_pAmount = nullptr;
     QLineEdit* m_pTime = nullptr;
     QPixmap m_bmpBackground;
+    QFont m_scopeFont;
     std::wstring m_strScope;
     shift::ShiftKind m_kind = shift::ShiftKind::ByAmount;
 };

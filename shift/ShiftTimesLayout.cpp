@@ -2,6 +2,11 @@
 
 namespace shift {
 
+platform::FontDesc ScopeFont()
+{
+    return {L"Arial", -14, platform::kWeightNormal, false, platform::Pitch::Default};
+}
+
 std::wstring ShiftScopeText(int nFirst, int nLast, int nCount)
 {
     if (nFirst <= 0 && nLast >= nCount - 1)

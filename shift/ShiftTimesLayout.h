@@ -3,6 +3,7 @@
 // a pair, each with a field), the line that says which strokes it shifts and
 // its buttons. The skin tool draws the background to the same rectangles.
 
+#include "platform/core/FontDesc.h"
 #include "platform/core/Geometry.h"
 
 #include <string>
@@ -26,6 +27,9 @@ inline constexpr platform::Rect kScopeLine{14, 130, 395, 150};
 inline constexpr int kFooterTop = 160;
 inline constexpr platform::Point kShiftButton{241, 168};
 inline constexpr platform::Point kCancelButton{320, 168};
+
+/// The line's font: Arial at 14 pixels, as the labels the background carries.
+platform::FontDesc ScopeFont();
 
 /// Which strokes a shift of strokes nFirst to nLast of nCount moves, counted
 /// from 1 as the status line counts: "All 300 strokes", "Strokes 6 to 10 of 300".
