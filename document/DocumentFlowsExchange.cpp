@@ -53,7 +53,7 @@ std::wstring ImportedText(std::size_t nStrokes, const std::vector<std::wstring>&
                            std::to_wstring(files.size()) + L" file(s):";
     for (const std::wstring& strFile : files)
         strText += L"\n" + strFile;
-    return strText + L"\n" + SkippedText(skipped);
+    return skipped.empty() ? strText : strText + L"\n" + SkippedText(skipped);
 }
 
 } // namespace
