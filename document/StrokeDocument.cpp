@@ -32,15 +32,6 @@ void CStrokeDocument::RemoveObserver(IDocumentObserver& observer)
     std::erase(m_observers, &observer);
 }
 
-template <typename Notice>
-void CStrokeDocument::Tell(void (IDocumentObserver::*pNotify)(Notice), Notice notice)
-{
-    // A copy: an observer may come or go while the others are told.
-    const std::vector<IDocumentObserver*> observers = m_observers;
-    for (IDocumentObserver* pObserver : observers)
-        (pObserver->*pNotify)(notice);
-}
-
 void CStrokeDocument::SetModified(bool bModified)
 {
     if (bModified == m_bModified)

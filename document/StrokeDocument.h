@@ -107,7 +107,14 @@ private:
     void ShowHistoryStep(std::optional<int> nChanged, int nOldCount);
     void SetModified(bool bModified);
     void SetFileName(std::wstring strFileName);
-    template <typename Notice> void Tell(void (IDocumentObserver::*pNotify)(Notice), Notice notice);
+    // Defined here: the document's files all tell observers.
+    template <typename Notice> void Tell(void (IDocumentObserver::*pNotify)(Notice), Notice notice)
+    {
+        // A copy: an observer may come or go while the others are told.
+        const std::vector<IDocumentObserver*> observers = m_observers;
+        for (IDocumentObserver* pObserver : observers)
+            (pObserver->*pNotify)(notice);
+    }
 
     std::vector<IDocumentObserver*> m_observers;
     bool m_bModified = false;
