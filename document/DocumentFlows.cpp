@@ -168,7 +168,8 @@ std::optional<std::int64_t> CDocumentFlows::ShiftAmountOf(std::string_view text,
     }
     const int nCurrent = m_document.Current();
     const std::optional<std::int64_t> nAmount =
-        nCurrent == -1 ? std::nullopt : shift::AmountToTimeOfDay(m_document.Stroke(nCurrent), *time);
+        nCurrent == -1 ? std::nullopt
+                       : shift::AmountToTimeOfDay(m_document.Stroke(nCurrent), *time);
     if (!nAmount)
         m_prompter.Information(L"There is no current stroke with a time of day to change.");
     return nAmount;

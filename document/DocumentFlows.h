@@ -2,9 +2,10 @@
 // The conversations with the user around the document: opening a file with the
 // question whether to save the one open, saving, Save As, closing, deleting
 // strokes, shifting their times, export and import, and the find, replace and
-// go-to-time searches with where each next search starts. The only code that asks the user anything, through the
-// Prompter and the file dialogs. Nothing the user wrote is lost: a save that
-// failed and was cancelled leaves the document modified and open.
+// go-to-time searches with where each next search starts. The only code that
+// asks the user anything, through the Prompter and the file dialogs. Nothing
+// the user wrote is lost: a save that failed and was cancelled leaves the
+// document modified and open.
 
 #include "document/DocumentObserver.h"
 #include "exchange/StrokeImport.h"

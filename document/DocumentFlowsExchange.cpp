@@ -74,10 +74,13 @@ bool CDocumentFlows::Export()
         m_prompter,
         [&] {
             return AttemptFileWork([&] {
-                exchange::ExportStrokeFile(path, exchange::ExportFormatOfPath(path), strokes, nFirst);
+                exchange::ExportStrokeFile(path, exchange::ExportFormatOfPath(path), strokes,
+                                           nFirst);
             });
         },
-        [&](const std::string& strReason) { return FailureText(L"export to", strPath, strReason); });
+        [&](const std::string& strReason) {
+            return FailureText(L"export to", strPath, strReason);
+        });
 }
 
 std::optional<exchange::ImportedStrokes> CDocumentFlows::ReadImport(const std::wstring& strSource)
@@ -114,7 +117,9 @@ std::vector<std::wstring> CDocumentFlows::WriteImport(const std::wstring& strOut
                     return AttemptFileWork(
                         [&] { SaveStrokeFile(file.strPath, file.strokes, file.creationTime); });
                 },
-                [&](const std::string& strReason) { return FailureText(L"save", strPath, strReason); }))
+                [&](const std::string& strReason) {
+                    return FailureText(L"save", strPath, strReason);
+                }))
             return {};
         written.push_back(strPath);
     }
@@ -123,7 +128,8 @@ std::vector<std::wstring> CDocumentFlows::WriteImport(const std::wstring& strOut
 
 bool CDocumentFlows::Import()
 {
-    const std::wstring strSource = m_fileDialogs.OpenFile(ImportSourceRequest(m_strDocumentsFolder));
+    const std::wstring strSource =
+        m_fileDialogs.OpenFile(ImportSourceRequest(m_strDocumentsFolder));
     if (strSource.empty())
         return false;
     std::optional<exchange::ImportedStrokes> imported = ReadImport(strSource);

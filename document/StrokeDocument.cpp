@@ -145,7 +145,8 @@ StrokeRange CStrokeDocument::SelectionOrAll() const
 
 std::span<const CStenoStroke> CStrokeDocument::Clipboard() const
 {
-    return m_clipboard ? std::span<const CStenoStroke>(*m_clipboard) : std::span<const CStenoStroke>();
+    return m_clipboard ? std::span<const CStenoStroke>(*m_clipboard)
+                       : std::span<const CStenoStroke>();
 }
 
 void CStrokeDocument::Copy()
@@ -197,7 +198,8 @@ std::wstring CStrokeDocument::ShiftTimes(const StrokeRange& range, std::int64_t 
     if (range.IsEmpty() || range.nLast >= Count() || nMilliseconds == 0)
         return {};
     const auto nBegin = static_cast<std::size_t>(range.nFirst);
-    shift::ShiftPlan plan = shift::PlanShift(m_strokes, nBegin, nBegin + range.Count(), nMilliseconds);
+    shift::ShiftPlan plan =
+        shift::PlanShift(m_strokes, nBegin, nBegin + range.Count(), nMilliseconds);
     if (plan.IsRefused())
         return plan.strRefusal;
     shift::ApplyShift(m_strokes, nBegin, plan.moves, nMilliseconds);

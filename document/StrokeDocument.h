@@ -1,8 +1,9 @@
 #pragma once
 // The open document: the strokes in file order, the current stroke, the
 // selection, the modified flag, the file it belongs to, a clipboard of any
-// number of strokes and the undo history. It knows no window: it tells its observers what changed and answers
-// with plain results. Questions to the user are the flows' (DocumentFlows.h).
+// number of strokes and the undo history. It knows no window: it tells its
+// observers what changed and answers with plain results. Questions to the
+// user are the flows' (DocumentFlows.h).
 
 #include "document/DocumentObserver.h"
 #include "document/EditHistory.h"

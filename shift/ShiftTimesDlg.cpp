@@ -45,7 +45,8 @@ QString CurrentTimeText(const doc::CStrokeDocument& document)
     const int nCurrent = document.Current();
     if (nCurrent == -1)
         return {};
-    return QString::fromStdWString(base::FormatLocalTime(document.Stroke(nCurrent).m_time, "%H:%M:%S"));
+    return QString::fromStdWString(
+        base::FormatLocalTime(document.Stroke(nCurrent).m_time, "%H:%M:%S"));
 }
 
 } // namespace
@@ -67,8 +68,8 @@ CShiftTimesDlg::CShiftTimesDlg(const doc::CStrokeDocument& document, doc::CDocum
     const doc::StrokeRange range = document.SelectionOrAll();
     m_strScope = ShiftScopeText(range.nFirst, range.nLast, document.Count());
     // Created in Tab order: the fields, then the push buttons.
-    m_pAmount = CreateField(kIdAmountField, QStringLiteral("+00:00:00"),
-                            QStringLiteral("+HH:MM:SS.mmm"));
+    m_pAmount =
+        CreateField(kIdAmountField, QStringLiteral("+00:00:00"), QStringLiteral("+HH:MM:SS.mmm"));
     m_pTime = CreateField(kIdTimeField, CurrentTimeText(document), QStringLiteral("HH:MM:SS"));
     CreateButtons();
     if (pOwner != nullptr) {
@@ -179,7 +180,8 @@ bool CShiftTimesDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
         return QDialog::eventFilter(pWatched, pEvent);
     if (pEvent->type() == QEvent::KeyPress)
         return ChooseByKey(platform::TranslateKey(*static_cast<QKeyEvent*>(pEvent)));
-    const ShiftKind kind = pWatched == m_pAmount ? ShiftKind::ByAmount : ShiftKind::CurrentToTimeOfDay;
+    const ShiftKind kind =
+        pWatched == m_pAmount ? ShiftKind::ByAmount : ShiftKind::CurrentToTimeOfDay;
     if (pEvent->type() == QEvent::FocusIn && kind != m_kind)
         Choose(kind);
     return false;

@@ -82,7 +82,8 @@ ShiftPlan PlanShift(std::span<const CStenoStroke> strokes, std::size_t nBegin, s
             break;
         }
         // Within one day and its daylight-saving hour: far inside 32 bits.
-        plan.moves.push_back(static_cast<std::int32_t>(std::get<std::int64_t>(shifted) - strokes[i].m_time));
+        plan.moves.push_back(
+            static_cast<std::int32_t>(std::get<std::int64_t>(shifted) - strokes[i].m_time));
     }
     return plan;
 }

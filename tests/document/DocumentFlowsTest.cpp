@@ -107,7 +107,8 @@ TEST_F(DocumentFlowsTest, ExportWritesTheSelectionInTheFormatOfTheName)
     m_fileDialogs.Script(Wide(strGone));
     m_prompter.Script(Answer::Cancel);
     EXPECT_FALSE(m_flows.Export());
-    EXPECT_EQ(Prompts().back().rfind(L"Failed to export to file '" + Wide(strGone) + L"': ", 0), 0u);
+    EXPECT_EQ(Prompts().back().rfind(L"Failed to export to file '" + Wide(strGone) + L"': ", 0),
+              0u);
 }
 
 // Two days and a line that is no stroke: two files, a message, the first opened.

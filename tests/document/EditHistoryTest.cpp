@@ -75,8 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
                        t.Document().Paste();
                    },
                    -1, 100},
-        ChangeCase{"CommittedEdit", [](EditHistoryTest& t) { t.Document().CommitEdit(kStart, 42, 7); },
-                   kStart, kStart},
+        ChangeCase{"CommittedEdit",
+                   [](EditHistoryTest& t) { t.Document().CommitEdit(kStart, 42, 7); }, kStart,
+                   kStart},
         // From stroke 50 (keys 3) the next stroke with keys 1 is 51.
         ChangeCase{"Replace", [](EditHistoryTest& t) { t.Replace(false); }, kStart + 1, kStart + 1},
         // Every third stroke from 0 changes, and comes back, in one step.

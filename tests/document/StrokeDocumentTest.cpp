@@ -95,8 +95,8 @@ TEST_F(StrokeDocumentTest, ASelectionGrowsFromItsAnchorAndAPlainMoveDropsIt)
     m_observer.Take();
     m_document.SetCurrentStroke(1, false);
     m_document.ExtendSelection(0, false);
-    EXPECT_EQ(m_observer.Take(), (Notices{"current 1/12", "selection none", "current 0/12",
-                                          "selection 0-1"}));
+    EXPECT_EQ(m_observer.Take(),
+              (Notices{"current 1/12", "selection none", "current 0/12", "selection 0-1"}));
 }
 
 // A paste goes before the selection and makes its first stroke current.
