@@ -1,5 +1,7 @@
 #include "base/SafeFileReplacement.h"
 
+#include "base/BufferedWriter.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <stdexcept>
@@ -162,6 +164,17 @@ void CSafeFileReplacement::Commit()
         ThrowErrno(errno, "cannot replace " + Quoted(m_strTarget));
     m_bCommitted = true;
     SyncFolder(FolderOf(m_strTarget));
+}
+
+void ReplaceFileContent(const std::string& strTarget,
+                        const std::function<void(CBufferedWriter& out)>& write)
+{
+    CSafeFileReplacement replacement(strTarget);
+    CBufferedWriter out(replacement.TempFile(), true);
+    write(out);
+    if (!out.Flush())
+        ThrowErrno(out.Error(), "cannot write " + replacement.TempPath());
+    replacement.Commit();
 }
 
 } // namespace base

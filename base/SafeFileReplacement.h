@@ -4,10 +4,13 @@
 // over it. Until Commit succeeds the target is untouched, and the temporary file
 // disappears with this object unless it was committed.
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
 
 namespace base {
+
+class CBufferedWriter;
 
 class CSafeFileReplacement
 {
@@ -48,5 +51,10 @@ private:
 /// strPath with every symbolic link in its last component followed; a link to
 /// a file that does not exist yet gives the path it names. Throws std::system_error.
 std::string FollowLinks(const std::string& strPath);
+
+/// Writes a whole file through write and only then replaces strTarget with it.
+/// Throws std::system_error, or what write throws; the target is then as it was.
+void ReplaceFileContent(const std::string& strTarget,
+                        const std::function<void(CBufferedWriter& out)>& write);
 
 } // namespace base

@@ -148,7 +148,7 @@ void BenchReplaceAll(CStrokeDocument& document, std::vector<CStenoStroke>& plain
 void BenchFrontEdits(CStrokeDocument& document, std::vector<CStenoStroke>& plain)
 {
     document.SetCurrentStroke(5, false);
-    document.CopyStroke();
+    document.Copy();
     const auto front = [&] { document.SetCurrentStroke(0, false); };
     // The plain array has room for one more record at its end.
     plain.emplace_back();
@@ -157,7 +157,7 @@ void BenchFrontEdits(CStrokeDocument& document, std::vector<CStenoStroke>& plain
         std::memmove(plain.data() + 1, plain.data(), nBytes);
         Keep(plain.front());
     };
-    Compare("PasteStroke at the front", CWork{[&] { document.PasteStroke(); }, front}, CWork{move});
+    Compare("Paste at the front", CWork{[&] { document.Paste(); }, front}, CWork{move});
     Compare("DeleteStroke at the front",
             CWork{[&] { document.DeleteStroke(0); }, front},
             CWork{move});

@@ -62,9 +62,9 @@ void Change(doc::CStrokeDocument& document, int nKind, std::mt19937_64& random)
                                    document.Stroke(nOther).m_keys);
     case 1:
         document.SetCurrentStroke(nOther, false);
-        document.CopyStroke();
+        document.Copy();
         document.SetCurrentStroke(nAt, false);
-        return document.PasteStroke();
+        return document.Paste();
     default:
         return document.DeleteStroke(nAt);
     }

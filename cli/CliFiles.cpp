@@ -1,6 +1,5 @@
 #include "cli/CliFiles.h"
 
-#include "base/BufferedWriter.h"
 #include "base/SafeFileReplacement.h"
 #include "rtfcre/StrokeFileSaving.h"
 
@@ -8,7 +7,6 @@
 #include <exception>
 #include <new>
 #include <optional>
-#include <system_error>
 
 namespace {
 
@@ -55,15 +53,8 @@ bool SaveStrokes(const std::string& strPath, std::span<const CStenoStroke> strok
 bool WriteFileSafely(const std::string& strPath,
                      const std::function<void(base::CBufferedWriter& out)>& write)
 {
-    const std::optional<std::string> failure = FailureOf([&] {
-        base::CSafeFileReplacement replacement(strPath);
-        base::CBufferedWriter out(replacement.TempFile(), true);
-        write(out);
-        if (!out.Flush())
-            throw std::system_error(out.Error(), std::generic_category(),
-                                    "cannot write " + replacement.TempPath());
-        replacement.Commit();
-    });
+    const std::optional<std::string> failure =
+        FailureOf([&] { base::ReplaceFileContent(strPath, write); });
     if (failure)
         ReportFileFailure("save", strPath, *failure);
     return !failure;

@@ -1,18 +1,17 @@
 #include "cli/ExchangeCommands.h"
 
 #include "base/BufferedWriter.h"
-#include "base/LocalTime.h"
 #include "cli/CliCommand.h"
 #include "cli/CliDictionaries.h"
 #include "cli/CliFiles.h"
 #include "cli/CliOptions.h"
-#include "exchange/StrokeExport.h"
+#include "exchange/DayFiles.h"
+#include "exchange/ExportFile.h"
 #include "exchange/StrokeImport.h"
 #include "exchange/TranslationColumn.h"
 #include "translation/DocumentTranslation.h"
 
 #include <cstdio>
-#include <ctime>
 #include <exception>
 #include <unistd.h>
 
@@ -21,16 +20,6 @@ namespace {
 using exchange::ExportFormat;
 
 constexpr std::string_view kExportUsage = "export FILE --format csv|json [-o OUT] [-d DICT]...";
-
-void Export(base::CBufferedWriter& out, ExportFormat format,
-            const std::vector<CStenoStroke>& strokes, exchange::TranslationSource translation)
-{
-    exchange::CStrokeExport exporter(out, format, std::move(translation));
-    exporter.Begin();
-    for (std::size_t i = 0; i < strokes.size(); ++i)
-        exporter.Write(i, strokes[i]);
-    exporter.End();
-}
 
 /// The strokes' translation with the dictionaries named, for the export's column.
 class CExportTranslation
@@ -59,14 +48,6 @@ private:
     std::optional<exchange::CTranslationColumn> m_column;
 };
 
-/// Today at 00:00:00: the time of strokes whose source has none.
-std::int64_t StartOfToday()
-{
-    const std::time_t now = std::time(nullptr);
-    return base::MakeLocalTime(base::LocalYear(now), base::LocalMonth(now), base::LocalDay(now), 0,
-                               0, 0);
-}
-
 std::optional<exchange::ImportedStrokes> ReadSource(const std::string& strSource)
 {
     const std::optional<exchange::ImportFormat> format = exchange::ImportFormatOf(strSource);
@@ -75,7 +56,7 @@ std::optional<exchange::ImportedStrokes> ReadSource(const std::string& strSource
         return std::nullopt;
     }
     try {
-        return exchange::ImportStrokes(strSource, *format, StartOfToday());
+        return exchange::ImportStrokes(strSource, *format, exchange::StartOfToday());
     } catch (const std::exception& error) {
         ReportFileFailure("import", strSource, error.what());
     }
@@ -85,13 +66,10 @@ std::optional<exchange::ImportedStrokes> ReadSource(const std::string& strSource
 /// Saves one file a day (OUT itself when there is one day); false after a failure.
 bool SaveDays(const std::string& strOut, std::vector<CStenoStroke> strokes)
 {
-    const std::vector<exchange::StrokeDay> days = exchange::SplitByDay(std::move(strokes));
-    for (const exchange::StrokeDay& day : days) {
-        const std::string strPath = days.size() == 1 ? strOut : exchange::DayFileName(strOut, day);
-        // Dated on the strokes' day, so a load gives them back their date.
-        if (!SaveStrokes(strPath, day.strokes, day.strokes.front().m_time))
+    for (const exchange::DayFile& file : exchange::PlanDayFiles(strOut, std::move(strokes))) {
+        if (!SaveStrokes(file.strPath, file.strokes, file.creationTime))
             return false;
-        std::printf("%s: %zu stroke(s)\n", strPath.c_str(), day.strokes.size());
+        std::printf("%s: %zu stroke(s)\n", file.strPath.c_str(), file.strokes.size());
     }
     return true;
 }
@@ -116,7 +94,8 @@ int RunExport(const std::vector<std::string>& arguments)
     CExportTranslation translation(strokes);
     const bool bLoaded = dictionaries->empty() || translation.Translate(*dictionaries);
     const auto write = [&](base::CBufferedWriter& out) {
-        Export(out, *format, strokes, dictionaries->empty() ? nullptr : translation.Source());
+        exchange::ExportStrokes(out, *format, strokes, 0,
+                                dictionaries->empty() ? nullptr : translation.Source());
     };
     const int nExit = bLoaded ? kExitSuccess : kExitFailure;
     if (split->options.contains("-o"))

@@ -7,7 +7,6 @@
 #include "shift/ShiftAmount.h"
 #include "shift/TimeShift.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <variant>
@@ -67,11 +66,10 @@ std::wstring Shift(std::vector<CStenoStroke>& strokes, const ShiftRequest& reque
         nAmount = *anchored;
     else
         return L"stroke " + std::to_wstring(request.nFrom) + L" has no local time";
-    shift::ShiftResult result = shift::ShiftStrokes(strokes, request.nFrom, nEnd, nAmount);
-    if (result.IsRefused())
-        return result.strRefusal;
-    std::ranges::copy(result.strokes, strokes.begin() + static_cast<std::ptrdiff_t>(request.nFrom));
-    return {};
+    const shift::ShiftPlan plan = shift::PlanShift(strokes, request.nFrom, nEnd, nAmount);
+    if (!plan.IsRefused())
+        shift::ApplyShift(strokes, request.nFrom, plan.moves, nAmount);
+    return plan.strRefusal;
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "document/DocumentFlows.h"
 
+#include "base/AnsiText.h"
 #include "base/LocalTime.h"
+#include "document/FileAttempt.h"
 #include "document/FileRequests.h"
 #include "document/StrokeDocument.h"
 #include "platform/core/FileDialogs.h"
 #include "platform/core/Prompter.h"
+#include "shift/TimeShift.h"
 #include "steno/StenoEncoder.h"
 
 #include <utility>
@@ -47,6 +50,11 @@ std::wstring DeleteQuestion(const CStenoStroke& stroke)
     return L"Do you want to remove stroke '" + strTime + L":  " + strKeys + L"'?";
 }
 
+std::wstring DeleteQuestion(int nCount)
+{
+    return L"Delete " + std::to_wstring(nCount) + L" strokes?";
+}
+
 std::wstring CloseQuestion(const std::wstring& strFileName)
 {
     return L"Do you want to save file " + Quoted(strFileName) + L" before close?";
@@ -85,25 +93,17 @@ bool CDocumentFlows::Open(const std::wstring& strPath)
             Answer::Yes &&
         !SaveOrSaveAs())
         return false;
-    for (;;) {
-        const FileOutcome outcome = m_document.Load(strPath, *m_pRunner);
-        if (outcome.bDone)
-            return true;
-        if (outcome.bCancelled ||
-            m_prompter.RetryCancel(LoadFailureText(strPath)) != Answer::Retry)
-            return false;
-    }
+    return RetryFileWork(
+        m_prompter, [&] { return m_document.Load(strPath, *m_pRunner); },
+        [&](const std::string&) { return LoadFailureText(strPath); });
 }
 
 bool CDocumentFlows::SaveTo(const std::wstring& strPath)
 {
-    for (;;) {
-        // On failure the file on disk is as it was and the document keeps its changes.
-        if (m_document.Save(strPath, *m_pRunner).bDone)
-            return true;
-        if (m_prompter.RetryCancel(SaveFailureText(strPath)) != Answer::Retry)
-            return false;
-    }
+    // On failure the file on disk is as it was and the document keeps its changes.
+    return RetryFileWork(
+        m_prompter, [&] { return m_document.Save(strPath, *m_pRunner); },
+        [&](const std::string&) { return SaveFailureText(strPath); });
 }
 
 bool CDocumentFlows::Save()
@@ -140,11 +140,50 @@ bool CDocumentFlows::Close()
 
 void CDocumentFlows::Delete()
 {
-    const int nCurrent = m_document.Current();
-    if (nCurrent == -1 ||
-        m_prompter.YesNo(DeleteQuestion(m_document.Stroke(nCurrent))) != Answer::Yes)
+    const StrokeRange target = m_document.Target();
+    if (target.IsEmpty())
         return;
-    m_document.DeleteStroke(nCurrent);
+    const std::wstring strQuestion = target.Count() == 1
+                                         ? DeleteQuestion(m_document.Stroke(target.nFirst))
+                                         : DeleteQuestion(target.Count());
+    if (m_prompter.YesNo(strQuestion) == Answer::Yes)
+        m_document.DeleteStrokes(target.nFirst, target.Count());
+}
+
+std::optional<std::int64_t> CDocumentFlows::ShiftAmountOf(std::string_view text,
+                                                          shift::ShiftKind kind)
+{
+    const std::wstring strText = L"'" + base::AnsiToWide(text) + L"'";
+    if (kind == shift::ShiftKind::ByAmount) {
+        const std::optional<std::int64_t> nAmount = shift::ParseShiftAmount(text);
+        if (!nAmount)
+            m_prompter.Information(strText + L" is not an amount of time: type +HH:MM:SS or "
+                                             L"-HH:MM:SS, with .mmm for milliseconds.");
+        return nAmount;
+    }
+    const std::optional<base::TimeOfDay> time = base::ParseTimeOfDay(text);
+    if (!time) {
+        m_prompter.Information(strText + L" is not a time of day: type HH:MM:SS.");
+        return std::nullopt;
+    }
+    const int nCurrent = m_document.Current();
+    const std::optional<std::int64_t> nAmount =
+        nCurrent == -1 ? std::nullopt
+                       : shift::AmountToTimeOfDay(m_document.Stroke(nCurrent), *time);
+    if (!nAmount)
+        m_prompter.Information(L"There is no current stroke with a time of day to change.");
+    return nAmount;
+}
+
+bool CDocumentFlows::ShiftTimes(std::string_view text, shift::ShiftKind kind)
+{
+    const std::optional<std::int64_t> nAmount = ShiftAmountOf(text, kind);
+    if (!nAmount)
+        return false;
+    const std::wstring strRefusal = m_document.ShiftTimes(m_document.SelectionOrAll(), *nAmount);
+    if (!strRefusal.empty())
+        m_prompter.Information(strRefusal);
+    return strRefusal.empty();
 }
 
 // After a hit the next search starts behind it, and from the top after the last stroke.

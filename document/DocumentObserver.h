@@ -26,6 +26,19 @@ struct StrokesChange
     bool bNewDocument = false;
 };
 
+/// Strokes nFirst to nLast, both included: the selection the list shows and
+/// range work acts on. Empty when nFirst is -1.
+struct StrokeRange
+{
+    int nFirst = -1;
+    int nLast = -1;
+
+    bool IsEmpty() const { return nFirst < 0 || nLast < nFirst; }
+    int Count() const { return IsEmpty() ? 0 : nLast - nFirst + 1; }
+    bool Contains(int nIndex) const { return nIndex >= nFirst && nIndex <= nLast && !IsEmpty(); }
+    bool operator==(const StrokeRange&) const = default;
+};
+
 class IDocumentObserver
 {
 public:
@@ -34,6 +47,8 @@ public:
     virtual void OnCurrentChanged(const CurrentChange& /*change*/) {}
     /// Told before the current stroke moves onto the changed strokes.
     virtual void OnStrokesChanged(const StrokesChange& /*change*/) {}
+    /// The selected strokes are now these (empty: none).
+    virtual void OnSelectionChanged(const StrokeRange& /*selection*/) {}
     virtual void OnModifiedChanged(bool /*bModified*/) {}
     virtual void OnFileNameChanged(const std::wstring& /*strFileName*/) {}
 };

@@ -1,5 +1,7 @@
 #include "document/EditHistory.h"
 
+#include "shift/TimeShift.h"
+
 #include <utility>
 
 namespace doc {
@@ -8,29 +10,39 @@ namespace {
 // Each function applies a step forwards (redo) or backwards (undo) and returns
 // the index of the stroke to make current.
 
-int Insert(std::vector<CStenoStroke>& strokes, int nIndex, const CStenoStroke& stroke)
+int Insert(std::vector<CStenoStroke>& strokes, int nIndex, const StrokeRun& run)
 {
-    strokes.insert(strokes.begin() + nIndex, stroke);
+    strokes.insert(strokes.begin() + nIndex, run->begin(), run->end());
     return nIndex;
 }
 
-int Remove(std::vector<CStenoStroke>& strokes, int nIndex)
+int Remove(std::vector<CStenoStroke>& strokes, int nIndex, const StrokeRun& run)
 {
-    strokes.erase(strokes.begin() + nIndex);
+    const auto first = strokes.begin() + nIndex;
+    strokes.erase(first, first + static_cast<std::ptrdiff_t>(run->size()));
     return nIndex;
 }
 
-int Apply(const StrokeInsertion& step, std::vector<CStenoStroke>& strokes, bool bForward)
+int Apply(const RunInsertion& step, std::vector<CStenoStroke>& strokes, bool bForward)
 {
     // Taking a paste back leaves current the stroke it was pasted before, or
     // none when it was pasted at the end.
-    return bForward ? Insert(strokes, step.nIndex, step.stroke) : Remove(strokes, step.nIndex);
+    return bForward ? Insert(strokes, step.nIndex, step.strokes)
+                    : Remove(strokes, step.nIndex, step.strokes);
 }
 
-int Apply(const StrokeRemoval& step, std::vector<CStenoStroke>& strokes, bool bForward)
+int Apply(const RunRemoval& step, std::vector<CStenoStroke>& strokes, bool bForward)
 {
     // Deleting again leaves current the stroke before, as the delete did.
-    return bForward ? Remove(strokes, step.nIndex) - 1 : Insert(strokes, step.nIndex, step.stroke);
+    return bForward ? Remove(strokes, step.nIndex, step.strokes) - 1
+                    : Insert(strokes, step.nIndex, step.strokes);
+}
+
+int Apply(const TimesShift& step, std::vector<CStenoStroke>& strokes, bool bForward)
+{
+    shift::ApplyShift(strokes, static_cast<std::size_t>(step.nFirst), step.moves,
+                      step.nMilliseconds, bForward);
+    return step.nFirst;
 }
 
 int Apply(const StrokeEdit& step, std::vector<CStenoStroke>& strokes, bool bForward)

@@ -1,30 +1,45 @@
 #pragma once
 // The document's undo and redo. Each change is kept as the little it takes to
 // make it again or take it back, never as a copy of the document: a Replace All
-// of k strokes keeps k indexes with their old keys and the new keys once.
+// of k strokes keeps k indexes with their old keys and the new keys once, a
+// time shift 4 bytes a stroke, a delete the strokes it removed.
 
 #include "steno/StenoStroke.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
 
 namespace doc {
 
-/// A stroke that came into the document at nIndex (a paste).
-struct StrokeInsertion
+/// A run of strokes in their order. Shared and never changed, so a paste's
+/// step holds the clipboard's strokes rather than a copy of them.
+using StrokeRun = std::shared_ptr<const std::vector<CStenoStroke>>;
+
+/// Strokes that came into the document at nIndex (a paste).
+struct RunInsertion
 {
     int nIndex = 0;
-    CStenoStroke stroke;
+    StrokeRun strokes;
 };
 
-/// A stroke that left the document from nIndex (a delete).
-struct StrokeRemoval
+/// Strokes that left the document from nIndex (a delete).
+struct RunRemoval
 {
     int nIndex = 0;
-    CStenoStroke stroke;
+    StrokeRun strokes;
+};
+
+/// A time shift of the strokes from nFirst: how far each one's time moved
+/// (all undo needs besides the amount), and the amount its key times moved by.
+struct TimesShift
+{
+    int nFirst = 0;
+    std::int64_t nMilliseconds = 0;
+    std::vector<std::int32_t> moves;
 };
 
 /// A committed edit: the stroke's time and keys before and after.
@@ -49,7 +64,7 @@ struct KeysReplacement
     steno::KeyBits newKeys = 0;
 };
 
-using EditStep = std::variant<StrokeInsertion, StrokeRemoval, StrokeEdit, KeysReplacement>;
+using EditStep = std::variant<RunInsertion, RunRemoval, StrokeEdit, KeysReplacement, TimesShift>;
 
 class CEditHistory
 {

@@ -1,6 +1,10 @@
 #include "document/StrokeDocument.h"
 
+#include "shift/TimeShift.h"
+
 #include <algorithm>
+#include <iterator>
+#include <memory>
 #include <utility>
 
 namespace doc {
@@ -9,6 +13,11 @@ namespace {
 bool IsEmptyClip(const CStenoStroke& stroke)
 {
     return stroke.m_keys == 0 && stroke.m_rawKeys == 0;
+}
+
+std::vector<CStenoStroke>::iterator At(std::vector<CStenoStroke>& strokes, int nIndex)
+{
+    return strokes.begin() + nIndex;
 }
 
 } // namespace
@@ -42,6 +51,8 @@ void CStrokeDocument::AssignStrokes(std::vector<CStenoStroke> strokes)
     const int nOld = Count();
     m_strokes = std::move(strokes);
     m_nCurrent = -1;
+    m_nAnchor = -1;
+    SetSelection({});
     m_history.Clear();
     SetModified(false);
     Tell<const StrokesChange&>(&IDocumentObserver::OnStrokesChanged,
@@ -79,42 +90,123 @@ void CStrokeDocument::ShowHistoryStep(std::optional<int> nChanged, int nOldCount
     SetModified(!m_history.AtSavePoint());
 }
 
-int CStrokeDocument::SetCurrentStroke(int nIndex, bool bBringIntoView)
+void CStrokeDocument::MoveCurrent(int nIndex, bool bBringIntoView)
 {
     const int nCount = Count();
     m_nCurrent = nIndex >= 0 && nIndex < nCount ? nIndex : -1;
     Tell<const CurrentChange&>(&IDocumentObserver::OnCurrentChanged,
                                {m_nCurrent, nCount, bBringIntoView && m_nCurrent != -1});
+}
+
+void CStrokeDocument::SetSelection(const StrokeRange& selection)
+{
+    if (selection == m_selection)
+        return;
+    m_selection = selection;
+    Tell<const StrokeRange&>(&IDocumentObserver::OnSelectionChanged, m_selection);
+}
+
+int CStrokeDocument::SetCurrentStroke(int nIndex, bool bBringIntoView)
+{
+    MoveCurrent(nIndex, bBringIntoView);
+    m_nAnchor = m_nCurrent;
+    SetSelection({});
     return m_nCurrent;
 }
 
-void CStrokeDocument::CopyStroke()
+void CStrokeDocument::ExtendSelection(int nIndex, bool bBringIntoView)
 {
-    if (m_nCurrent != -1)
-        m_clipStroke = m_strokes[m_nCurrent];
+    if (Count() == 0)
+        return;
+    nIndex = std::clamp(nIndex, 0, Count() - 1);
+    const int nAnchor = m_nAnchor != -1 ? m_nAnchor : m_nCurrent != -1 ? m_nCurrent : nIndex;
+    MoveCurrent(nIndex, bBringIntoView);
+    m_nAnchor = nAnchor;
+    SetSelection({std::min(nAnchor, nIndex), std::max(nAnchor, nIndex)});
 }
 
-void CStrokeDocument::PasteStroke()
+void CStrokeDocument::SelectAll()
 {
-    if (IsEmptyClip(m_clipStroke))
-        return;
-    const int nNew = m_nCurrent == -1 ? Count() : m_nCurrent;
-    m_strokes.insert(m_strokes.begin() + nNew, m_clipStroke);
-    Tell<const StrokesChange&>(&IDocumentObserver::OnStrokesChanged, {nNew, 0, 1, false});
-    SetCurrentStroke(nNew, true);
-    RecordChange(StrokeInsertion{nNew, m_clipStroke});
+    if (Count() > 0)
+        SetSelection({0, Count() - 1});
 }
 
-void CStrokeDocument::DeleteStroke(int nIndex)
+StrokeRange CStrokeDocument::Target() const
 {
-    if (nIndex < 0 || nIndex >= Count())
+    if (!m_selection.IsEmpty())
+        return m_selection;
+    return m_nCurrent == -1 ? StrokeRange{} : StrokeRange{m_nCurrent, m_nCurrent};
+}
+
+StrokeRange CStrokeDocument::SelectionOrAll() const
+{
+    return m_selection.IsEmpty() ? StrokeRange{0, Count() - 1} : m_selection;
+}
+
+std::span<const CStenoStroke> CStrokeDocument::Clipboard() const
+{
+    return m_clipboard ? std::span<const CStenoStroke>(*m_clipboard)
+                       : std::span<const CStenoStroke>();
+}
+
+void CStrokeDocument::Copy()
+{
+    const StrokeRange target = Target();
+    if (target.IsEmpty())
         return;
-    StrokeRemoval removal{nIndex, m_strokes[nIndex]};
-    m_strokes.erase(m_strokes.begin() + nIndex);
-    Tell<const StrokesChange&>(&IDocumentObserver::OnStrokesChanged, {nIndex, 1, 0, false});
-    // The stroke before the deleted one; none when the first was deleted.
-    SetCurrentStroke(nIndex - 1, true);
-    RecordChange(std::move(removal));
+    std::vector<CStenoStroke> run(At(m_strokes, target.nFirst), At(m_strokes, target.nLast + 1));
+    // Strokes without any keys are nothing to paste, as the writer's own editor has it.
+    if (std::all_of(run.begin(), run.end(), IsEmptyClip))
+        m_clipboard.reset();
+    else
+        m_clipboard = std::make_shared<const std::vector<CStenoStroke>>(std::move(run));
+}
+
+void CStrokeDocument::Paste()
+{
+    if (!m_clipboard)
+        return;
+    const int nAt = !m_selection.IsEmpty() ? m_selection.nFirst
+                    : m_nCurrent == -1     ? Count()
+                                           : m_nCurrent;
+    m_strokes.insert(At(m_strokes, nAt), m_clipboard->begin(), m_clipboard->end());
+    const int nInserted = static_cast<int>(m_clipboard->size());
+    Tell<const StrokesChange&>(&IDocumentObserver::OnStrokesChanged, {nAt, 0, nInserted, false});
+    SetCurrentStroke(nAt, true);
+    // The step shares the clipboard's strokes, which a later copy replaces, never changes.
+    RecordChange(RunInsertion{nAt, m_clipboard});
+}
+
+void CStrokeDocument::DeleteStrokes(int nFirst, int nCount)
+{
+    if (nFirst < 0 || nCount <= 0 || nCount > Count() - nFirst)
+        return;
+    // Kept for undo before anything is removed: without the memory the
+    // document stays as it was.
+    auto removed = std::make_shared<const std::vector<CStenoStroke>>(
+        std::make_move_iterator(At(m_strokes, nFirst)),
+        std::make_move_iterator(At(m_strokes, nFirst + nCount)));
+    m_strokes.erase(At(m_strokes, nFirst), At(m_strokes, nFirst + nCount));
+    Tell<const StrokesChange&>(&IDocumentObserver::OnStrokesChanged, {nFirst, nCount, 0, false});
+    // The stroke before the deleted ones; none when the first was deleted.
+    SetCurrentStroke(nFirst - 1, true);
+    RecordChange(RunRemoval{nFirst, std::move(removed)});
+}
+
+std::wstring CStrokeDocument::ShiftTimes(const StrokeRange& range, std::int64_t nMilliseconds)
+{
+    if (range.IsEmpty() || range.nLast >= Count() || nMilliseconds == 0)
+        return {};
+    const auto nBegin = static_cast<std::size_t>(range.nFirst);
+    shift::ShiftPlan plan =
+        shift::PlanShift(m_strokes, nBegin, nBegin + range.Count(), nMilliseconds);
+    if (plan.IsRefused())
+        return plan.strRefusal;
+    shift::ApplyShift(m_strokes, nBegin, plan.moves, nMilliseconds);
+    Tell<const StrokesChange&>(&IDocumentObserver::OnStrokesChanged,
+                               {range.nFirst, range.Count(), range.Count(), false});
+    RecordChange(TimesShift{range.nFirst, nMilliseconds, std::move(plan.moves)});
+    return {};
 }
 
 void CStrokeDocument::CommitEdit(int nIndex, std::int64_t time, steno::KeyBits keys)

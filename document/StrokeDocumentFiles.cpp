@@ -10,29 +10,9 @@
 #include "rtfcre/StrokeFileSaving.h"
 
 #include <ctime>
-#include <exception>
-#include <new>
 
 namespace doc {
 namespace {
-
-// Runs one attempt at a load or a save; every failure, whatever raised it, is
-// caught and its reason kept for the user who asks.
-template <typename Action> FileOutcome Attempt(Action action)
-{
-    try {
-        action();
-        return {true, {}};
-    } catch (const CLoadCancelled&) {
-        return {false, {}, true};
-    } catch (const std::bad_alloc&) {
-        return {false, "not enough memory"};
-    } catch (const std::exception& error) {
-        return {false, error.what()};
-    } catch (...) {
-        return {false, "unknown failure"};
-    }
-}
 
 std::wstring Quoted(const std::wstring& strText)
 {
@@ -61,7 +41,7 @@ FileOutcome CStrokeDocument::Load(const std::wstring& strPath, IBackgroundRunner
     // A file without its header lines or that cannot be opened fails here, so the
     // document never belongs to a file whose strokes it did not read.
     runner.Run(L"Loading " + Quoted(strPath), true, [&](IFileProgress& progress) {
-        outcome = Attempt(
+        outcome = AttemptFileWork(
             [&] { LoadStrokeFile(base::PathFromWide(strPath), header, strokes, &progress); });
     });
     if (outcome.bCancelled)
@@ -70,6 +50,7 @@ FileOutcome CStrokeDocument::Load(const std::wstring& strPath, IBackgroundRunner
     m_strokes = std::move(strokes);
     m_header = std::move(header);
     m_nCurrent = -1;
+    SetSelection({});
     m_history.Clear();
     SetModified(false);
     SetFileName(outcome.bDone ? strPath : std::wstring());
@@ -82,7 +63,7 @@ FileOutcome CStrokeDocument::Save(const std::wstring& strPath, IBackgroundRunner
 {
     FileOutcome outcome;
     runner.Run(L"Saving " + Quoted(strPath), false, [&](IFileProgress& progress) {
-        outcome = Attempt([&] {
+        outcome = AttemptFileWork([&] {
             SaveStrokeFile(base::PathFromWide(strPath), m_strokes, std::time(nullptr), &progress);
         });
     });

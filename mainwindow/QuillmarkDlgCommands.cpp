@@ -3,10 +3,12 @@
 #include "mainwindow/QuillmarkDlg.h"
 
 #include "framework/CommandIds.h"
+#include "exchange/TextClipboard.h"
 #include "mainwindow/AboutDlg.h"
 #include "platform/Drawing.h"
 #include "platform/KeyTranslation.h"
 #include "platform/CommandEvent.h"
+#include "shift/ShiftTimesDlg.h"
 #include "statistics/StatisticsDlg.h"
 #include "strokelist/StenoViewList.h"
 #include "translation/DictionariesDlg.h"
@@ -77,11 +79,17 @@ void CQuillmarkDlg::OnCommand(int nID)
         {ID_FILE_OPEN, true, [](CQuillmarkDlg& dlg) { dlg.m_flows.OpenWithDialog(); }},
         {ID_FILE_SAVE, true, [](CQuillmarkDlg& dlg) { dlg.m_flows.Save(); }},
         {ID_FILE_SAVE_AS, true, [](CQuillmarkDlg& dlg) { dlg.m_flows.SaveAs(); }},
+        {ID_FILE_EXPORT, true, [](CQuillmarkDlg& dlg) { dlg.m_flows.Export(); }},
+        {ID_FILE_IMPORT, true, [](CQuillmarkDlg& dlg) { dlg.m_flows.Import(); }},
         {ID_APP_EXIT, true, [](CQuillmarkDlg& dlg) { dlg.OnCancel(); }},
         {ID_EDIT_DELETE_STROKE, true, [](CQuillmarkDlg& dlg) { dlg.m_flows.Delete(); }},
         {ID_EDIT_EDIT_STROKE, true, [](CQuillmarkDlg& dlg) { dlg.m_pList->BeginEdit(); }},
-        {ID_EDIT_COPY, true, [](CQuillmarkDlg& dlg) { dlg.m_document.CopyStroke(); }},
-        {ID_EDIT_PASTE, true, [](CQuillmarkDlg& dlg) { dlg.m_document.PasteStroke(); }},
+        {ID_EDIT_COPY, true, [](CQuillmarkDlg& dlg) { dlg.m_document.Copy(); }},
+        {ID_EDIT_COPY_AS_TEXT, true,
+         [](CQuillmarkDlg& dlg) { exchange::CopyAsText(dlg.m_document); }},
+        {ID_EDIT_PASTE, true, [](CQuillmarkDlg& dlg) { dlg.m_document.Paste(); }},
+        {ID_EDIT_SHIFT_TIMES, true,
+         [](CQuillmarkDlg& dlg) { CShiftTimesDlg(dlg.m_document, dlg.m_flows, &dlg).exec(); }},
         {ID_EDIT_FIND, true, [](CQuillmarkDlg& dlg) { dlg.m_pSearchDialogs->OpenFind(dlg.Rect()); }},
         {ID_EDIT_REPLACE, true,
          [](CQuillmarkDlg& dlg) { dlg.m_pSearchDialogs->OpenReplace(dlg.Rect()); }},

@@ -11,6 +11,10 @@ namespace shift {
 
 inline constexpr std::int64_t kMillisecondsPerSecond = 1000;
 
+/// What a shift is asked for with: an amount, or the time of day the current
+/// stroke is to get, the others keeping their distance to it.
+enum class ShiftKind { ByAmount, CurrentToTimeOfDay };
+
 /// "+HH:MM:SS[.mmm]" or "-HH:MM:SS[.mmm]" in milliseconds, the sign required;
 /// none for anything else.
 std::optional<std::int64_t> ParseShiftAmount(std::string_view text);

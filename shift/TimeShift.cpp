@@ -8,11 +8,11 @@
 
 #include <algorithm>
 #include <ctime>
+#include <variant>
 
 namespace shift {
 
 namespace {
-
 
 int SecondOfDay(const std::tm& fields)
 {
@@ -43,9 +43,10 @@ void ShiftKeyTimes(KeyTimes& keyTimes, std::int64_t nMilliseconds)
     }
 }
 
-/// Shifts one stroke in place; the refusal text when it cannot move.
-std::wstring ShiftStroke(CStenoStroke& stroke, std::size_t nIndex, std::int64_t nMilliseconds,
-                         base::CLocalDayClock& clock)
+/// The stroke's new time, or the refusal text when it cannot move.
+std::variant<std::int64_t, std::wstring> ShiftedTime(const CStenoStroke& stroke, std::size_t nIndex,
+                                                     std::int64_t nMilliseconds,
+                                                     base::CLocalDayClock& clock)
 {
     std::tm fields{};
     if (!base::ToLocalFields(stroke.m_time, fields))
@@ -55,35 +56,47 @@ std::wstring ShiftStroke(CStenoStroke& stroke, std::size_t nIndex, std::int64_t 
         return OutOfDayText(nMilliseconds, nIndex, stroke.m_time);
     const auto nNew = static_cast<int>(nSecond);
     try {
-        stroke.m_time = clock.MakeTime(
-            fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, nNew / base::kSecondsPerHour,
-            nNew / base::kSecondsPerMinute % 60, nNew % base::kSecondsPerMinute);
+        return clock.MakeTime(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday,
+                              nNew / base::kSecondsPerHour, nNew / base::kSecondsPerMinute % 60,
+                              nNew % base::kSecondsPerMinute);
     } catch (const base::CStatusException& error) {
         return StrokeName(nIndex, stroke.m_time) + L": " + base::AnsiToWide(error.what());
     }
-    ShiftKeyTimes(stroke.m_keyTimes, nMilliseconds);
-    return {};
 }
 
 } // namespace
 
-ShiftResult ShiftStrokes(std::span<const CStenoStroke> strokes, std::size_t nBegin,
-                         std::size_t nEnd, std::int64_t nMilliseconds)
+ShiftPlan PlanShift(std::span<const CStenoStroke> strokes, std::size_t nBegin, std::size_t nEnd,
+                    std::int64_t nMilliseconds)
 {
     nEnd = std::min(nEnd, strokes.size());
     nBegin = std::min(nBegin, nEnd);
-    ShiftResult result;
-    result.strokes.assign(strokes.begin() + static_cast<std::ptrdiff_t>(nBegin),
-                          strokes.begin() + static_cast<std::ptrdiff_t>(nEnd));
+    ShiftPlan plan;
+    plan.moves.reserve(nEnd - nBegin);
     base::CLocalDayClock clock;
-    for (std::size_t i = 0; i < result.strokes.size(); ++i) {
-        result.strRefusal = ShiftStroke(result.strokes[i], nBegin + i, nMilliseconds, clock);
-        if (result.IsRefused()) {
-            result.strokes.clear();
+    for (std::size_t i = nBegin; i < nEnd; ++i) {
+        auto shifted = ShiftedTime(strokes[i], i, nMilliseconds, clock);
+        if (auto* pRefusal = std::get_if<std::wstring>(&shifted)) {
+            plan.strRefusal = std::move(*pRefusal);
+            std::vector<std::int32_t>().swap(plan.moves);
             break;
         }
+        // Within one day and its daylight-saving hour: far inside 32 bits.
+        plan.moves.push_back(
+            static_cast<std::int32_t>(std::get<std::int64_t>(shifted) - strokes[i].m_time));
     }
-    return result;
+    return plan;
+}
+
+void ApplyShift(std::span<CStenoStroke> strokes, std::size_t nBegin,
+                std::span<const std::int32_t> moves, std::int64_t nMilliseconds, bool bForward)
+{
+    const std::int64_t nSign = bForward ? 1 : -1;
+    for (std::size_t i = 0; i < moves.size() && nBegin + i < strokes.size(); ++i) {
+        CStenoStroke& stroke = strokes[nBegin + i];
+        stroke.m_time += nSign * moves[i];
+        ShiftKeyTimes(stroke.m_keyTimes, nSign * nMilliseconds);
+    }
 }
 
 std::optional<std::int64_t> AmountToTimeOfDay(const CStenoStroke& anchor,

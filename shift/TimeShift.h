@@ -17,20 +17,27 @@
 
 namespace shift {
 
-/// The strokes of a range as a shift leaves them, or why it cannot be made.
-struct ShiftResult
+/// How far each stroke of a range moves, or why the range cannot move. The
+/// moves are what taking the shift back needs: around a daylight-saving change
+/// the reverse shift would not find every stroke's old time again.
+struct ShiftPlan
 {
-    std::vector<CStenoStroke> strokes; ///< the range after the shift; empty when refused
-    std::wstring strRefusal;           ///< names the first stroke that cannot move; empty if none
+    std::vector<std::int32_t> moves; ///< seconds each stroke's time moves; empty when refused
+    std::wstring strRefusal;         ///< names the first stroke that cannot move; empty if none
 
     bool IsRefused() const { return !strRefusal.empty(); }
 };
 
-/// strokes[nBegin] up to (not including) strokes[nEnd], shifted by nMilliseconds.
-/// The strokes passed in stay as they are, so the caller can apply the result
-/// as one change.
-ShiftResult ShiftStrokes(std::span<const CStenoStroke> strokes, std::size_t nBegin,
-                         std::size_t nEnd, std::int64_t nMilliseconds);
+/// How strokes[nBegin] up to (not including) strokes[nEnd] move when shifted
+/// by nMilliseconds. Nothing changes yet, so a refusal leaves every stroke as it was.
+ShiftPlan PlanShift(std::span<const CStenoStroke> strokes, std::size_t nBegin, std::size_t nEnd,
+                    std::int64_t nMilliseconds);
+
+/// Makes a planned shift on the strokes from nBegin on, or with bForward false
+/// takes it back: times by their moves, key times that are not 0 by nMilliseconds.
+void ApplyShift(std::span<CStenoStroke> strokes, std::size_t nBegin,
+                std::span<const std::int32_t> moves, std::int64_t nMilliseconds,
+                bool bForward = true);
 
 /// The amount that gives anchor the time of day target, the others keeping their
 /// distance to it; none when the anchor's time is not a local time.

@@ -3,6 +3,7 @@
 namespace strokelist {
 namespace {
 
+constexpr int kVkA = platform::kVkA;
 constexpr int kVkC = platform::kVkA + ('C' - 'A');
 constexpr int kVkV = platform::kVkA + ('V' - 'A');
 constexpr int kVkY = platform::kVkA + ('Y' - 'A');
@@ -13,15 +14,20 @@ struct PlainKey
 {
     int nVirtualKey;
     ListKeyAction action;
+    ListKeyAction withShift;
 };
 
-// Keys that act whatever Ctrl and Shift say.
+// Keys that act whatever Ctrl says; the moves grow the selection with Shift.
 constexpr PlainKey kPlainKeys[] = {
-    {platform::kVkDelete, ListKeyAction::Delete}, {platform::kVkUp, ListKeyAction::Up},
-    {platform::kVkDown, ListKeyAction::Down},     {platform::kVkReturn, ListKeyAction::Edit},
-    {platform::kVkHome, ListKeyAction::Home},     {platform::kVkEnd, ListKeyAction::End},
-    {platform::kVkPrior, ListKeyAction::PageUp},  {platform::kVkNext, ListKeyAction::PageDown},
-    {kVkF3, ListKeyAction::NextUntranslated},
+    {platform::kVkDelete, ListKeyAction::Delete, ListKeyAction::Delete},
+    {platform::kVkUp, ListKeyAction::Up, ListKeyAction::ExtendUp},
+    {platform::kVkDown, ListKeyAction::Down, ListKeyAction::ExtendDown},
+    {platform::kVkReturn, ListKeyAction::Edit, ListKeyAction::Edit},
+    {platform::kVkHome, ListKeyAction::Home, ListKeyAction::ExtendHome},
+    {platform::kVkEnd, ListKeyAction::End, ListKeyAction::ExtendEnd},
+    {platform::kVkPrior, ListKeyAction::PageUp, ListKeyAction::ExtendPageUp},
+    {platform::kVkNext, ListKeyAction::PageDown, ListKeyAction::ExtendPageDown},
+    {kVkF3, ListKeyAction::NextUntranslated, ListKeyAction::NextUntranslated},
 };
 
 bool IsCopy(const platform::KeyInput& key)
@@ -49,7 +55,11 @@ ListKeyAction HistoryAction(const platform::KeyInput& key)
 
 ListKeyAction ListKeyActionOf(const platform::KeyInput& key)
 {
-    // Copy is checked first: Ctrl+Shift+Insert copies.
+    if (key.bCtrl && key.nVirtualKey == kVkC && key.bShift)
+        return ListKeyAction::CopyAsText;
+    if (key.bCtrl && key.nVirtualKey == kVkA)
+        return ListKeyAction::SelectAll;
+    // Copy is checked before paste: Ctrl+Shift+Insert copies.
     if (IsCopy(key))
         return ListKeyAction::Copy;
     if (IsPaste(key))
@@ -58,7 +68,7 @@ ListKeyAction ListKeyActionOf(const platform::KeyInput& key)
         return history;
     for (const PlainKey& plain : kPlainKeys) {
         if (plain.nVirtualKey == key.nVirtualKey)
-            return plain.action;
+            return key.bShift ? plain.withShift : plain.action;
     }
     return ListKeyAction::None;
 }

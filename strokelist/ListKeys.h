@@ -21,7 +21,17 @@ enum class ListKeyAction {
     PageDown,
     Undo,
     Redo,
-    NextUntranslated
+    NextUntranslated,
+    // The same moves with Shift: the current stroke moves and the selection
+    // grows from its anchor to it.
+    ExtendUp,
+    ExtendDown,
+    ExtendHome,
+    ExtendEnd,
+    ExtendPageUp,
+    ExtendPageDown,
+    SelectAll,
+    CopyAsText
 };
 
 /// Keys with Alt belong to the main window's accelerators.

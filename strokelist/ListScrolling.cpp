@@ -73,6 +73,15 @@ std::optional<int> DownTarget(int nCurrent, int nCount)
     return std::nullopt;
 }
 
+std::optional<int> PageMoveTarget(int nCurrent, int nStep, int nCount, bool bDown)
+{
+    if (nCount <= 0)
+        return std::nullopt;
+    const int nPage = std::max(nStep, 1);
+    const int nFrom = std::max(nCurrent, 0);
+    return std::clamp(bDown ? nFrom + nPage : nFrom - nPage, 0, nCount - 1);
+}
+
 int LastVisibleRow(int nPos, int nPageRows, int nCount)
 {
     return std::min(nPos + nPageRows + 1, nCount);

@@ -28,6 +28,9 @@ std::optional<int> PageDownTarget(int nPos, int nStep, int nLimit);
 // Up and Down move the current stroke (-1 for none).
 std::optional<int> UpTarget(int nCurrent);
 std::optional<int> DownTarget(int nCurrent, int nCount);
+/// Shift+Page Up and Down move the current stroke (-1: from the first) by a
+/// page of nStep rows, kept inside the document; nothing without strokes.
+std::optional<int> PageMoveTarget(int nCurrent, int nStep, int nCount, bool bDown);
 
 /// Rows painted from position nPos: the whole rows plus one partly visible.
 int LastVisibleRow(int nPos, int nPageRows, int nCount);

@@ -3,6 +3,7 @@
 #include "framework/CommandIds.h"
 #include "platform/Desktop.h"
 #include "platform/DialogControls.h"
+#include "platform/CommandEvent.h"
 #include "platform/Drawing.h"
 #include "platform/Fonts.h"
 #include "platform/KeyTranslation.h"
@@ -32,6 +33,8 @@ namespace {
 constexpr int kScrollBarWidth = 20;
 constexpr int kDefaultWheelLines = 3;
 constexpr platform::ColorRef kGrey = platform::kMarkedGrey;
+/// Selected rows: light enough for black and grey letters, unlike the current row.
+constexpr platform::ColorRef kSelectedRow = platform::Rgb(190, 210, 240);
 /// Centred, at the top of the cell (no single-line mode), cut with an ellipsis.
 constexpr platform::TextFlags kTimeFlags =
     platform::kDtCenter | platform::kDtVCenter | platform::kDtEndEllipsis;
@@ -173,6 +176,11 @@ void CStenoViewList::OnStrokesChanged(const doc::StrokesChange& change)
         return;
     }
     SetScrollRangeMax(m_document.Count());
+    RepaintListArea();
+}
+
+void CStenoViewList::OnSelectionChanged(const doc::StrokeRange&)
+{
     RepaintListArea();
 }
 
@@ -328,11 +336,13 @@ void CStenoViewList::PaintRow(QPainter& painter, int nIndex, int y,
                               const translation::ColumnWord* pWord) const
 {
     const bool bCurrent = nIndex == m_document.Current();
-    const RowColours colours = bCurrent ? RowColours{platform::kWhite, platform::kBlack}
-                                        : RowColours{platform::kBlack, platform::kWhite};
-    if (bCurrent)
+    const bool bSelected = m_document.Selection().Contains(nIndex);
+    const RowColours colours = bCurrent    ? RowColours{platform::kWhite, platform::kBlack}
+                               : bSelected ? RowColours{platform::kBlack, kSelectedRow}
+                                           : RowColours{platform::kBlack, platform::kWhite};
+    if (bCurrent || bSelected)
         platform::FillSolidRect(painter, {1, y, ListArea().width() - 1, y + RowHeight()},
-                                platform::kBlack);
+                                colours.background);
     const CStenoStroke& stroke = m_document.Stroke(nIndex);
     platform::SetTextColor(painter, colours.text);
     platform::DrawText(painter, RowCell(m_layout.rcTime, y),
@@ -422,11 +432,12 @@ void CStenoViewList::HandleKey(const platform::KeyInput& key)
 {
     using strokelist::ListKeyAction;
     const int nPos = ScrollPos();
-    switch (strokelist::ListKeyActionOf(key)) {
+    const ListKeyAction action = strokelist::ListKeyActionOf(key);
+    switch (action) {
     case ListKeyAction::Copy:
-        return m_document.CopyStroke();
+        return m_document.Copy();
     case ListKeyAction::Paste:
-        return m_document.PasteStroke();
+        return m_document.Paste();
     case ListKeyAction::Delete:
         return m_flows.Delete();
     case ListKeyAction::Edit:
@@ -451,8 +462,39 @@ void CStenoViewList::HandleKey(const platform::KeyInput& key)
         return ScrollTo(strokelist::PageUpTarget(nPos, m_layout.nPageRows));
     case ListKeyAction::PageDown:
         return ScrollTo(strokelist::PageDownTarget(nPos, m_layout.nPageRows, ScrollLimit()));
+    case ListKeyAction::SelectAll:
+        return m_document.SelectAll();
+    case ListKeyAction::CopyAsText:
+        // The main window puts the text on the system clipboard, as for its menu entry.
+        return platform::SendCommand(window(), framework::ID_EDIT_COPY_AS_TEXT);
     case ListKeyAction::None:
         return;
+    default:
+        return Extend(ExtendTarget(action));
+    }
+}
+
+std::optional<int> CStenoViewList::ExtendTarget(strokelist::ListKeyAction action) const
+{
+    using strokelist::ListKeyAction;
+    const int nCurrent = m_document.Current();
+    const int nCount = m_document.Count();
+    const int nPage = m_layout.nPageRows;
+    switch (action) {
+    case ListKeyAction::ExtendUp:
+        return strokelist::UpTarget(nCurrent);
+    case ListKeyAction::ExtendDown:
+        return strokelist::DownTarget(nCurrent, nCount);
+    case ListKeyAction::ExtendHome:
+        return 0;
+    case ListKeyAction::ExtendEnd:
+        return nCount - 1;
+    case ListKeyAction::ExtendPageUp:
+        return strokelist::PageMoveTarget(nCurrent, nPage, nCount, false);
+    case ListKeyAction::ExtendPageDown:
+        return strokelist::PageMoveTarget(nCurrent, nPage, nCount, true);
+    default:
+        return std::nullopt;
     }
 }
 
@@ -460,6 +502,12 @@ void CStenoViewList::MakeCurrent(std::optional<int> nIndex)
 {
     if (nIndex)
         m_document.SetCurrentStroke(*nIndex, true);
+}
+
+void CStenoViewList::Extend(std::optional<int> nIndex)
+{
+    if (nIndex)
+        m_document.ExtendSelection(*nIndex, true);
 }
 
 // Wheel turns over the scroll bar scroll the list by the list's own rule.
@@ -513,9 +561,12 @@ int CStenoViewList::RowAt(int y) const
     return RowHeight() > 0 ? ScrollPos() + y / RowHeight() : -1;
 }
 
-void CStenoViewList::ClickRow(int y)
+void CStenoViewList::ClickRow(int y, bool bExtend)
 {
-    m_document.SetCurrentStroke(RowAt(y), false);
+    if (bExtend)
+        m_document.ExtendSelection(RowAt(y), false);
+    else
+        m_document.SetCurrentStroke(RowAt(y), false);
     FocusList();
 }
 
@@ -523,14 +574,14 @@ void CStenoViewList::mousePressEvent(QMouseEvent* pEvent)
 {
     if (pEvent->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(pEvent);
-    ClickRow(pEvent->position().toPoint().y());
+    ClickRow(pEvent->position().toPoint().y(), pEvent->modifiers().testFlag(Qt::ShiftModifier));
 }
 
 void CStenoViewList::mouseDoubleClickEvent(QMouseEvent* pEvent)
 {
     if (pEvent->button() != Qt::LeftButton)
         return QWidget::mouseDoubleClickEvent(pEvent);
-    ClickRow(pEvent->position().toPoint().y());
+    ClickRow(pEvent->position().toPoint().y(), false);
     BeginEdit();
 }
 

@@ -7,6 +7,7 @@
 
 #include "document/DocumentObserver.h"
 #include "platform/QtTextMeasurer.h"
+#include "strokelist/ListKeys.h"
 #include "strokelist/ListLayout.h"
 #include "translation/ColumnWords.h"
 #include "translation/TranslationObserver.h"
@@ -90,6 +91,7 @@ private:
     void OnStrokesChanged(const doc::StrokesChange& change) override;
     void OnTranslationChanged(const translation::TranslationRows& rows) override;
     void OnColumnShown(bool bShown) override;
+    void OnSelectionChanged(const doc::StrokeRange& selection) override;
     void OnEditFinished(bool bCommit);
     void SetScrollPos(int nPos);
     void SetScrollRangeMax(int nMax);
@@ -118,10 +120,15 @@ private:
     void HandleKey(const platform::KeyInput& key);
     /// Makes the stroke current and brings it into view; nothing for no index.
     void MakeCurrent(std::optional<int> nIndex);
+    /// The same, growing the selection to it.
+    void Extend(std::optional<int> nIndex);
+    /// Where a Shift move goes; nothing for any other action.
+    std::optional<int> ExtendTarget(strokelist::ListKeyAction action) const;
     void Wheel(const QWheelEvent& event);
     void OnScrollAction(int nAction);
     int RowAt(int y) const;
-    void ClickRow(int y);
+    /// Makes the row current, or with bExtend grows the selection to it.
+    void ClickRow(int y, bool bExtend);
 
     doc::CStrokeDocument& m_document;
     doc::CDocumentFlows& m_flows;

@@ -53,6 +53,12 @@ public:
                             std::to_string(c.nRemoved) + " +" + std::to_string(c.nInserted) +
                             (c.bNewDocument ? " new" : ""));
     }
+    void OnSelectionChanged(const StrokeRange& r) override
+    {
+        m_notices.push_back(r.IsEmpty() ? "selection none"
+                                        : "selection " + std::to_string(r.nFirst) + "-" +
+                                              std::to_string(r.nLast));
+    }
     void OnModifiedChanged(bool bModified) override
     {
         m_notices.push_back(bModified ? "modified" : "saved");

@@ -55,6 +55,82 @@ TEST_F(DocumentFlowsTest, DeleteAsksWithTheTwelveHourTimeAndTheLetters)
               L"Do you want to remove stroke ':  S'?");
 }
 
+TEST_F(DocumentFlowsTest, DeleteOfARangeAsksOnceWithTheCount)
+{
+    m_document.AssignStrokes(GeneratedStrokes(10));
+    m_document.SetCurrentStroke(2, false);
+    m_document.ExtendSelection(6, false);
+    m_prompter.Script(Answer::No);
+    m_flows.Delete();
+    m_prompter.Script(Answer::Yes);
+    m_flows.Delete();
+    EXPECT_EQ(Prompts(), (Texts{L"Delete 5 strokes?", L"Delete 5 strokes?"}));
+    ASSERT_EQ(m_document.Count(), 5);
+    EXPECT_EQ(m_document.Stroke(2).m_time, 1007);
+}
+
+// Times 1000 … 1003 s: 00:16:40 on the first day of 1970. The selection
+// shifts, or every stroke without one; what cannot be done changes nothing.
+TEST_F(DocumentFlowsTest, ShiftTimesMovesTheSelectionOrAllAndSaysWhyNot)
+{
+    m_document.AssignStrokes(GeneratedStrokes(4));
+    EXPECT_TRUE(m_flows.ShiftTimes("+00:00:10", shift::ShiftKind::ByAmount));
+    m_document.SetCurrentStroke(1, false);
+    m_document.ExtendSelection(2, false); // stroke 2 (1012) current: to 00:20:00 is +188 s
+    EXPECT_TRUE(m_flows.ShiftTimes("00:20:00", shift::ShiftKind::CurrentToTimeOfDay));
+    EXPECT_FALSE(m_flows.ShiftTimes("-01:00:00", shift::ShiftKind::ByAmount));
+    EXPECT_FALSE(m_flows.ShiftTimes("01:00:00", shift::ShiftKind::ByAmount));
+    EXPECT_FALSE(m_flows.ShiftTimes("24:00:00", shift::ShiftKind::CurrentToTimeOfDay));
+    std::vector<std::int64_t> times;
+    for (const CStenoStroke& stroke : m_document.Strokes())
+        times.push_back(stroke.m_time);
+    EXPECT_EQ(times, (std::vector<std::int64_t>{1010, 1199, 1200, 1013}));
+    EXPECT_EQ(Prompts(), (Texts{L"Shifting by -01:00:00 would move stroke 2 (00:19:59) before the "
+                                L"start of its day.",
+                                L"'01:00:00' is not an amount of time: type +HH:MM:SS or "
+                                L"-HH:MM:SS, with .mmm for milliseconds.",
+                                L"'24:00:00' is not a time of day: type HH:MM:SS."}));
+}
+
+TEST_F(DocumentFlowsTest, ExportWritesTheSelectionInTheFormatOfTheName)
+{
+    m_document.AssignStrokes(GeneratedStrokes(6));
+    m_document.SetCurrentStroke(3, false);
+    m_document.ExtendSelection(4, false);
+    m_fileDialogs.Script(Wide(m_folder / "out.JSON"));
+    EXPECT_TRUE(m_flows.Export());
+    const std::string strJson = ReadBytes(m_folder / "out.JSON");
+    EXPECT_EQ(strJson.substr(0, 12), "[\n{\"index\":3");
+    EXPECT_NE(strJson.find("{\"index\":4"), std::string::npos);
+    EXPECT_EQ(strJson.find("{\"index\":5"), std::string::npos);
+    const std::string strGone = m_folder / "gone/out.csv";
+    m_fileDialogs.Script(Wide(strGone));
+    m_prompter.Script(Answer::Cancel);
+    EXPECT_FALSE(m_flows.Export());
+    EXPECT_EQ(Prompts().back().rfind(L"Failed to export to file '" + Wide(strGone) + L"': ", 0),
+              0u);
+}
+
+// Two days and a line that is no stroke: two files, a message, the first opened.
+TEST_F(DocumentFlowsTest, ImportWritesADayFileEachAndOpensTheFirst)
+{
+    const std::string strLog = m_folder / "strokes.log";
+    WriteBytes(strLog, "2024-05-03 09:05:07,123 Stroke(KAT : ['K-', 'A-', '-T'])\n"
+                       "garbage\n"
+                       "2024-05-04 10:00:00,000 Stroke(TKOG : ['T-', 'K-', 'O-', '-G'])\n");
+    m_fileDialogs.Script(Wide(strLog));
+    m_fileDialogs.Script(Wide(m_folder / "day.rtf"));
+    EXPECT_TRUE(m_flows.Import());
+    const std::wstring strFirst = Wide(m_folder / "day-2024-05-03.rtf");
+    EXPECT_EQ(m_document.FileName(), strFirst);
+    EXPECT_EQ(m_document.Count(), 1);
+    EXPECT_TRUE(std::filesystem::exists(m_folder / "day-2024-05-04.rtf"));
+    ASSERT_EQ(m_prompter.Asked().size(), 1u);
+    EXPECT_EQ(Prompts()[0].rfind(L"2 stroke(s) imported into 2 file(s):\n" + strFirst, 0), 0u);
+    EXPECT_NE(Prompts()[0].find(L"1 line(s) skipped\nline 2: "), std::wstring::npos);
+    EXPECT_EQ(m_fileDialogs.Calls()[1].request.strFileName, L"strokes");
+}
+
 TEST_F(DocumentFlowsTest, OpenWhileModifiedAsksAndNoDropsTheChanges)
 {
     LoadAndChange();

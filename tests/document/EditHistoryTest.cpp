@@ -22,7 +22,13 @@ public:
         m_document.AssignStrokes(RepeatingStrokes());
         m_document.SetCurrentStroke(kStart, false);
     }
-    void Delete() { m_document.DeleteStroke(m_document.Current()); }
+    void Delete()
+    {
+        const StrokeRange target = m_document.Target();
+        m_document.DeleteStrokes(target.nFirst, target.Count());
+    }
+    /// Strokes kStart to nLast.
+    void Select(int nLast) { m_document.ExtendSelection(nLast, false); }
     void Replace(bool bAll) { m_document.ReplaceKeys(-1, 1, 7, bAll); }
     CStrokeDocument& Document() { return m_document; }
 };
@@ -64,17 +70,37 @@ INSTANTIATE_TEST_SUITE_P(
         // Taking back a paste at the end leaves no stroke current, as before it.
         ChangeCase{"PasteAtTheEnd",
                    [](EditHistoryTest& t) {
-                       t.Document().CopyStroke();
+                       t.Document().Copy();
                        t.Document().SetCurrentStroke(-1, false);
-                       t.Document().PasteStroke();
+                       t.Document().Paste();
                    },
                    -1, 100},
-        ChangeCase{"CommittedEdit", [](EditHistoryTest& t) { t.Document().CommitEdit(kStart, 42, 7); },
-                   kStart, kStart},
+        ChangeCase{"CommittedEdit",
+                   [](EditHistoryTest& t) { t.Document().CommitEdit(kStart, 42, 7); }, kStart,
+                   kStart},
         // From stroke 50 (keys 3) the next stroke with keys 1 is 51.
         ChangeCase{"Replace", [](EditHistoryTest& t) { t.Replace(false); }, kStart + 1, kStart + 1},
         // Every third stroke from 0 changes, and comes back, in one step.
-        ChangeCase{"ReplaceAll", [](EditHistoryTest& t) { t.Replace(true); }, 0, 0}),
+        ChangeCase{"ReplaceAll", [](EditHistoryTest& t) { t.Replace(true); }, 0, 0},
+        ChangeCase{"RangeDelete",
+                   [](EditHistoryTest& t) {
+                       t.Select(kStart + 4);
+                       t.Delete();
+                   },
+                   kStart, kStart - 1},
+        ChangeCase{"RangePaste",
+                   [](EditHistoryTest& t) {
+                       t.Select(kStart + 2);
+                       t.Document().Copy();
+                       t.Document().SetCurrentStroke(10, false);
+                       t.Document().Paste();
+                   },
+                   10, 10},
+        ChangeCase{"ShiftTimes",
+                   [](EditHistoryTest& t) {
+                       ASSERT_EQ(t.Document().ShiftTimes({20, 80}, -1500), L"");
+                   },
+                   20, 20}),
     [](const testing::TestParamInfo<ChangeCase>& info) { return info.param.strName; });
 
 TEST_F(EditHistoryTest, ANewChangeAfterUndoDropsTheRedoSteps)

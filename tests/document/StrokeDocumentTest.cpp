@@ -34,19 +34,19 @@ TEST_F(StrokeDocumentTest, SetCurrentStrokeTellsEveryTimeAndAsksToShowOnlyAStrok
 // The list needs the new count before it scrolls to the new current stroke.
 TEST_F(StrokeDocumentTest, PasteInsertsACopyAtTheCurrentStrokeOrAppends)
 {
-    m_document.PasteStroke(); // nothing copied yet
+    m_document.Paste(); // nothing copied yet
     m_document.SetCurrentStroke(9, false);
-    m_document.CopyStroke();
+    m_document.Copy();
     m_document.SetCurrentStroke(5, false);
     m_observer.Take();
-    m_document.PasteStroke();
+    m_document.Paste();
     ASSERT_EQ(m_document.Count(), 13);
     EXPECT_EQ(m_document.Stroke(5), MakeStroke(10, 1009)); // the whole record, time included
     EXPECT_EQ(m_document.Stroke(6).m_keys, 6u);            // the old stroke 5 moved down
     EXPECT_EQ(m_observer.Take(), (Notices{"strokes 5 -0 +1", "current 5/13 show", "modified"}));
 
     m_document.SetCurrentStroke(-1, false);
-    m_document.PasteStroke();
+    m_document.Paste();
     EXPECT_EQ(m_document.Stroke(13).m_keys, 10u);
     EXPECT_EQ(m_document.Current(), 13);
 }
@@ -54,16 +54,16 @@ TEST_F(StrokeDocumentTest, PasteInsertsACopyAtTheCurrentStrokeOrAppends)
 TEST_F(StrokeDocumentTest, ClipboardOutlivesItsDocumentAndAStrokeWithoutKeysIsNoCopy)
 {
     m_document.SetCurrentStroke(0, false);
-    m_document.CopyStroke();
+    m_document.Copy();
     std::vector<CStenoStroke> strokes(2);
     strokes[1].m_time = 77; // keys and raw keys 0
     m_document.AssignStrokes(strokes);
-    m_document.PasteStroke();
+    m_document.Paste();
     ASSERT_EQ(m_document.Count(), 3);
     EXPECT_EQ(m_document.Stroke(2).m_keys, 1u);
     m_document.SetCurrentStroke(1, false);
-    m_document.CopyStroke();
-    m_document.PasteStroke();
+    m_document.Copy();
+    m_document.Paste();
     EXPECT_EQ(m_document.Count(), 3);
 }
 
@@ -77,6 +77,50 @@ TEST_F(StrokeDocumentTest, DeleteMakesThePreviousStrokeCurrent)
     EXPECT_EQ(m_document.Current(), -1); // none before the first
     m_document.DeleteStroke(11);         // past the end: nothing
     EXPECT_EQ(m_document.Count(), 10);
+}
+
+TEST_F(StrokeDocumentTest, ASelectionGrowsFromItsAnchorAndAPlainMoveDropsIt)
+{
+    m_document.SetCurrentStroke(5, false);
+    m_observer.Take();
+    m_document.ExtendSelection(7, true);
+    m_document.ExtendSelection(3, true); // across the anchor
+    EXPECT_EQ(m_observer.Take(), (Notices{"current 7/12 show", "selection 5-7", "current 3/12 show",
+                                          "selection 3-5"}));
+    m_document.SelectAll();
+    EXPECT_EQ(m_document.Selection(), (StrokeRange{0, 11}));
+    EXPECT_EQ(m_document.Current(), 3);
+    m_document.ExtendSelection(40, true); // kept inside, from the same anchor
+    EXPECT_EQ(m_document.Selection(), (StrokeRange{5, 11}));
+    m_observer.Take();
+    m_document.SetCurrentStroke(1, false);
+    m_document.ExtendSelection(0, false);
+    EXPECT_EQ(m_observer.Take(),
+              (Notices{"current 1/12", "selection none", "current 0/12", "selection 0-1"}));
+}
+
+// A paste goes before the selection and makes its first stroke current.
+TEST_F(StrokeDocumentTest, CopyAndPasteTakeTheRangeAndDeleteRemovesIt)
+{
+    const std::vector<CStenoStroke> before = m_document.Strokes();
+    m_document.SetCurrentStroke(2, false);
+    m_document.ExtendSelection(4, false);
+    m_document.Copy();
+    m_document.SetCurrentStroke(9, false);
+    m_document.ExtendSelection(8, false);
+    m_observer.Take();
+    m_document.Paste();
+    ASSERT_EQ(m_document.Count(), 15);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(m_document.Stroke(8 + i), before[static_cast<std::size_t>(2 + i)]) << i;
+    EXPECT_EQ(m_document.Stroke(11).m_keys, 9u);
+    EXPECT_EQ(m_observer.Take(),
+              (Notices{"strokes 8 -0 +3", "current 8/15 show", "selection none", "modified"}));
+    m_document.DeleteStrokes(8, 3);
+    EXPECT_EQ(m_document.Strokes(), before);
+    EXPECT_EQ(m_observer.Take(), (Notices{"strokes 8 -3 +0", "current 7/12 show"}));
+    m_document.DeleteStrokes(10, 3); // past the end: nothing
+    EXPECT_EQ(m_document.Count(), 12);
 }
 
 // The edit belongs to the stroke it began on, whatever is current when it ends.
@@ -119,8 +163,8 @@ TEST_F(StrokeDocumentTest, EmptyDocumentEverywhere)
 {
     m_document.AssignStrokes({});
     EXPECT_EQ(m_document.SetCurrentStroke(0, true), -1);
-    m_document.CopyStroke();
-    m_document.PasteStroke();
+    m_document.Copy();
+    m_document.Paste();
     m_document.DeleteStroke(0);
     EXPECT_EQ(m_document.ReplaceKeys(-1, 0, 1, true), 0);
     EXPECT_EQ(m_document.Count(), 0);

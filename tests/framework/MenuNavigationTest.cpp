@@ -37,11 +37,12 @@ TEST(MenuNavigation, ArrowsWalkTheSelectableEntriesAndStopAtTheEnds)
         const wchar_t* pszHovered;
     };
     const Case cases[] = {
-        {EditMenuItems(), "oddd", L"Paste"},
-        {EditMenuItems(), "odddddddd", L"Next Untranslated"}, // past the gap, stays at the end
+        {EditMenuItems(), "oddddd", L"Replace"},
+        // On past the gap and Next Untranslated, then stays at the end.
+        {EditMenuItems(), "oddddddddddd", L"Shift Times ..."},
         {FileMenuItems(), "ou", L"Open"},
-        {FileMenuItems(), "oddd", L"Exit"}, // past the separators and Recent File
-        {FileMenuItems(), "odddu", L"Save As ..."},
+        {FileMenuItems(), "oddddd", L"Exit"}, // past the separators and Recent File
+        {FileMenuItems(), "odddddu", L"Import ..."},
         {OptionsMenuItems(), "u", L"Configuration"}, // nothing hovered: either arrow
         {OptionsMenuItems(), "d", L"Configuration"}, // takes the first entry
     };
@@ -65,10 +66,10 @@ TEST(MenuNavigation, AChangeNamesTheBandsToRepaint)
     CMenuNavigation menu(FileMenuItems());
     EXPECT_EQ(menu.Open().nNew, 0);
     EXPECT_FALSE(menu.KeyDown(platform::kVkUp).change.Changed());
-    menu.KeyDown(platform::kVkDown);
-    menu.KeyDown(platform::kVkDown);
+    for (int i = 0; i < 4; ++i)
+        menu.KeyDown(platform::kVkDown);
     const auto change = menu.KeyDown(platform::kVkDown).change;
-    EXPECT_EQ(change.nOld, IndexOf(menu, L"Save As ..."));
+    EXPECT_EQ(change.nOld, IndexOf(menu, L"Import ..."));
     EXPECT_EQ(change.nNew, IndexOf(menu, L"Exit"));
     EXPECT_EQ(menu.KeyDown('O').bConsumed, false);
 }

@@ -57,21 +57,31 @@ class TimeShiftUtc : public ::testing::Test
     CScopedTimeZone m_zone{kUtcZone};
 };
 
+/// The strokes after a planned shift of [nBegin, nEnd); the input as it was when refused.
+std::vector<CStenoStroke> Shifted(std::vector<CStenoStroke> strokes, std::size_t nBegin,
+                                  std::size_t nEnd, std::int64_t nAmount)
+{
+    const ShiftPlan plan = PlanShift(strokes, nBegin, nEnd, nAmount);
+    ApplyShift(strokes, nBegin, plan.moves, nAmount);
+    return strokes;
+}
+
 // The time of day moves by whole seconds, key times by the whole amount, a key
-// time of 0 stays 0; only the range is returned and the input stays as it was.
+// time of 0 stays 0, strokes outside the range stay; taking it back restores all.
 TEST_F(TimeShiftUtc, MovesTheRangeByWholeSecondsAndKeyTimesByTheWholeAmount)
 {
     const std::vector<CStenoStroke> strokes = {StrokeAt(5, 8, 0, 0), StrokeAt(5, 9, 0, 0),
                                                StrokeAt(5, 9, 0, 1), StrokeAt(5, 12, 0, 0)};
-    const ShiftResult result = ShiftStrokes(strokes, 1, 3, -3600500);
-    ASSERT_EQ(result.strokes.size(), 2u);
-    for (std::size_t i = 0; i < 2; ++i) {
-        CStenoStroke expected = strokes[i + 1];
-        expected.m_time -= 3600;
-        expected.m_keyTimes[steno::kKeyK] = steno::KeyTimeOf(kStruck - kHourTicks - 5000000);
-        EXPECT_EQ(result.strokes[i], expected) << i;
+    std::vector<CStenoStroke> expected = strokes;
+    for (std::size_t i = 1; i < 3; ++i) {
+        expected[i].m_time -= 3600;
+        expected[i].m_keyTimes[steno::kKeyK] = steno::KeyTimeOf(kStruck - kHourTicks - 5000000);
     }
-    EXPECT_EQ(strokes[1], StrokeAt(5, 9, 0, 0));
+    std::vector<CStenoStroke> shifted = Shifted(strokes, 1, 3, -3600500);
+    EXPECT_EQ(shifted, expected);
+    const ShiftPlan plan = PlanShift(strokes, 1, 3, -3600500);
+    ApplyShift(shifted, 1, plan.moves, -3600500, false);
+    EXPECT_EQ(shifted, strokes);
 }
 
 TEST_F(TimeShiftUtc, RefusesToMoveAnyStrokeOutOfItsDay)
@@ -94,9 +104,9 @@ TEST_F(TimeShiftUtc, RefusesToMoveAnyStrokeOutOfItsDay)
         {2, 3, 9999, L""},
     };
     for (const auto& c : cases) {
-        const ShiftResult result = ShiftStrokes(strokes, c.nBegin, c.nEnd, c.nAmount);
-        EXPECT_EQ(result.strRefusal, c.refusal) << c.nAmount;
-        EXPECT_EQ(result.strokes.size(), c.refusal.empty() ? c.nEnd - c.nBegin : 0);
+        const ShiftPlan plan = PlanShift(strokes, c.nBegin, c.nEnd, c.nAmount);
+        EXPECT_EQ(plan.strRefusal, c.refusal) << c.nAmount;
+        EXPECT_EQ(plan.moves.size(), c.refusal.empty() ? c.nEnd - c.nBegin : 0);
     }
 }
 
@@ -106,9 +116,7 @@ TEST_F(TimeShiftUtc, ReanchorsOnOneStroke)
     const std::vector<CStenoStroke> strokes = {StrokeAt(5, 9, 0, 0), StrokeAt(5, 9, 0, 5)};
     const std::optional<std::int64_t> amount = AmountToTimeOfDay(strokes[1], {10, 0, 0});
     ASSERT_EQ(amount, 3595000);
-    const ShiftResult result = ShiftStrokes(strokes, 0, 2, *amount);
-    ASSERT_EQ(result.strokes.size(), 2u);
-    EXPECT_EQ(result.strokes[0].m_time, StrokeAt(5, 9, 59, 55).m_time);
+    EXPECT_EQ(Shifted(strokes, 0, 2, *amount)[0].m_time, StrokeAt(5, 9, 59, 55).m_time);
 }
 
 // On 2024-03-10 New York's clocks jump from 02:00 to 03:00: three hours of
@@ -118,12 +126,24 @@ TEST(TimeShift, MovesWallClockTimesAcrossADaylightSavingChange)
 {
     const CScopedTimeZone zone(kEasternZone);
     const std::vector<CStenoStroke> strokes = {StrokeAt(10, 0, 30, 0)};
-    const ShiftResult later = ShiftStrokes(strokes, 0, 1, 3 * 3600000);
-    ASSERT_EQ(later.strokes.size(), 1u);
-    EXPECT_EQ(later.strokes[0].m_time - strokes[0].m_time, 2 * 3600);
-    EXPECT_EQ(base::LocalHour(later.strokes[0].m_time), 3);
-    EXPECT_EQ(steno::FileTimeOf(later.strokes[0].m_keyTimes[steno::kKeyK]),
-              kStruck + 3 * kHourTicks);
+    const std::vector<CStenoStroke> later = Shifted(strokes, 0, 1, 3 * 3600000);
+    EXPECT_EQ(later[0].m_time - strokes[0].m_time, 2 * 3600);
+    EXPECT_EQ(base::LocalHour(later[0].m_time), 3);
+    EXPECT_EQ(steno::FileTimeOf(later[0].m_keyTimes[steno::kKeyK]), kStruck + 3 * kHourTicks);
+}
+
+// 01:30 + 1 h falls in the hour that day skips; -1 h from where the clock puts
+// it does not reach 01:30 again, the plan's moves do.
+TEST(TimeShift, TakingAShiftBackRestoresTimesAcrossADaylightSavingChange)
+{
+    const CScopedTimeZone zone(kEasternZone);
+    const std::vector<CStenoStroke> strokes = {StrokeAt(10, 1, 30, 0), StrokeAt(10, 4, 0, 0)};
+    std::vector<CStenoStroke> shifted = strokes;
+    const ShiftPlan plan = PlanShift(shifted, 0, 2, 3600000);
+    ApplyShift(shifted, 0, plan.moves, 3600000);
+    ASSERT_EQ(PlanShift(shifted, 0, 1, -3600000).moves, std::vector<std::int32_t>{0});
+    ApplyShift(shifted, 0, plan.moves, 3600000, false);
+    EXPECT_EQ(shifted, strokes);
 }
 
 } // namespace

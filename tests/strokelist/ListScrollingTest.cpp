@@ -61,6 +61,16 @@ TEST(ListScrolling, UpAndDownMoveTheCurrentStroke)
     EXPECT_EQ(DownTarget(2, 3), std::nullopt);
 }
 
+TEST(ListScrolling, ShiftPagingMovesTheCurrentStrokeAPageInsideTheDocument)
+{
+    EXPECT_EQ(PageMoveTarget(50, kRows, kCount, true), 60);
+    EXPECT_EQ(PageMoveTarget(95, kRows, kCount, true), kCount - 1);
+    EXPECT_EQ(PageMoveTarget(4, kRows, kCount, false), 0);
+    EXPECT_EQ(PageMoveTarget(-1, kRows, kCount, true), kRows); // from the first stroke
+    EXPECT_EQ(PageMoveTarget(3, 0, kCount, true), 4);          // before any layout: a row
+    EXPECT_EQ(PageMoveTarget(-1, kRows, 0, true), std::nullopt);
+}
+
 TEST(ListScrolling, PaintsOnePartlyVisibleRowMore)
 {
     EXPECT_EQ(LastVisibleRow(0, kRows, kCount), 11);

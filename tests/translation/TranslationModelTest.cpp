@@ -88,7 +88,7 @@ TEST_F(TranslationModelTest, ChangesTranslateAgainAndTellTheRowsTheyTouch)
     EXPECT_EQ(Texts(), (std::vector<std::string>{"dog", "cat", "dog", "dog"}));
     m_document.SetCurrentStroke(0, false);
     m_document.DeleteStroke(0);
-    m_document.PasteStroke();
+    m_document.Paste();
     EXPECT_EQ(Texts(), (std::vector<std::string>{"cat", "dog", "dog"}));
 }
 

@@ -107,7 +107,7 @@ TEST_F(MenuWndTest, DisabledEntryIsOutlinedInGrey)
 TEST_F(MenuWndTest, EnterRunsTheHoveredEntrysCommandOnTheTargetElseTheOwner)
 {
     m_edit.Open();
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 5; ++i)
         QTest::keyClick(&m_edit, Qt::Key_Down);
     QTest::keyClick(&m_edit, Qt::Key_Return);
     EXPECT_FALSE(m_edit.isVisible());

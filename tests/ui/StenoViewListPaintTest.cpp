@@ -103,3 +103,15 @@ TEST_F(StenoViewListPaintTest, MenusAreRepaintedAfterTheRows)
     delete pMenu;
     m_pList->repaint();
 }
+
+TEST_F(StenoViewListPaintTest, SelectedRowsAreLightBlueAndTheCurrentOneStaysBlack)
+{
+    const QColor selected(190, 210, 240);
+    m_document.SetCurrentStroke(0, false);
+    m_document.ExtendSelection(1, false);
+    const QImage image = Paint();
+    EXPECT_EQ(ExtremesIn(image, Cell(0, false, steno::kKeyZ)).lightest, selected);
+    EXPECT_EQ(ExtremesIn(image, Cell(0, false, steno::kKeyZ)).darkest, selected);
+    EXPECT_EQ(ExtremesIn(image, Cell(1, false, steno::kKeyLeftS)).lightest, QColor(Qt::black));
+    EXPECT_EQ(ExtremesIn(image, Cell(2, false, steno::kKeyZ)).darkest, QColor(Qt::white));
+}

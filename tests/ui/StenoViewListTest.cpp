@@ -132,3 +132,23 @@ TEST_F(StenoViewListTest, CopyAndPasteInsertACopyAndExtendTheScrollRange)
     EXPECT_EQ(m_pList->ScrollPos(), 93); // 102 strokes in 10 rows, without a resize
     EXPECT_EQ(ScrollBar().maximum(), 93);
 }
+
+// Stroke 15 made current is centred: the view starts at 10, row 1 is stroke 11.
+TEST_F(StenoViewListTest, ShiftMovesAndShiftClickGrowTheSelectionAPlainMoveDropsIt)
+{
+    Start(0, 3);
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(m_document.Selection(), (doc::StrokeRange{3, 5}));
+    Key(Qt::Key_PageDown, Qt::ShiftModifier);
+    EXPECT_EQ(Current(), 15);
+    QTest::mouseClick(m_pList, Qt::LeftButton, Qt::ShiftModifier, QPoint(700, RowY(1)));
+    EXPECT_EQ(m_document.Selection(), (doc::StrokeRange{3, 11}));
+    Key(Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(m_document.Selection(), (doc::StrokeRange{3, 99}));
+    Key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(m_document.Selection(), (doc::StrokeRange{0, 99}));
+    Key(Qt::Key_Up);
+    EXPECT_TRUE(m_document.Selection().IsEmpty());
+    EXPECT_EQ(Current(), 98);
+}

@@ -3,6 +3,7 @@
 #include "SkinBitmaps.h"
 #include "SkinPalette.h"
 #include "framework/SkinIds.h"
+#include "shift/ShiftTimesLayout.h"
 
 #include <algorithm>
 
@@ -119,6 +120,22 @@ DialogLayout ReplaceLayout()
             131};
 }
 
+QRect ToQRect(const platform::Rect& rc)
+{
+    return QRect(rc.left, rc.top, rc.Width(), rc.Height());
+}
+
+// The dialog's own layout places the labels beside its two check boxes.
+DialogLayout ShiftTimesLayout()
+{
+    constexpr int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+    return {QStringLiteral("Shift Times"),
+            {{ToQRect(shift::kByAmountLabel), kLeft, QStringLiteral("Shift &by:")},
+             {ToQRect(shift::kToTimeLabel), kLeft, QStringLiteral("&Make current stroke:")}},
+            {ToQRect(shift::kAmountField), ToQRect(shift::kTimeField)},
+            shift::kFooterTop};
+}
+
 // The label is centred on the check box's visible box, which the dialog
 // places at (10, 42).
 DialogLayout ConfigurationLayout()
@@ -159,6 +176,9 @@ void AddDialogs(std::vector<SkinBitmap>& table)
     table.push_back(DialogEntry(173, QSize(401, 180), "Replace dialog background", ReplaceLayout));
     table.push_back(
         DialogEntry(174, QSize(501, 346), "Dictionaries dialog background", DictionariesLayout));
+    table.push_back(DialogEntry(shift::kShiftTimesBackground,
+                                QSize(shift::kShiftTimesSize.cx, shift::kShiftTimesSize.cy),
+                                "Shift Times dialog background", ShiftTimesLayout));
     AddButtonStates(table, framework::kSkinDialogButton, kPushButtonSize,
                     "dialog push button, normal", "dialog push button, down",
                     "dialog push button, over", DrawPushButton);

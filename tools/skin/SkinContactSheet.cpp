@@ -213,6 +213,8 @@ std::vector<SheetItem> SheetItems(const std::vector<SkinBitmap>& catalog, const 
                      QStringLiteral("replace")});
     items.push_back({DialogPreview(skin, 172, {QPoint(136, 113), QPoint(215, 113)}),
                      QStringLiteral("goto time")});
+    items.push_back({DialogPreview(skin, 174, {QPoint(241, 168), QPoint(320, 168)}),
+                     QStringLiteral("shift times")});
     for (const SkinBitmap& bitmap : catalog)
         items.push_back({skin.at(bitmap.nNumber), QStringLiteral("%1").arg(bitmap.nNumber)});
     return items;
