@@ -97,9 +97,12 @@ void CQuillmarkDlg::OnCommand(int nID)
          [](CQuillmarkDlg& dlg) { dlg.m_pSearchDialogs->OpenGotoTime(dlg.Rect()); }},
         {ID_OPTIONS_CONFIGURATION, true, [](CQuillmarkDlg& dlg) { dlg.m_pMonitors->Configure(); }},
         {ID_OPTIONS_STROKE_TIMES, true, [](CQuillmarkDlg& dlg) { dlg.m_pMonitors->ShowStrokeTimes(); }},
-        // The whole document until the list has a selection to hand on.
+        // The selection when there is one, else the whole document.
         {ID_OPTIONS_STATISTICS, true,
-         [](CQuillmarkDlg& dlg) { dlg.m_pStatistics->ShowRange(0, dlg.m_document.Count()); }},
+         [](CQuillmarkDlg& dlg) {
+             const doc::StrokeRange range = dlg.m_document.SelectionOrAll();
+             dlg.m_pStatistics->ShowRange(range.nFirst, range.Count());
+         }},
         {ID_EDIT_NEXT_UNTRANSLATED, true,
          [](CQuillmarkDlg& dlg) { dlg.m_translation.GoToNextUntranslated(); }},
         {ID_OPTIONS_TRANSCRIPT, true, [](CQuillmarkDlg& dlg) { dlg.m_pTranscript->ShowRaised(); }},

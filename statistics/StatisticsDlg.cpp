@@ -145,6 +145,15 @@ void CStatisticsDlg::OnStrokesChanged(const doc::StrokesChange& change)
         Restart();
 }
 
+void CStatisticsDlg::OnSelectionChanged(const doc::StrokeRange& /*selection*/)
+{
+    if (!isVisible())
+        return;
+    const doc::StrokeRange range = m_document.SelectionOrAll();
+    m_range = statistics::ClampRange({range.nFirst, range.Count()}, m_document.Count());
+    Restart();
+}
+
 void CStatisticsDlg::OnCurrentChanged(const doc::CurrentChange& /*change*/)
 {
     ShowCurrentMinute();

@@ -59,6 +59,8 @@ protected:
 private:
     void OnCurrentChanged(const doc::CurrentChange& change) override;
     void OnStrokesChanged(const doc::StrokesChange& change) override;
+    /// The window counts the selection while there is one, else every stroke.
+    void OnSelectionChanged(const doc::StrokeRange& selection) override;
 
     void CreateExportButtons();
     void Restart();
