@@ -31,6 +31,8 @@ OUT="$WORK/out.rtf"
 GENERATE_MODE=()
 [ "$MODE" = dense ] && GENERATE_MODE=(dense)
 "$BUILD_DIR/bench/quillmark-bench-generate" "$FILE" "$STROKES" 1 "${GENERATE_MODE[@]}"
+# A file at rest: written out to the disk, then read into the page cache.
+sync "$FILE"
 cat "$FILE" > /dev/null
 
 # The commands, each timed with its peak memory as "seconds bytes cpu-seconds".

@@ -14,10 +14,10 @@ constexpr char kEndOfFileByte = 0x1A;
 // let go of as it is searched.
 constexpr std::size_t kSearchStep = 1024 * 1024;
 // Dropping pages costs a system call: it waits until this much can go at once.
-constexpr std::size_t kDropStep = 1024 * 1024;
+constexpr std::size_t kDropStep = 512 * 1024;
 // Bytes kept for the owner go at the latest this far behind the line read last:
 // reading them again costs less than holding a stalled reader's file in memory.
-constexpr std::size_t kMostKept = 4 * 1024 * 1024;
+constexpr std::size_t kMostKept = 2 * 1024 * 1024;
 // A line longer than this is not held in memory while its end is searched.
 constexpr std::size_t kLongLine = 8 * 1024 * 1024;
 

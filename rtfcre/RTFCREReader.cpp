@@ -24,15 +24,21 @@ constexpr std::string_view kTimesOpening = "{\\*\\cxspt ";
 constexpr std::size_t kLongText = 8 * 1024 * 1024;
 constexpr std::size_t kSearchChunk = 1024 * 1024;
 
-} // namespace
-
-namespace {
-
 std::unique_ptr<CLineReader> OpenLineReader(const std::filesystem::path& path)
 {
     auto pFile = std::make_unique<CLineReader>();
     pFile->Open(path);
     return pFile;
+}
+
+std::size_t Length(char)
+{
+    return 1;
+}
+
+std::size_t Length(std::string_view text)
+{
+    return text.size();
 }
 
 } // namespace
@@ -45,19 +51,6 @@ CRTFCREReader::CRTFCREReader(const std::filesystem::path& path)
 CRTFCREReader::CRTFCREReader(ILineSource& source) : m_file(source) {}
 
 CRTFCREReader::~CRTFCREReader() = default;
-
-namespace {
-
-std::size_t Length(char)
-{
-    return 1;
-}
-std::size_t Length(std::string_view text)
-{
-    return text.size();
-}
-
-} // namespace
 
 template <typename Needle> std::size_t CRTFCREReader::Find(std::string_view text, Needle needle)
 {

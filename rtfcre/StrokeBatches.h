@@ -5,7 +5,7 @@
 // whenever no batch is free to be filled, so both cores parse while one of
 // them also reads, and neither waits for the other. Records land in the array
 // in file order. The array only grows while no batch is being parsed. Whoever
-// parses a batch also faults in the fresh pages of records a few megabytes on,
+// parses a batch also faults in the fresh pages of records a megabyte on,
 // so that the reading thread, which appends them, does not pay for them all.
 
 #include "rtfcre/StrokeTexts.h"
@@ -51,7 +51,7 @@ public:
     const char* FirstPendingText();
 
 private:
-    static constexpr std::size_t kBatchStrokes = 512;
+    static constexpr std::size_t kBatchStrokes = 256;
     static constexpr std::size_t kRing = 8;
 
     enum class EState {
