@@ -37,7 +37,7 @@ void Skin(CxSkinButton& button, int nID, const ButtonSkinIds& skin, QPoint ptAt,
 } // namespace
 
 CConfigurationDlg::CConfigurationDlg(QWidget* pParent)
-    : QDialog(pParent), m_btnShowMonitor(this, SkinButtonKind::Check), m_btnOK(this),
+    : CCommandDialog(pParent), m_btnShowMonitor(this, SkinButtonKind::Check), m_btnOK(this),
       m_btnCancel(this), m_btnClose(this), m_bmpBackground(CBitmapRegistry::Load(kBackgroundBitmap))
 {
     setWindowTitle(QStringLiteral("Configuration"));
@@ -77,13 +77,6 @@ void CConfigurationDlg::SetShowMonitor(bool bShow)
 {
     m_bShowMonitor = bShow;
     m_btnShowMonitor.SetCheck(bShow);
-}
-
-bool CConfigurationDlg::event(QEvent* pEvent)
-{
-    if (const std::optional<int> nID = platform::CommandOf(pEvent))
-        return OnCommand(*nID);
-    return QDialog::event(pEvent);
 }
 
 bool CConfigurationDlg::OnCommand(int nID)

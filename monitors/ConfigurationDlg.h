@@ -3,12 +3,12 @@
 // of the program, whether the stroke monitor is shown. It edits a copy; the
 // caller applies it when the dialog ends with OK. Alt+M toggles the box.
 
+#include "platform/CommandDialog.h"
 #include "framework/xSkinButton.h"
 
-#include <QDialog>
 #include <QPixmap>
 
-class CConfigurationDlg : public QDialog
+class CConfigurationDlg : public CCommandDialog
 {
     Q_OBJECT
 
@@ -20,14 +20,13 @@ public:
     bool ShowMonitor() const { return m_bShowMonitor; }
 
 protected:
-    bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
     void CreateButtons();
     void CenterOnOwner();
-    bool OnCommand(int nID);
+    bool OnCommand(int nID) override;
     void OnShowMonitor();
     void OnOK();
 

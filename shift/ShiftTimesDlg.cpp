@@ -53,7 +53,7 @@ QString CurrentTimeText(const doc::CStrokeDocument& document)
 
 CShiftTimesDlg::CShiftTimesDlg(const doc::CStrokeDocument& document, doc::CDocumentFlows& flows,
                                QWidget* pOwner)
-    : QDialog(pOwner), m_flows(flows), m_btnByAmount(this, SkinButtonKind::Check),
+    : CCommandDialog(pOwner), m_flows(flows), m_btnByAmount(this, SkinButtonKind::Check),
       m_btnToTime(this, SkinButtonKind::Check), m_btnShift(this), m_btnCancel(this),
       m_btnClose(this), m_bmpBackground(CBitmapRegistry::Load(kShiftTimesBackground)),
       m_scopeFont(platform::MakeFont(ScopeFont()))
@@ -124,13 +124,6 @@ void CShiftTimesDlg::Choose(ShiftKind kind)
     if (!pField->hasFocus())
         pField->setFocus(Qt::OtherFocusReason);
     pField->selectAll();
-}
-
-bool CShiftTimesDlg::event(QEvent* pEvent)
-{
-    if (const std::optional<int> nID = platform::CommandOf(pEvent))
-        return OnCommand(*nID);
-    return QDialog::event(pEvent);
 }
 
 bool CShiftTimesDlg::OnCommand(int nID)

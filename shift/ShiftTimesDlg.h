@@ -6,10 +6,10 @@
 // the selection, or all without one. Shift hands the text to the flows, which
 // make the shift or say why not; the dialog closes only once it is made.
 
+#include "platform/CommandDialog.h"
 #include "framework/xSkinButton.h"
 #include "shift/ShiftAmount.h"
 
-#include <QDialog>
 #include <QFont>
 #include <QPixmap>
 
@@ -26,7 +26,7 @@ class CDocumentFlows;
 class CStrokeDocument;
 } // namespace doc
 
-class CShiftTimesDlg : public QDialog
+class CShiftTimesDlg : public CCommandDialog
 {
     Q_OBJECT
 
@@ -38,7 +38,6 @@ public:
     QLineEdit* Field(shift::ShiftKind kind) const;
 
 protected:
-    bool event(QEvent* pEvent) override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
@@ -46,7 +45,7 @@ protected:
 private:
     void CreateButtons();
     QLineEdit* CreateField(int nID, const QString& strText, const QString& strHint);
-    bool OnCommand(int nID);
+    bool OnCommand(int nID) override;
     /// Checks the choice's box, clears the other's and puts the focus in its field.
     void Choose(shift::ShiftKind kind);
     /// Alt+B and Alt+M; false for any other key.

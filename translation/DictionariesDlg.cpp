@@ -43,7 +43,7 @@ void Skin(CxSkinButton& button, int nID, const ButtonSkinIds& skin, QPoint ptAt,
 
 CDictionariesDlg::CDictionariesDlg(QWidget* pOwner, platform::FileDialogs& fileDialogs,
                                    const translation::CDictionarySettings& settings)
-    : QDialog(pOwner), m_fileDialogs(fileDialogs), m_editor(settings.Entries()),
+    : CCommandDialog(pOwner), m_fileDialogs(fileDialogs), m_editor(settings.Entries()),
       m_bShowColumn(settings.ShowTranslation()), m_pList(new CDictionaryListView(this, m_editor)),
       m_btnAdd(this), m_btnRemove(this), m_btnUp(this), m_btnDown(this),
       m_btnShowColumn(this, SkinButtonKind::Check), m_btnOK(this), m_btnCancel(this),
@@ -111,13 +111,6 @@ translation::CDictionarySettings CDictionariesDlg::Settings() const
     settings.SetEntries(m_editor.Entries());
     settings.SetShowTranslation(m_bShowColumn);
     return settings;
-}
-
-bool CDictionariesDlg::event(QEvent* pEvent)
-{
-    if (const std::optional<int> nID = platform::CommandOf(pEvent))
-        return OnCommand(*nID);
-    return QDialog::event(pEvent);
 }
 
 bool CDictionariesDlg::OnCommand(int nID)

@@ -6,11 +6,11 @@
 // column. OK gives the copy to the translation, which keeps it in the list
 // file; Cancel, Esc and the close button change nothing.
 
+#include "platform/CommandDialog.h"
 #include "framework/xSkinButton.h"
 #include "translation/DictionaryListEditor.h"
 #include "translation/DictionarySettings.h"
 
-#include <QDialog>
 #include <QPixmap>
 
 class CDictionaryListView;
@@ -23,7 +23,7 @@ namespace translation {
 class CTranslationModel;
 }
 
-class CDictionariesDlg : public QDialog
+class CDictionariesDlg : public CCommandDialog
 {
     Q_OBJECT
 
@@ -47,14 +47,13 @@ public:
     CDictionaryListView& List() const { return *m_pList; }
 
 protected:
-    bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
     void CreateButtons();
     void CenterOnOwner();
-    bool OnCommand(int nID);
+    bool OnCommand(int nID) override;
     void OnAdd();
     void OnShowColumn();
     void Changed();
