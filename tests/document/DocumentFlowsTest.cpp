@@ -144,17 +144,6 @@ TEST_F(DocumentFlowsTest, OpenWhileModifiedAsksAndNoDropsTheChanges)
     EXPECT_FALSE(m_document.IsModified());
 }
 
-TEST_F(DocumentFlowsTest, OpenWhileModifiedAndYesSavesFirst)
-{
-    LoadAndChange();
-    WriteBytes(m_strOther, StrokeFileText({{"PW", "PW", "1:2:3:0"}}));
-    m_prompter.Script(Answer::Yes);
-    EXPECT_TRUE(m_flows.Open(Wide(m_strOther)));
-    EXPECT_TRUE(m_flows.Open(Wide(m_strFile))); // not modified: no question
-    EXPECT_EQ(m_document.Count(), 2);
-    EXPECT_EQ(m_prompter.Asked().size(), 1u);
-}
-
 // Yes, the save fails, Cancel: the other file is not opened and nothing is lost.
 TEST_F(DocumentFlowsTest, OpenAfterAFailedSaveKeepsTheChangedDocument)
 {
@@ -240,32 +229,6 @@ TEST_F(DocumentFlowsTest, CloseWithoutAFileNameRunsSaveAs)
     EXPECT_EQ(Prompts()[0], L"Do you want to save file '' before close?");
 }
 
-TEST_F(DocumentFlowsTest, RetryAfterTheFolderCameBackSaves)
-{
-    LoadAndChange();
-    RemoveFolder();
-    // The user is told, makes the folder again and chooses Retry.
-    class CFolderMakingPrompter : public platform::ScriptedPrompter
-    {
-    public:
-        explicit CFolderMakingPrompter(std::string strFolder) : m_strFolder(std::move(strFolder)) {}
-        Answer RetryCancel(const std::wstring& strText) override
-        {
-            std::filesystem::create_directory(m_strFolder);
-            return ScriptedPrompter::RetryCancel(strText);
-        }
-
-    private:
-        std::string m_strFolder;
-    } prompter(m_strFolder);
-    prompter.Script(Answer::Retry);
-    CDocumentFlows flows(m_document, prompter, m_fileDialogs, L"");
-    EXPECT_TRUE(flows.Save());
-    EXPECT_FALSE(m_document.IsModified());
-    m_document.Load(Wide(m_strFile));
-    EXPECT_EQ(m_document.Count(), 2);
-}
-
 // Keys A at 2 and 9 and S- elsewhere; stroke i written at 5000 + i.
 class SearchFlowsTest : public DocumentFlowsTest
 {
@@ -322,20 +285,6 @@ TEST_F(SearchFlowsTest, ReplaceAtTheLastStrokeStartsOverAtTheTop)
     EXPECT_EQ(m_document.Stroke(0).m_keys, kS);
     m_document.SetCurrentStroke(-1, false);
     EXPECT_EQ(m_document.ReplaceKeys(12, kS, kO, false), 0); // a start past the end
-}
-
-TEST_F(SearchFlowsTest, EmptyDocumentFindsNothingAnywhere)
-{
-    m_document.AssignStrokes({});
-    EXPECT_EQ(m_flows.Find(kA), -1);
-    EXPECT_EQ(m_flows.GotoTime(0), -1);
-    m_flows.Replace(kA, kO, false);
-    m_flows.Replace(kA, kO, true);
-    EXPECT_EQ(m_flows.Starts().nFind, -1);
-    EXPECT_EQ(m_flows.Starts().nReplace, -1);
-    EXPECT_EQ(Prompts(), (Texts{L"No occurrences found", L"No occurrences found",
-                                L"Nothing found to replace", L"Nothing found to replace"}));
-    EXPECT_FALSE(m_document.IsModified());
 }
 
 } // namespace

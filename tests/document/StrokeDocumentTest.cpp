@@ -32,23 +32,16 @@ TEST_F(StrokeDocumentTest, SetCurrentStrokeTellsEveryTimeAndAsksToShowOnlyAStrok
 }
 
 // The list needs the new count before it scrolls to the new current stroke.
-TEST_F(StrokeDocumentTest, PasteInsertsACopyAtTheCurrentStrokeOrAppends)
+// Without a current stroke a paste goes to the end.
+TEST_F(StrokeDocumentTest, PasteWithoutACurrentStrokeAppends)
 {
     m_document.Paste(); // nothing copied yet
     m_document.SetCurrentStroke(9, false);
     m_document.Copy();
-    m_document.SetCurrentStroke(5, false);
-    m_observer.Take();
-    m_document.Paste();
-    ASSERT_EQ(m_document.Count(), 13);
-    EXPECT_EQ(m_document.Stroke(5), MakeStroke(10, 1009)); // the whole record, time included
-    EXPECT_EQ(m_document.Stroke(6).m_keys, 6u);            // the old stroke 5 moved down
-    EXPECT_EQ(m_observer.Take(), (Notices{"strokes 5 -0 +1", "current 5/13 show", "modified"}));
-
     m_document.SetCurrentStroke(-1, false);
     m_document.Paste();
-    EXPECT_EQ(m_document.Stroke(13).m_keys, 10u);
-    EXPECT_EQ(m_document.Current(), 13);
+    EXPECT_EQ(m_document.Stroke(12), MakeStroke(10, 1009)); // the whole record, time included
+    EXPECT_EQ(m_document.Current(), 12);
 }
 
 TEST_F(StrokeDocumentTest, ClipboardOutlivesItsDocumentAndAStrokeWithoutKeysIsNoCopy)
@@ -147,16 +140,6 @@ TEST_F(StrokeDocumentTest, ACancelledEditMarksTheDocumentModifiedAndChangesNothi
     EXPECT_EQ(m_observer.Take(), (Notices{"modified"}));
     m_document.Undo(); // nothing to take back
     EXPECT_EQ(m_document.Stroke(0).m_keys, 1u);
-}
-
-TEST_F(StrokeDocumentTest, FindStartIsClampedIntoTheDocument)
-{
-    EXPECT_EQ(m_document.FindStrokeByKeys(-5, 3), 2);
-    EXPECT_EQ(m_document.FindStrokeByKeys(10, 3), -1);
-    EXPECT_EQ(m_document.FindStrokeByKeys(50, 12), 11); // begins at the last stroke
-    EXPECT_EQ(m_document.FindStrokeByTime(0, 1004), 4);
-    m_document.AssignStrokes({MakeStroke(1), MakeStroke(0)});
-    EXPECT_EQ(m_document.FindStrokeByKeys(-1, 0), 1); // empty keys find empty strokes
 }
 
 TEST_F(StrokeDocumentTest, EmptyDocumentEverywhere)

@@ -61,14 +61,6 @@ protected:
 
 } // namespace
 
-TEST_F(StenoViewListPaintTest, MarkedKeyIsGreyInTheRawColumnAndAbsentInTheStrokeColumn)
-{
-    const QImage image = Paint();
-    EXPECT_EQ(ExtremesIn(image, Cell(1, false, steno::kKeyLeftS)).darkest, QColor(Qt::white));
-    EXPECT_EQ(ExtremesIn(image, Cell(1, false, steno::kKeyZ)).darkest, QColor(Qt::black));
-    EXPECT_EQ(ExtremesIn(image, Cell(1, true, steno::kKeyLeftS)).darkest, kGrey);
-}
-
 TEST_F(StenoViewListPaintTest, CurrentRowIsBlackWithWhiteLettersAndGreyStaysGrey)
 {
     m_document.SetCurrentStroke(1, false);
