@@ -22,15 +22,25 @@ else
   trap 'rm -rf "$WORK_DIR"' EXIT
 fi
 
-# The core sources each target needs: none of them includes Qt.
+# The core sources each target needs: those the build puts into the Qt-free core
+# (a folder also holds its widgets), or without a build those that name no Qt
+# header themselves.
+COMMANDS="${1:-}/compile_commands.json"
 core_sources() {
   local source
   for source in "$@"; do
-    grep -q '^#include <Q' "$source" "${source%.cpp}.h" 2> /dev/null || echo "$source"
+    if [ -f "$COMMANDS" ]; then
+      grep -q "quillmark_core.dir/.*$(basename "$(dirname "$source")")/$(basename "$source").o" \
+        "$COMMANDS" && echo "$source"
+    else
+      grep -q '^#include <Q' "$source" "${source%.cpp}.h" 2> /dev/null || echo "$source"
+    fi
   done
 }
 mapfile -t reader_sources < <(core_sources "$SOURCE_DIR"/rtfcre/*.cpp "$SOURCE_DIR"/base/*.cpp "$SOURCE_DIR"/steno/*.cpp)
-mapfile -t dictionary_sources < <(core_sources "$SOURCE_DIR"/translation/*.cpp "$SOURCE_DIR"/base/*.cpp "$SOURCE_DIR"/steno/*.cpp)
+# The dictionaries and the translator, without what ties them to the open document.
+mapfile -t dictionary_sources < <(core_sources "$SOURCE_DIR"/base/*.cpp "$SOURCE_DIR"/steno/*.cpp \
+  $(grep -L '#include "document/' "$SOURCE_DIR"/translation/*.cpp))
 
 # build NAME SOURCE LIBRARIES... : a fuzzer of the target and the core sources given.
 build() {
