@@ -15,9 +15,6 @@ constexpr char kEndOfFileByte = 0x1A;
 constexpr std::size_t kSearchStep = 1024 * 1024;
 // Dropping pages costs a system call: it waits until this much can go at once.
 constexpr std::size_t kDropStep = 512 * 1024;
-// Bytes kept for the owner go at the latest this far behind the line read last:
-// reading them again costs less than holding a stalled reader's file in memory.
-constexpr std::size_t kMostKept = 2 * 1024 * 1024;
 // A line longer than this is not held in memory while its end is searched.
 constexpr std::size_t kLongLine = 8 * 1024 * 1024;
 
@@ -105,9 +102,7 @@ void CMappedLineReader::DeliverLast(std::string_view& line, const char* pStart, 
 
 void CMappedLineReader::DropBehind()
 {
-    const std::size_t nKeep =
-        std::max(m_nKeep, m_nLineStart > kMostKept ? m_nLineStart - kMostKept : 0);
-    const std::size_t nLimit = std::min(m_nLineStart, nKeep);
+    const std::size_t nLimit = std::min(m_nLineStart, m_nKeep);
     if (nLimit < m_nDropped + kDropStep)
         return;
     m_file.Drop(m_nDropped, nLimit);

@@ -2,7 +2,7 @@
 // Reads a file line by line (see ILineSource) from the file mapped whole, so a
 // line is a view into the file and stays readable while the reader is open.
 // Pages the lines have passed are dropped from memory as reading goes on,
-// unless the owner asked to keep them for a while; a line of many megabytes
+// unless the owner asked to keep them; a line of many megabytes
 // drops its own pages while it is searched for its end. Either way a pass
 // over the file keeps only a window of it resident. Lines have the file's
 // margins around them (see CMappedFile).
@@ -24,9 +24,8 @@ public:
     /// Opens the file; on failure the stream stays not good and OpenError() tells why.
     bool Open(const std::filesystem::path& path);
 
-    /// Keeps the bytes from p on in memory until the next call, as long as
-    /// reading is no more than a few megabytes ahead; nullptr keeps them from
-    /// the line delivered last. Bytes let go of read the same, if more slowly.
+    /// Keeps the bytes from p on in memory, however far reading runs ahead,
+    /// until the next call; nullptr keeps them from the line delivered last.
     void KeepFrom(const char* p);
 
     void Rewind() override;

@@ -138,13 +138,16 @@ void CStrokeBatches::StopWorker()
 }
 
 // Parses the oldest queued batch here rather than wait while none is free.
+// Only while the worker holds a batch far behind the reading (it has not had
+// the processor for a while) does the reading wait, rather than hold ever more
+// of the file in memory for that batch.
 void CStrokeBatches::OpenFreeBatch(std::unique_lock<std::mutex>& lock)
 {
     for (;;) {
         const auto free = std::find_if(m_batches.begin(), m_batches.end(), [](const Batch& batch) {
             return batch.state == EState::kFree;
         });
-        if (free != m_batches.end()) {
+        if (free != m_batches.end() && OldestPendingOrder() + kMostAhead > m_nNextOrder) {
             m_nOpen = static_cast<std::size_t>(free - m_batches.begin());
             break;
         }
@@ -155,6 +158,16 @@ void CStrokeBatches::OpenFreeBatch(std::unique_lock<std::mutex>& lock)
     batch.state = EState::kOpen;
     batch.nCount = 0;
     batch.nOrder = m_nNextOrder++;
+}
+
+std::uint64_t CStrokeBatches::OldestPendingOrder() const
+{
+    std::uint64_t nOldest = m_nNextOrder;
+    for (const Batch& batch : m_batches) {
+        if (batch.state == EState::kQueued || batch.state == EState::kParsing)
+            nOldest = std::min(nOldest, batch.nOrder);
+    }
+    return nOldest;
 }
 
 void CStrokeBatches::Drain(std::unique_lock<std::mutex>& lock)

@@ -53,6 +53,8 @@ public:
 private:
     static constexpr std::size_t kBatchStrokes = 256;
     static constexpr std::size_t kRing = 8;
+    /// How many batches the reading may run ahead of the oldest not yet parsed.
+    static constexpr std::uint64_t kMostAhead = 2 * kRing;
 
     enum class EState {
         kFree,
@@ -75,6 +77,7 @@ private:
     void StartWorker();
     void RunWorker();
     void OpenFreeBatch(std::unique_lock<std::mutex>& lock);
+    std::uint64_t OldestPendingOrder() const;
     void Drain(std::unique_lock<std::mutex>& lock);
     bool ParseQueued(std::unique_lock<std::mutex>& lock);
     void Parse(Batch& batch, std::unique_lock<std::mutex>& lock);
