@@ -54,6 +54,14 @@ int CxSkinButton::SetSkin(const framework::ButtonSkinIds& skin, int nTextMargin,
                    rcFocusMargins);
 }
 
+void CxSkinButton::Place(int nID, const framework::ButtonSkinIds& skin, platform::Point ptAt,
+                         int nTextMargin, const platform::Rect& rcFocusMargins)
+{
+    platform::SetControlId(this, nID);
+    SetSkin(skin, nTextMargin, rcFocusMargins);
+    move(ptAt.x, ptAt.y);
+}
+
 int CxSkinButton::SetSkin(int nNormal, int nDown, int nOver, int /*nDisabled*/, int /*nFocus*/,
                           int nMask, int /*nReserved1*/, int /*nReserved2*/, int nTextMargin,
                           const Rect& rcFocusMargins, const Rect& rcReservedMargins)

@@ -35,6 +35,9 @@ public:
     /// The same from one entry of the program's skin table.
     int SetSkin(const framework::ButtonSkinIds& skin, int nTextMargin = 0,
                 const platform::Rect& rcFocusMargins = {});
+    /// A dialog's button: its command id, its skin and its place, at once.
+    void Place(int nID, const framework::ButtonSkinIds& skin, platform::Point ptAt,
+               int nTextMargin = 0, const platform::Rect& rcFocusMargins = {});
 
     /// Checked state of a check button; a push button is never checked.
     void SetCheck(bool bChecked);

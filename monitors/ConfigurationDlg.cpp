@@ -26,14 +26,6 @@ constexpr int kVkM = platform::kVkA + ('M' - 'A');
 constexpr int kPushMargin = 5;
 constexpr platform::Rect kCheckFocusMargins{5, 12, 5, 5};
 
-void Skin(CxSkinButton& button, int nID, const ButtonSkinIds& skin, QPoint ptAt, int nMargin = 0,
-          const platform::Rect& rcFocusMargins = {})
-{
-    platform::SetControlId(&button, nID);
-    button.SetSkin(skin, nMargin, rcFocusMargins);
-    button.move(ptAt);
-}
-
 } // namespace
 
 CConfigurationDlg::CConfigurationDlg(QWidget* pParent)
@@ -52,13 +44,13 @@ CConfigurationDlg::CConfigurationDlg(QWidget* pParent)
 void CConfigurationDlg::CreateButtons()
 {
     // The check box has no caption: the background carries "Show Stroke Monitor".
-    Skin(m_btnShowMonitor, IDC_SHOW_STROKE_MONITOR, kSkinCheckBox, {10, 42}, 0, kCheckFocusMargins);
+    m_btnShowMonitor.Place(IDC_SHOW_STROKE_MONITOR, kSkinCheckBox, {10, 42}, 0, kCheckFocusMargins);
     m_btnOK.setText(QStringLiteral("&OK"));
-    Skin(m_btnOK, kIdOk, kSkinDialogButton, {292, 164}, kPushMargin);
+    m_btnOK.Place(kIdOk, kSkinDialogButton, {292, 164}, kPushMargin);
     m_btnCancel.setText(QStringLiteral("&Cancel"));
-    Skin(m_btnCancel, kIdCancel, kSkinDialogButton, {370, 164}, kPushMargin);
+    m_btnCancel.Place(kIdCancel, kSkinDialogButton, {370, 164}, kPushMargin);
     const platform::Point ptClose = framework::CloseButtonPlace(width());
-    Skin(m_btnClose, IDC_BTN_CLOSE_DIALOG, kSkinClose, {ptClose.x, ptClose.y});
+    m_btnClose.Place(IDC_BTN_CLOSE_DIALOG, kSkinClose, ptClose);
     m_btnClose.setFocusPolicy(Qt::NoFocus);
     m_btnShowMonitor.setFocus();
 }

@@ -31,14 +31,6 @@ constexpr int kVkM = platform::kVkA + ('M' - 'A');
 constexpr platform::TextFlags kScopeFlags =
     platform::kDtLeft | platform::kDtVCenter | platform::kDtSingleLine;
 
-void Skin(CxSkinButton& button, int nID, const ButtonSkinIds& skin, platform::Point ptAt,
-          int nMargin = 0)
-{
-    platform::SetControlId(&button, nID);
-    button.SetSkin(skin, nMargin);
-    button.move(ptAt.x, ptAt.y);
-}
-
 /// The current stroke's time of day, which the second choice starts from.
 QString CurrentTimeText(const doc::CStrokeDocument& document)
 {
@@ -98,15 +90,15 @@ void CShiftTimesDlg::CreateButtons()
 {
     // The boxes have no captions: the background carries their labels. The
     // fields take the keyboard; Alt+B and Alt+M choose from it.
-    Skin(m_btnByAmount, kIdByAmountBox, kSkinCheckBox, kByAmountBox);
-    Skin(m_btnToTime, kIdToTimeBox, kSkinCheckBox, kToTimeBox);
+    m_btnByAmount.Place(kIdByAmountBox, kSkinCheckBox, kByAmountBox);
+    m_btnToTime.Place(kIdToTimeBox, kSkinCheckBox, kToTimeBox);
     m_btnByAmount.setFocusPolicy(Qt::NoFocus);
     m_btnToTime.setFocusPolicy(Qt::NoFocus);
     m_btnShift.setText(QStringLiteral("&Shift"));
-    Skin(m_btnShift, kIdOk, kSkinDialogButton, kShiftButton, kPushMargin);
+    m_btnShift.Place(kIdOk, kSkinDialogButton, kShiftButton, kPushMargin);
     m_btnCancel.setText(QStringLiteral("&Cancel"));
-    Skin(m_btnCancel, kIdCancel, kSkinDialogButton, kCancelButton, kPushMargin);
-    Skin(m_btnClose, IDC_BTN_CLOSE_DIALOG, kSkinClose, CloseButtonPlace(width()));
+    m_btnCancel.Place(kIdCancel, kSkinDialogButton, kCancelButton, kPushMargin);
+    m_btnClose.Place(IDC_BTN_CLOSE_DIALOG, kSkinClose, CloseButtonPlace(width()));
     m_btnClose.setFocusPolicy(Qt::NoFocus);
 }
 

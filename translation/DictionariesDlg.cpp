@@ -31,14 +31,6 @@ constexpr platform::Rect kCheckFocusMargins{5, 12, 5, 5};
 constexpr QRect kListRect{10, 68, 380, 170};
 constexpr wchar_t kFilter[] = L"Dictionaries (*.json *.rtf)";
 
-void Skin(CxSkinButton& button, int nID, const ButtonSkinIds& skin, QPoint ptAt, int nMargin = 0,
-          const platform::Rect& rcFocusMargins = {})
-{
-    platform::SetControlId(&button, nID);
-    button.SetSkin(skin, nMargin, rcFocusMargins);
-    button.move(ptAt);
-}
-
 } // namespace
 
 CDictionariesDlg::CDictionariesDlg(QWidget* pOwner, platform::FileDialogs& fileDialogs,
@@ -80,18 +72,18 @@ void CDictionariesDlg::CreateButtons()
     const int ids[] = {kIdAdd, kIdRemove, kIdUp, kIdDown};
     for (int i = 0; i < 4; ++i) {
         pushes[i].first->setText(QString::fromLatin1(pushes[i].second));
-        Skin(*pushes[i].first, ids[i], kSkinDialogButton, {404, kListRect.top() + 36 * i},
+        pushes[i].first->Place(ids[i], kSkinDialogButton, {404, kListRect.top() + 36 * i},
              kPushMargin);
     }
     // The box has no caption: the background carries "Show the translation column".
-    Skin(m_btnShowColumn, kIdShowColumn, kSkinCheckBox, {10, 246}, 0, kCheckFocusMargins);
+    m_btnShowColumn.Place(kIdShowColumn, kSkinCheckBox, {10, 246}, 0, kCheckFocusMargins);
     m_btnShowColumn.SetCheck(m_bShowColumn);
     m_btnOK.setText(QStringLiteral("&OK"));
-    Skin(m_btnOK, kIdOk, kSkinDialogButton, {width() - 159, 308}, kPushMargin);
+    m_btnOK.Place(kIdOk, kSkinDialogButton, {width() - 159, 308}, kPushMargin);
     m_btnCancel.setText(QStringLiteral("&Cancel"));
-    Skin(m_btnCancel, kIdCancel, kSkinDialogButton, {width() - 81, 308}, kPushMargin);
+    m_btnCancel.Place(kIdCancel, kSkinDialogButton, {width() - 81, 308}, kPushMargin);
     const platform::Point ptClose = framework::CloseButtonPlace(width());
-    Skin(m_btnClose, IDC_BTN_CLOSE_DIALOG, kSkinClose, {ptClose.x, ptClose.y});
+    m_btnClose.Place(IDC_BTN_CLOSE_DIALOG, kSkinClose, ptClose);
     m_btnClose.setFocusPolicy(Qt::NoFocus);
 }
 
