@@ -2,7 +2,7 @@
 
 #include "framework/BorderlessWindow.h"
 #include "framework/CommandIds.h"
-#include "framework/SkinIds.h"
+#include "mainwindow/WindowMenu.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/Desktop.h"
 #include "platform/DialogControls.h"
@@ -21,12 +21,6 @@ using namespace mainwindow;
 namespace {
 
 constexpr int kIconBitmap = 128;
-
-// Minimize, maximize/restore, close, File, Edit, Options, Help: the order of
-// PlaceButtons.
-constexpr std::array<ButtonSkinIds, 7> kButtonSkins = {
-    kSkinMinimize, kSkinMaximize, kSkinClose, kSkinFile, kSkinEdit, kSkinOptions, kSkinHelp,
-};
 
 } // namespace
 
@@ -49,7 +43,7 @@ CQuillmarkDlg::CQuillmarkDlg(platform::Prompter& prompter, platform::FileDialogs
     const platform::Rect rcWork = platform::DesktopWorkArea();
     move(rcWork.left + (rcWork.Width() - width()) / 2,
          rcWork.top + (rcWork.Height() - height()) / 2);
-    CreateButtons();
+    m_buttons.Create(this);
     m_menus.Create(this);
     for (QWidget* pMenu : m_menus.Windows())
         AddAnchor(pMenu, kTopLeft);
@@ -79,19 +73,6 @@ CQuillmarkDlg::~CQuillmarkDlg()
     m_pList = nullptr;
 }
 
-void CQuillmarkDlg::CreateButtons()
-{
-    const auto places = PlaceButtons(width());
-    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        CxSkinButton& button = m_buttons[i];
-        button.setParent(this);
-        platform::SetControlId(&button, places[i].nId);
-        button.SetSkin(kButtonSkins[i]);
-        // Title-bar buttons: the keyboard stays with the list and the menus.
-        button.setFocusPolicy(Qt::NoFocus);
-    }
-}
-
 void CQuillmarkDlg::CreateList()
 {
     m_pList = new CStenoViewList(this, m_document, m_flows);
@@ -106,10 +87,7 @@ void CQuillmarkDlg::CreateList()
 
 void CQuillmarkDlg::PlaceControls()
 {
-    for (const ButtonPlace& place : PlaceButtons(width())) {
-        if (QWidget* pButton = platform::FindControl(this, place.nId))
-            pButton->move(place.topLeft.x, place.topLeft.y);
-    }
+    m_buttons.Place(width());
     m_rcStatus = mainwindow::StatusRect(width(), height());
 }
 
@@ -210,5 +188,5 @@ void CQuillmarkDlg::contextMenuEvent(QContextMenuEvent* pEvent)
 {
     if (pEvent->pos().y() >= kTitleBandHeight)
         return pEvent->ignore();
-    ShowWindowMenu(pEvent->globalPos());
+    ShowWindowMenu(this, m_nWindowState == kWindowMaximized, pEvent->globalPos());
 }

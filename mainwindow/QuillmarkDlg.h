@@ -2,23 +2,22 @@
 // The main window: a borderless, skinned, resizable window that hosts the
 // stroke list, draws its own title line, headings and status line, and owns the
 // document, its translation, the menus, the monitors, the transcript window and
-// the search dialogs. It holds no rule of
-// its own: it routes each command to the document's flows or to a window.
+// the search dialogs. It holds no rule of its own: it routes each command to the
+// document's flows or to a window.
 
 #include "document/DocumentFlows.h"
 #include "document/DocumentObserver.h"
 #include "document/StrokeDocument.h"
 #include "framework/ResizableDialog.h"
-#include "framework/xSkinButton.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindowLayout.h"
 #include "mainwindow/MainWindowPicture.h"
+#include "mainwindow/TitleButtons.h"
 #include "monitors/MonitorWindows.h"
 #include "platform/QtBackgroundRunner.h"
 #include "search/SearchDialogs.h"
 #include "translation/TranslationModel.h"
 
-#include <array>
 #include <memory>
 #include <string>
 
@@ -85,13 +84,10 @@ private:
     // The heading of the translation column comes and goes with it.
     void OnColumnShown(bool bShown) override;
 
-    void CreateButtons();
     void CreateList();
     void PlaceControls();
     bool IsOwnWindow(const QObject* pObject) const;
     bool PreTranslateSurfacePress(const QMouseEvent& event);
-    void ShowWindowMenu(const QPoint& ptGlobal);
-    void OnAbout();
     /// The window's rectangle on the screen, for the dialogs opened over it.
     platform::Rect Rect() const;
 
@@ -102,7 +98,7 @@ private:
     translation::CTranslationModel m_translation;
     CMainWindowPicture m_picture;
     CMainMenus m_menus;
-    std::array<CxSkinButton, 7> m_buttons; ///< in the order of PlaceButtons
+    CTitleButtons m_buttons;
     CStenoViewList* m_pList = nullptr;     // child window, deleted first
     std::unique_ptr<CMonitorWindows> m_pMonitors;
     std::unique_ptr<CSearchDialogs> m_pSearchDialogs;

@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QTimer>
 
 using namespace framework;
@@ -74,8 +73,8 @@ void CQuillmarkDlg::OnCommand(int nID)
         {IDC_BTN_FILE, false, [](CQuillmarkDlg& dlg) { dlg.m_menus.File().Open(); }},
         {IDC_BTN_EDIT, false, [](CQuillmarkDlg& dlg) { dlg.m_menus.Edit().Open(); }},
         {IDC_BTN_OPTIONS, false, [](CQuillmarkDlg& dlg) { dlg.m_menus.Options().Open(); }},
-        {IDC_BTN_HELP, false, [](CQuillmarkDlg& dlg) { dlg.OnAbout(); }},
-        {IDM_ABOUTBOX, false, [](CQuillmarkDlg& dlg) { dlg.OnAbout(); }},
+        {IDC_BTN_HELP, false, [](CQuillmarkDlg& dlg) { CAboutDlg(&dlg).exec(); }},
+        {IDM_ABOUTBOX, false, [](CQuillmarkDlg& dlg) { CAboutDlg(&dlg).exec(); }},
         {ID_FILE_OPEN, true, [](CQuillmarkDlg& dlg) { dlg.m_flows.OpenWithDialog(); }},
         {ID_FILE_SAVE, true, [](CQuillmarkDlg& dlg) { dlg.m_flows.Save(); }},
         {ID_FILE_SAVE_AS, true, [](CQuillmarkDlg& dlg) { dlg.m_flows.SaveAs(); }},
@@ -130,29 +129,4 @@ void CQuillmarkDlg::OpenFile(const std::wstring& strPath)
 platform::Rect CQuillmarkDlg::Rect() const
 {
     return platform::FromQRect(geometry());
-}
-
-void CQuillmarkDlg::OnAbout()
-{
-    CAboutDlg about(this);
-    about.exec();
-}
-
-void CQuillmarkDlg::ShowWindowMenu(const QPoint& ptGlobal)
-{
-    QMenu menu(this);
-    const bool bMaximized = m_nWindowState == kWindowMaximized;
-    const auto add = [this, &menu](const QString& strText, int nID, bool bEnabled) {
-        QAction* pAction =
-            // Queued: the command runs once the window menu has closed.
-            menu.addAction(strText, this, [this, nID] { platform::PostCommand(this, nID); });
-        pAction->setEnabled(bEnabled);
-    };
-    add(QStringLiteral("&Restore"), IDC_BTN_MAXIMIZE, bMaximized);
-    add(QStringLiteral("Mi&nimize"), IDC_BTN_MINIMIZE, true);
-    add(QStringLiteral("Ma&ximize"), IDC_BTN_MAXIMIZE, !bMaximized);
-    add(QStringLiteral("&Close"), kIdCancel, true);
-    menu.addSeparator();
-    add(QStringLiteral("&About Quillmark..."), IDM_ABOUTBOX, true);
-    menu.exec(ptGlobal);
 }
